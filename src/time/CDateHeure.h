@@ -1,0 +1,67 @@
+#pragma once
+// A calendar date and a time of day in the legal time of the observing place,
+// with the flag that says whether summer time is in effect at that moment.
+#include <string>
+
+namespace zarn {
+
+class CDateHeure {
+public:
+    CDateHeure() = default;
+    CDateHeure(int day, int month, int year, int hour, int minute, int second);
+    virtual ~CDateHeure() = default;
+    CDateHeure(const CDateHeure&) = default;
+    CDateHeure& operator=(const CDateHeure&) = default;
+
+    // Sets hour, minute and second from decimal hours (no carry is made).
+    virtual void setTimeFromHours(double hours);
+
+    int year() const { return m_year; }
+    int day() const { return m_day; }
+    int month() const { return m_month; }
+    int hour() const { return m_hour; }
+    int minute() const { return m_minute; }
+    int second() const { return m_second; }
+    int summerTime() const { return m_summerTime; }
+    void setYear(int v) { m_year = v; }
+    void setDay(int v) { m_day = v; }
+    void setMonth(int v) { m_month = v; }
+    void setHour(int v) { m_hour = v; }
+    void setMinute(int v) { m_minute = v; }
+    void setSecond(int v) { m_second = v; }
+
+    double julianDayAt0h() const;
+    // Julian day of the legal date and time (seconds included).
+    double julianDay() const;
+    double hoursAndMinutes() const;
+    std::string shortDateText() const;  // "23.9.1998"
+    std::string monthName() const;
+
+    // Moves the date and time by the given non-negative amounts, forward or back.
+    void shift(int days, int hours, int minutes, int seconds, bool forward);
+    // d may be fractional and negative; "Jour suivant" is shiftByDays(1.0).
+    void shiftByDays(double d);
+
+    // Comparison of date and time to the minute, used by the summer-time rule:
+    // isAfter(x) is true when x is earlier than this, isBefore(x) when x is later.
+    bool isAfter(const CDateHeure& other) const;
+    bool isBefore(const CDateHeure& other) const;
+    CDateHeure summerTimeStart() const;
+    CDateHeure summerTimeEnd() const;
+    int isSummerTime() const;
+    // Signed whole days from other to this date (positive when this is later).
+    int daysSince(const CDateHeure& other) const;
+
+protected:
+    double comparisonValue() const;
+
+    int m_year = 2000;
+    int m_day = 1;
+    int m_month = 1;
+    int m_hour = 0;
+    int m_minute = 0;
+    int m_second = 0;
+    int m_summerTime = 0;
+};
+
+}  // namespace zarn

@@ -1,0 +1,2 @@
+// Julian days and the calendar.
+#include "time/Calendar.h"

@@ -42,8 +42,8 @@ public:
     // d may be fractional and negative; "Jour suivant" is shiftByDays(1.0).
     void shiftByDays(double d);
 
-    // Comparison of date and time to the minute, used by the summer-time rule:
-    // isAfter(x) is true when x is earlier than this, isBefore(x) when x is later.
+    // Comparisons to the minute, used by the summer-time rule: isAfter(x) is true
+    // when x lies after this date and time, isBefore(x) when x lies before it.
     bool isAfter(const CDateHeure& other) const;
     bool isBefore(const CDateHeure& other) const;
     CDateHeure summerTimeStart() const;

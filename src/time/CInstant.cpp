@@ -1,0 +1,169 @@
+// The instant of every computation: legal date and time at a place, with the
+// local sidereal time and the Julian centuries recomputed after every change.
+#include "time/CInstant.h"
+
+#include "time/Calendar.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace zarn {
+
+namespace {
+constexpr double kRadiansPerHour = 0.26179938779914946;
+constexpr double kJd1900 = 2415020.0;
+constexpr double kDaysPerCentury = 36525.0;
+
+std::string coordinateText(double packed, char positive, char negative, bool isPositive)
+{
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "  %.2f%c", std::fabs(packed),
+                  isPositive ? positive : negative);
+    return buffer;
+}
+}  // namespace
+
+CInstant::CInstant(int day, int month, int year, int hour, int minute, int second,
+                   const CLieu& place)
+    : CDateHeure(day, month, year, hour, minute, second), m_place(place)
+{
+    refreshTexts();
+}
+
+CInstant& CInstant::operator=(const CInstant& other)
+{
+    if (this != &other) {
+        CDateHeure::operator=(other);
+        m_place = other.m_place;
+        m_placeText = other.m_placeText;
+        m_dateText = other.m_dateText;
+        m_timeText = other.m_timeText;
+        m_siderealTime = other.m_siderealTime;
+        m_centuries = other.m_centuries;
+        recompute();
+    }
+    return *this;
+}
+
+CInstant& CInstant::operator=(const CDateHeure& dateTime)
+{
+    CDateHeure::operator=(dateTime);
+    recompute();
+    return *this;
+}
+
+void CInstant::assign(const CDateHeure& dateTime, const CLieu& place)
+{
+    CDateHeure::operator=(dateTime);
+    m_place = place;
+    recompute();
+}
+
+void CInstant::setPlace(const CLieu& place)
+{
+    m_place = place;
+    recompute();
+}
+
+void CInstant::setTimeFromHours(double hours)
+{
+    CDateHeure::setTimeFromHours(hours);
+    recompute();
+}
+
+void CInstant::recompute()
+{
+    // Universal time depends on the summer-time flag: it comes first.
+    m_summerTime = isSummerTime();
+    m_siderealTime = computeSiderealTime();
+    m_centuries = computeCenturies();
+}
+
+double CInstant::universalHours() const
+{
+    double ut = m_hour + m_minute / 60.0 + m_second / 3600.0 - m_place.zone();
+    if (m_place.observesSummerTime())
+        ut -= m_summerTime;
+    return ut;
+}
+
+double CInstant::universalJulianDay() const
+{
+    return julianDayAt0h() + universalHours() / 24.0;
+}
+
+double CInstant::computeCenturies() const
+{
+    return (universalJulianDay() - kJd1900) / kDaysPerCentury;
+}
+
+double CInstant::siderealTimeAt0hUT() const
+{
+    const double t0 = (julianDayAt0h() - kJd1900) / kDaysPerCentury;
+    const double s = -m_place.longitude() / 15.0 + 6.6460656 + 2400.051262 * t0 +
+                     0.00002581 * t0 * t0;
+    return reduce24(s) * kRadiansPerHour;
+}
+
+double CInstant::computeSiderealTime() const
+{
+    const double t0 = (julianDayAt0h() - kJd1900) / kDaysPerCentury;
+    const double s = universalHours() * kSiderealRatio - m_place.longitude() / 15.0 + 6.6460656 +
+                     2400.051262 * t0 + 0.00002581 * t0 * t0;
+    return reduce24(s) * kRadiansPerHour;
+}
+
+double CInstant::meanSolarTime() const
+{
+    return reduce24(universalHours() - m_place.longitude() / 15.0);
+}
+
+double CInstant::trueSolarTime(double sunRightAscension) const
+{
+    return reduce24((m_siderealTime - sunRightAscension) * kHoursPerRad + 12.0);
+}
+
+void CInstant::refreshTexts()
+{
+    recompute();
+    const double lon = m_place.longitude();
+    const double lat = m_place.latitude() * kDegPerRad;
+    m_placeText = m_place.name() + " " + coordinateText(toPackedMinutes(lon), 'W', 'E', lon > 0) +
+                  " " + coordinateText(toPackedMinutes(lat), 'N', 'S', lat >= 0);
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, " %d %s %d", m_day, monthName().c_str(), m_year);
+    m_dateText = buffer;
+    std::snprintf(buffer, sizeof buffer, " %2d.%.2d", m_hour, m_minute);
+    m_timeText = buffer;
+}
+
+void CInstant::setNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    m_year = local.tm_year + 1900;
+    m_month = local.tm_mon + 1;
+    m_day = local.tm_mday;
+    m_hour = local.tm_hour;
+    m_minute = local.tm_min;
+    m_second = local.tm_sec > 59 ? 59 : local.tm_sec;  // no leap second here
+    refreshTexts();
+}
+
+void CInstant::setFromUniversalJulianDay(double jd)
+{
+    const CalendarDate date = calendarDate(jd);
+    m_day = date.day;
+    m_month = date.month;
+    m_year = date.year;
+    setTimeFromHours(date.hours);
+    // The event's universal date decides summer time; move to legal time.
+    const int k = m_place.zone() + (m_place.observesSummerTime() ? m_summerTime : 0);
+    if (k != 0)
+        shift(0, k > 0 ? k : -k, 0, 0, k > 0);
+    recompute();
+}
+
+}  // namespace zarn

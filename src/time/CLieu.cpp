@@ -1,0 +1,98 @@
+// An observing place and its 48-byte record in the settings.
+#include "time/CLieu.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace zarn {
+
+namespace {
+void putDouble(std::uint8_t* out, double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int i = 0; i < 8; ++i)
+        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+}
+
+double getDouble(const std::uint8_t* in)
+{
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i)
+        bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void putInt32(std::uint8_t* out, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+}
+
+std::int32_t getInt32(const std::uint8_t* in)
+{
+    std::uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
+    return static_cast<std::int32_t>(bits);
+}
+
+constexpr double kHalfPi = 1.5707963267948966;
+}  // namespace
+
+CLieu::CLieu(std::string name, double longitude, double latitude, int zone, int observesSummerTime)
+    : m_name(std::move(name)), m_longitude(longitude), m_observesSummerTime(observesSummerTime)
+{
+    setLatitude(latitude);
+    setZone(zone);
+}
+
+void CLieu::setLatitude(double radians)
+{
+    m_latitude = radians;
+    m_cosLatitude = std::cos(radians);
+    m_sinLatitude = std::sin(radians);
+}
+
+CLieu::Record CLieu::toRecord() const
+{
+    Record record{};
+    putDouble(&record[8], m_longitude);
+    putDouble(&record[16], m_latitude);
+    putDouble(&record[24], m_cosLatitude);
+    putDouble(&record[32], m_sinLatitude);
+    record[40] = static_cast<std::uint8_t>(static_cast<std::int8_t>(m_zone));
+    putInt32(&record[44], m_observesSummerTime);
+    return record;
+}
+
+CLieu CLieu::fromRecord(const Record& record)
+{
+    CLieu place;
+    place.m_longitude = getDouble(&record[8]);
+    place.setLatitude(getDouble(&record[16]));
+    place.m_zone = static_cast<std::int8_t>(record[40]);
+    place.m_observesSummerTime = getInt32(&record[44]);
+    return place;
+}
+
+std::optional<CLieu> CLieu::fromBytes(const std::uint8_t* bytes, std::size_t size)
+{
+    if (bytes == nullptr || size != std::tuple_size_v<Record>)
+        return std::nullopt;
+    Record record;
+    std::memcpy(record.data(), bytes, size);
+    CLieu place = fromRecord(record);
+    // A damaged record must not become a place that breaks every computation.
+    if (!std::isfinite(place.m_longitude) || std::fabs(place.m_longitude) > 180.0 ||
+        !std::isfinite(place.m_latitude) || std::fabs(place.m_latitude) > kHalfPi + 1e-9 ||
+        place.m_zone < -12 || place.m_zone > 13)
+        return std::nullopt;
+    place.m_observesSummerTime = place.m_observesSummerTime != 0 ? 1 : 0;
+    return place;
+}
+
+}  // namespace zarn

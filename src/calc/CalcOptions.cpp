@@ -1,0 +1,200 @@
+// Common options of zarn-calc and the place they describe.
+#include "calc/CalcOptions.h"
+
+#include "time/Calendar.h"
+#include "time/Profile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace zarn {
+
+namespace {
+std::optional<std::string>* slotFor(CalcOptions& o, const std::string& flag)
+{
+    if (flag == "--date") return &o.date;
+    if (flag == "--time") return &o.time;
+    if (flag == "--lon") return &o.lon;
+    if (flag == "--lat") return &o.lat;
+    if (flag == "--zone") return &o.zone;
+    if (flag == "--dst") return &o.dst;
+    if (flag == "--name") return &o.name;
+    return nullptr;
+}
+
+// A number typed in a field of the place dialog: the messages are those of
+// the dialog's field exchange.
+std::optional<double> readNumber(const std::string& text, double lo, double hi, std::string& error)
+{
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(text.c_str(), &end);
+    if (text.empty() || end == text.c_str() || *end != '\0' || errno != 0 || !std::isfinite(v)) {
+        error = "Tapez un nombre.";
+        return std::nullopt;
+    }
+    if (v < lo || v > hi) {
+        std::ostringstream s;
+        s << "Tapez un nombre compris entre " << lo << " et " << hi << ".";
+        error = s.str();
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<int> readInteger(const std::string& text, int lo, int hi, std::string& error)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || end == text.c_str() || *end != '\0' || errno != 0) {
+        error = "Tapez un nombre entier.";
+        return std::nullopt;
+    }
+    if (v < lo || v > hi) {
+        error = "Tapez un nombre entier compris entre " + std::to_string(lo) + " et " +
+                std::to_string(hi) + ".";
+        return std::nullopt;
+    }
+    return static_cast<int>(v);
+}
+
+// "2.20E" -> packed degrees signed positive West; "48.51N" -> positive North.
+std::optional<double> readCoordinate(std::string text, char positive, char negative, double max,
+                                     std::string& error)
+{
+    double sign = 1.0;
+    if (!text.empty()) {
+        const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
+        if (last == positive || last == negative) {
+            sign = last == positive ? 1.0 : -1.0;
+            text.pop_back();
+        }
+    }
+    // The dialog's field takes only digits and "."; the sign is a radio button.
+    if (text.find_first_not_of("0123456789.") != std::string::npos) {
+        error = "Tapez un nombre.";
+        return std::nullopt;
+    }
+    const auto v = readNumber(text, 0, max, error);
+    if (!v)
+        return std::nullopt;
+    return sign * *v;
+}
+
+std::size_t utf8Length(const std::string& s)
+{
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+std::optional<std::string> readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+}  // namespace
+
+std::optional<std::string> splitOptions(int argc, char* argv[], CalcOptions& out)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto* slot = slotFor(out, arg);
+        if (slot != nullptr) {
+            if (i + 1 >= argc)
+                return "Option " + arg + " : valeur manquante.";
+            *slot = argv[++i];
+        } else {
+            out.rest.push_back(arg);
+        }
+    }
+    return std::nullopt;
+}
+
+PlaceOrError placeFromOptions(const CalcOptions& o, const CLieu& defaults)
+{
+    PlaceOrError result;
+    CLieu place = defaults;
+    std::string& error = result.error;
+    if (o.name) {
+        if (utf8Length(*o.name) > 19) {
+            error = "Tapez 19 caractères au maximum.";
+            return result;
+        }
+        place.setName(*o.name);
+    }
+    if (o.lon) {
+        const auto packed = readCoordinate(*o.lon, 'W', 'E', 180, error);
+        if (!packed)
+            return result;
+        place.setLongitude(fromPacked(*packed));
+    }
+    if (o.lat) {
+        const auto packed = readCoordinate(*o.lat, 'N', 'S', 90, error);
+        if (!packed)
+            return result;
+        place.setLatitude(fromPacked(*packed) * kRadPerDeg);
+    }
+    if (o.zone) {
+        const auto zone = readInteger(*o.zone, -12, 13, error);
+        if (!zone)
+            return result;
+        place.setZone(*zone);
+    }
+    if (o.dst) {
+        const auto flag = readInteger(*o.dst, 0, 1, error);
+        if (!flag)
+            return result;
+        place.setObservesSummerTime(*flag);
+    }
+    result.place = place;
+    return result;
+}
+
+std::string programDirectory()
+{
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return ".";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+CLieu defaultPlace()
+{
+    std::vector<std::string> candidates{programDirectory() + "/ZARN.INI"};
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        candidates.push_back(std::string(xdg) + "/Zarn/ZARN.INI");
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        candidates.push_back(std::string(home) + "/.config/Zarn/ZARN.INI");
+    for (const std::string& path : candidates) {
+        const auto text = readFile(path);
+        if (!text)
+            continue;
+        const Profile profile = Profile::parse(*text);
+        const auto record = profile.binaryValue("Observatoires", "no0");
+        if (!record)
+            break;
+        auto place = CLieu::fromBytes(record->data(), record->size());
+        if (!place)
+            break;
+        place->setName(profile.value("Observatoires", "lieu0").value_or(""));
+        return *place;
+    }
+    return CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1);
+}
+
+}  // namespace zarn

@@ -1,0 +1,60 @@
+// zarn-calc dst, jd and times.
+#include "calc/CalcCommand.h"
+#include "time/TimeBar.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zarn {
+
+namespace {
+int runDst(CalcContext& context)
+{
+    if (context.args.size() != 1)
+        return invalidInput("usage : zarn-calc dst ANNEE");
+    char* end = nullptr;
+    const long year = std::strtol(context.args[0].c_str(), &end, 10);
+    if (end == context.args[0].c_str() || *end != '\0' || year < 1901 || year > 2099)
+        return invalidInput("Date non valable");
+    const CDateHeure january(1, 1, static_cast<int>(year), 0, 0, 0);
+    const CDateHeure start = january.summerTimeStart();
+    const CDateHeure end2 = january.summerTimeEnd();
+    std::printf(" %d.%d --> %d.%d\n", start.day(), start.month(), end2.day(), end2.month());
+    return 0;
+}
+
+int runJd(CalcContext& context)
+{
+    std::printf("%.6f\n%.6f\n", context.instant.julianDay(), context.instant.universalJulianDay());
+    return 0;
+}
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : s.substr(first);
+}
+}  // namespace
+
+// The Sun's right ascension for the true solar time; the engine's Sun provides
+// it when it is linked in (weak default: none).
+std::optional<double> calcSunRightAscension(const CInstant& instant) __attribute__((weak));
+
+namespace {
+int runTimes(CalcContext& context)
+{
+    std::optional<double> sun;
+    if (calcSunRightAscension != nullptr)
+        sun = calcSunRightAscension(context.instant);
+    const TimeBarTexts texts = timeBarTexts(context.instant, sun);
+    for (const TimeScale& scale : texts.scales)
+        std::printf("%s\t%s\n", scale.label, trimmed(scale.value).c_str());
+    return 0;
+}
+
+const CalcCommand dst("dst", "ANNEE", runDst);
+const CalcCommand jd("jd", "", runJd);
+const CalcCommand times("times", "", runTimes);
+}  // namespace
+
+}  // namespace zarn

@@ -1,7 +1,7 @@
 // Zarn: a desktop astronomy program for the sky seen with the naked eye.
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMainWindow>
+#include "shell/CMainFrame.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,9 +23,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zarn"));
-    window.resize(800, 600);
+    zarn::CMainFrame window;
+    window.resize(1000, 700);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,183 @@
+#include "shell/CMainFrame.h"
+
+#include "shell/CActions.h"
+#include "shell/CPlanetMenu.h"
+#include "shell/CommandIds.h"
+#include "time/ui/CTimeBar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace zarn {
+
+namespace {
+const char* const kRedirectProperty = "zarnRedirectsToSky";
+const QString kReady = QStringLiteral(" Prêt");
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    m_actions = new CActions(this);
+    addActions(findChildren<QAction*>());  // shortcuts work in every child window
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_mdi = new QMdiArea(central);
+    m_mdi->setBackground(QColor(231, 234, 239));
+    layout->addWidget(m_mdi, 1);
+    m_timeBar = new CTimeBar(central);
+    layout->addWidget(m_timeBar);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildStatusBar();
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::activeFrameChanged);
+    SetMainTitle(QString());
+}
+
+void CMainFrame::addCommands(QMenu* menu, std::initializer_list<int> ids)
+{
+    for (int id : ids) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(m_actions->action(id));
+    }
+}
+
+void CMainFrame::buildMenus()
+{
+    using namespace cmd;
+    QMenuBar* bar = menuBar();
+    addCommands(bar->addMenu(QStringLiteral("&Fichier")), {NewSky, 0, PrintPreview, 0, Exit});
+    addCommands(bar->addMenu(QStringLiteral("&Date")),
+                {CurrentDate, NewDate, 0, NextDay, PreviousDay, 0, SummerTime, TimeBar});
+
+    QMenu* chart = bar->addMenu(QStringLiteral("&Carte"));
+    addCommands(chart, {WholeSky, Zenith});
+    QMenu* horizon = chart->addMenu(QStringLiteral("Vue &horizon"));
+    for (int id = HorizonSouth; id <= HorizonSouthEast; ++id)
+        horizon->addAction(m_actions->action(id));
+    m_planetMenu = new CPlanetMenu(m_actions->action(PlanetView)->text(), *m_actions, chart);
+    chart->addMenu(m_planetMenu);
+    addCommands(chart, {0, Figures, AltitudeScale, Grid, 0, ChartOptions});
+
+    addCommands(bar->addMenu(QStringLiteral("&Planètes")),
+                {Conjunction, Opposition, 0, Animation, Visibility});
+    addCommands(bar->addMenu(QStringLiteral("&Éphémérides")),
+                {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    addCommands(bar->addMenu(QStringLiteral("&Observatoire")), {Observatory});
+    addCommands(bar->addMenu(QStringLiteral("Fe&nêtre")), {Cascade, Tile});
+    addCommands(bar->addMenu(QStringLiteral("&?")), {Manual, HelpIndex, 0, About});
+
+    connect(m_actions->action(Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(m_actions->action(Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(m_actions->action(Exit), &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    const QFontMetrics fm(bar->font());
+    static constexpr int kBlanks[3] = {65, 40, 14};
+    for (int i = 0; i < 3; ++i) {
+        m_panes[i] = new QLabel(bar);
+        m_panes[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_panes[i]->setMinimumWidth(fm.horizontalAdvance(QString(kBlanks[i], QLatin1Char(' '))));
+        bar->addPermanentWidget(m_panes[i]);
+    }
+    // The message pane shows the menu prompts, and " Prêt" when idle.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+        if (text.isEmpty())
+            bar->showMessage(kReady);
+    });
+    bar->showMessage(kReady);
+}
+
+void CMainFrame::SetMainTitle(const QString& text)
+{
+    m_titleText = text;
+    setWindowTitle(text.isEmpty() ? QStringLiteral(" ZARN") : QStringLiteral(" ZARN - ") + text);
+}
+
+void CMainFrame::setInstantTexts(const QString& place, const QString& date, const QString& time)
+{
+    m_panes[0]->setText(place);
+    m_panes[1]->setText(date);
+    m_panes[2]->setText(time);
+    statusBar()->repaint();
+}
+
+QLabel* CMainFrame::statusPane(int index) const
+{
+    return index >= 1 && index <= 3 ? m_panes[index - 1] : nullptr;
+}
+
+void CMainFrame::showTimeBar(bool show)
+{
+    m_timeBar->setVisible(show);
+    statusBar()->setVisible(!show);
+    m_actions->setChecked(cmd::TimeBar, show);
+}
+
+bool CMainFrame::isTimeBarVisible() const { return !m_timeBar->isHidden(); }
+
+void CMainFrame::setSkyFrame(QMdiSubWindow* frame)
+{
+    m_skyFrame = frame;
+    applyMinimumSize();
+}
+
+void CMainFrame::markRedirectsToSky(QMdiSubWindow* frame) { frame->setProperty(kRedirectProperty, true); }
+
+QMdiSubWindow* CMainFrame::commandFrame() const
+{
+    QMdiSubWindow* active = m_mdi->activeSubWindow();
+    if (active && active->property(kRedirectProperty).toBool())
+        return m_skyFrame;
+    return active ? active : m_skyFrame.data();
+}
+
+QSize CMainFrame::minimumTrackingSize() const
+{
+    // 60 horizontal dialog base units high; 4/3 of that wide, within the screen.
+    const int baseUnit = QFontMetrics(font()).averageCharWidth();
+    const int height = 60 * baseUnit;
+    int width = height * 4 / 3;
+    if (const QScreen* s = screen())
+        width = std::min(width, s->geometry().width());
+    return QSize(width, height);
+}
+
+void CMainFrame::applyMinimumSize()
+{
+    setMinimumSize(m_skyFrame ? minimumTrackingSize() : QSize(0, 0));
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_skyFrame)
+        emit resizedWithSkyFrame();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closeHandler && !m_closeHandler()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace zarn

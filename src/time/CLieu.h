@@ -10,7 +10,8 @@
 
 namespace zarn {
 
-class CArchive;
+class CArchiveReader;
+class CArchiveWriter;
 
 class CLieu {
 public:
@@ -41,6 +42,13 @@ public:
     // Same from raw bytes of any length: nothing when the length is not 48 or a
     // coordinate is not a finite number within its range.
     static std::optional<CLieu> fromBytes(const std::uint8_t* bytes, std::size_t size);
+
+    // Object-archive form (run-time class "CLieu", schema 0): longitude, latitude
+    // (doubles), the zone twice (32 bits each), the name. observesSummerTime is
+    // not part of it. A non-finite or out-of-range value is damage
+    // (ArchiveError) and leaves the place unchanged.
+    void load(CArchiveReader& archive);
+    void store(CArchiveWriter& archive) const;
 
     bool operator==(const CLieu&) const = default;
 

@@ -1,0 +1,72 @@
+#include "sky/archive/CArchiveWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+
+using namespace zarn;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AtomicFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("zarn-atomic-" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override
+    {
+        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_dir);
+    }
+    static std::vector<std::uint8_t> contents(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+    }
+    fs::path m_dir;
+};
+
+}  // namespace
+
+TEST_F(AtomicFile, ReplacesTheFileAndLeavesNoTemporary)
+{
+    const fs::path target = m_dir / "OBJETS.ZAR";
+    ASSERT_TRUE(writeFileAtomically(target, {1, 2, 3}));
+    CArchiveWriter writer;
+    writer.writeText("Objets");
+    const SaveResult result = writer.saveTo(target);
+    ASSERT_TRUE(result) << result.reason;
+    EXPECT_EQ(contents(target), writer.bytes());
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(AtomicFile, FailureIsReportedAndKeepsTheOldFile)
+{
+    const fs::path target = m_dir / "OBJETS.ZAR";
+    ASSERT_TRUE(writeFileAtomically(target, {9, 9}));
+    if (::geteuid() != 0) {
+        // A write-protected directory: the old file stays whole.
+        fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
+        const SaveResult result = writeFileAtomically(target, {1, 2, 3});
+        EXPECT_FALSE(result);
+        EXPECT_FALSE(result.reason.empty());
+        fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::add);
+        EXPECT_EQ(contents(target), (std::vector<std::uint8_t>{9, 9}));
+    }
+    // A target that is a directory cannot be replaced: the temporary goes away.
+    fs::create_directory(m_dir / "dossier");
+    fs::create_directory(m_dir / "dossier" / "plein");
+    EXPECT_FALSE(writeFileAtomically(m_dir / "dossier", {1}));
+    EXPECT_FALSE(writeFileAtomically(m_dir / "absent" / "OBJETS.ZAR", {1}));
+    EXPECT_EQ(entries(), 2u);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// A point of the ecliptic line (drawn with display bit 0x20).
+#include "sky/CPointPlan.h"
+
+namespace zarn {
+
+class CPointEcliptique : public CPointPlan {
+public:
+    using CPointPlan::CPointPlan;
+    const char* className() const override { return "CPointEcliptique"; }
+    std::string GetName() const override { return "Ecliptique"; }
+};
+
+}  // namespace zarn

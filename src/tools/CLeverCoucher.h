@@ -1,0 +1,62 @@
+#pragma once
+// Rise and set times of one body at one event altitude over a run of days.
+//
+// The search starts from the body's upper transit: the set is the first time
+// after it at which the hour angle reaches H0, the rise the first time at
+// which it reaches −H0, with cos H0 = (sin h0 − sin φ sin δ) / (cos φ cos δ)
+// iterated on the moving body. Each transit gives one rise and one set; they
+// are filed under the day they fall on. A body that stays above (below) the
+// altitude all day gets the code −101 (−102) instead of a time.
+#include "time/CInstant.h"
+#include "tools/CJourLeverCoucher.h"
+
+#include <vector>
+
+namespace zarn {
+
+class CAstre;
+
+class CLeverCoucher {
+public:
+    CLeverCoucher() = default;
+    CLeverCoucher(CAstre* body, double altitudeDegrees) { Initialise(body, altitudeDegrees); }
+
+    void Initialise(CAstre* body, double altitudeDegrees);
+
+    // Fills every record of days: record 0 is the day AFTER the given date
+    // (its time of day is ignored), record i the i-th day after that.
+    void ComputeSeries(const CInstant& date, std::vector<CJourLeverCoucher>& days);
+    std::vector<CJourLeverCoucher> ComputeSeries(const CInstant& date, int count);
+
+    // Next upper transit at or after t0, in hours from 0 h of the base day.
+    double TransitTime(const CInstant& baseDay, double t0);
+    // One rise (direction −1) or set (+1) at or after t0, in legal hours from
+    // 0 h of the base day, or −101/−102. A forced search averages the values
+    // met instead of giving up on a code.
+    double EventTime(const CInstant& baseDay, double t0, int direction, bool forced);
+
+    // First rise (set) after the date's time of day, in hours from 0 h of the
+    // date's day (24 and more: the next day), or a code.
+    static double NextRise(CAstre* body, double altitudeDegrees, const CInstant& date);
+    static double NextSet(CAstre* body, double altitudeDegrees, const CInstant& date);
+
+private:
+    struct TransitEvents {
+        double rise;
+        double set;
+        bool extraRise = false;
+        double extraRiseTime = kNoEvent;
+        int extraRiseDay = 0;  // day index the extra rise is counted from
+    };
+    TransitEvents EventsOfTransit(const CInstant& baseDay, double transit, double previousRise);
+    double HourAngleCosine(const CInstant& at, double& alpha, double& theta);
+    static double NextEvent(CAstre* body, double altitudeDegrees, const CInstant& date, bool rise);
+
+    double m_spare[2] = {-1.0, -1.0};
+    CAstre* m_body = nullptr;
+    short m_direction = -1;
+    double m_sinAltitude = 0.0;
+    bool m_observesSummerTime = false;
+};
+
+}  // namespace zarn

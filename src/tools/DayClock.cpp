@@ -1,0 +1,78 @@
+// Hours from midnight of a base day, carried into real instants.
+#include "tools/DayClock.h"
+
+#include "time/Calendar.h"
+
+#include <cmath>
+
+namespace zarn {
+
+namespace {
+// Moves a date (kept at 0 h) by whole days through the Julian day, which
+// handles month and year ends and the Gregorian calendar.
+void moveDays(CInstant& date, int days)
+{
+    if (days == 0)
+        return;
+    const CalendarDate moved = calendarDate(date.julianDayAt0h() + days + 0.5);
+    date.setDay(moved.day);
+    date.setMonth(moved.month);
+    date.setYear(moved.year);
+}
+}  // namespace
+
+CInstant dayStart(const CInstant& date)
+{
+    CInstant start(date);
+    start.setTimeFromHours(0.0);
+    return start;
+}
+
+CInstant addDays(const CInstant& date, int days)
+{
+    CInstant moved = dayStart(date);
+    moveDays(moved, days);
+    moved.setTimeFromHours(0.0);
+    return moved;
+}
+
+CInstant instantAtHours(const CInstant& baseDay, double hours)
+{
+    CInstant at = dayStart(baseDay);
+    if (!std::isfinite(hours) || std::fabs(hours) > 1.0e7)
+        return at;
+    double days = std::floor(hours / 24.0);
+    double rest = hours - days * 24.0;
+    if (rest >= 24.0) {  // rounding of the division
+        rest -= 24.0;
+        days += 1.0;
+    }
+    moveDays(at, static_cast<int>(days));
+    at.setTimeFromHours(rest);
+    return at;
+}
+
+CInstant withoutSummerTime(const CInstant& date)
+{
+    CInstant copy(date);
+    CLieu place = date.place();
+    place.setObservesSummerTime(0);
+    copy.setPlace(place);
+    return copy;
+}
+
+double toLegalHours(const CInstant& baseDay, double zoneHours, bool observesSummerTime)
+{
+    if (zoneHours < 0.0 || !observesSummerTime)
+        return zoneHours;
+    const int before = instantAtHours(baseDay, zoneHours).isSummerTime();
+    if (!before)
+        return zoneHours;
+    const double legal = zoneHours + 1.0;
+    // The hour added must not carry the time across the autumn switch.
+    if (instantAtHours(baseDay, legal).isSummerTime() != before)
+        return zoneHours;
+    return legal;
+}
+
+}  // namespace zarn

@@ -1,0 +1,108 @@
+// zarn-calc position BODY: where a body of the solar system stands for the
+// instant and place of the options.
+#include "calc/CalcCommand.h"
+#include "calc/CalcOptions.h"
+#include "sky/SkyMath.h"
+#include "sky/SolarBodies.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace zarn {
+
+namespace {
+
+std::optional<int> bodyIndexOf(const std::string& name)
+{
+    static const struct {
+        const char* name;
+        int index;
+    } kNames[] = {{"Soleil", kSun},    {"Mercure", kMercury}, {"Vénus", kVenus},  {"Venus", kVenus},
+                  {"Mars", kMars},     {"Jupiter", kJupiter}, {"Saturne", kSaturn}, {"Lune", kMoon}};
+    for (const auto& entry : kNames)
+        if (name == entry.name)
+            return entry.index;
+    return std::nullopt;
+}
+
+std::string loadErrorText(const ArchiveError& error)
+{
+    switch (error.kind()) {
+    case ArchiveErrorKind::FileNotFound:
+        return "Le fichier ELEMENTS.ZAR n'a pas été trouvé.\nVérifiez que ce fichier se trouve bien\n"
+               "dans le répertoire actif.";
+    case ArchiveErrorKind::Damaged:
+        return "Le fichier ELEMENTS.ZAR est erroné.\nRecopiez la version actuelle de ce fichier\n"
+               "dans le répertoire courant.";
+    case ArchiveErrorKind::OutOfMemory:
+        return "Mémoire saturée";
+    default:
+        return "Une erreur s'est produite lors de la lecture du fichier ELEMENTS.ZAR.\n"
+               "Pressez la touche F1 pour de l'aide.";
+    }
+}
+
+// The bodies read from ELEMENTS.ZAR beside the program, or the message.
+std::optional<SolarBodies> loadBodies(const std::string& dataDir)
+{
+    SolarBodies bodies;
+    if (auto error = bodies.load(std::filesystem::path(dataDir) / "ELEMENTS.ZAR")) {
+        std::fprintf(stderr, "%s\n", loadErrorText(*error).c_str());
+        return std::nullopt;
+    }
+    return bodies;
+}
+
+double degrees(double radians) { return radians * kDegPerRad; }
+
+int runPosition(CalcContext& context)
+{
+    if (context.args.size() != 1)
+        return invalidInput("usage : zarn-calc position ASTRE");
+    const std::optional<int> index = bodyIndexOf(context.args[0]);
+    if (!index)
+        return invalidInput("Astre inconnu : " + context.args[0]);
+    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
+    if (!bodies)
+        return 1;
+    CPlaSol& body = bodies->body(*index);
+    const CInstant& instant = context.instant;
+    if (!body.Compute(instant)) {
+        std::fprintf(stderr, "Position impossible à calculer\n");
+        return 1;
+    }
+    const Horizontal h = EquatorialToHorizontal(instant.siderealTime(), instant.place().latitude(),
+                                                body.GetAlpha(), body.GetDelta());
+    std::printf("ra=%.6f dec=%.6f dist=%.6f alt=%.6f az=%.6f lon=%.6f lat=%.6f",
+                degrees(ReduceAngle(body.GetAlpha(), 0.0, kTwoPi)), degrees(body.GetDelta()),
+                body.GetDistance(), degrees(h.altitude), degrees(h.azimuth),
+                ReduceAngle(degrees(body.GetEclipticLongitude()), 0.0, 360.0),
+                degrees(body.GetEclipticLatitude()));
+    if (*index == kMoon) {
+        const CLune& moon = bodies->moon;
+        std::printf(" k=%.6f i=%.6f chi=%.6f q=%.6f", moon.GetIlluminatedFraction(),
+                    degrees(moon.GetPhaseAngle()), degrees(moon.GetBrightLimbAngle()),
+                    degrees(moon.GetParallacticAngle()));
+    }
+    if (*index == kSaturn)
+        std::printf(" B=%.6f", degrees(bodies->planet(kSaturn).RingTilt(instant.centuries())));
+    std::printf("\n");
+    return 0;
+}
+
+const CalcCommand position("position", "ASTRE", runPosition);
+
+}  // namespace
+
+// The Sun's right ascension for the true solar time of the "times" command.
+std::optional<double> calcSunRightAscension(const CInstant& instant)
+{
+    SolarBodies bodies;
+    if (bodies.load(std::filesystem::path(programDirectory()) / "ELEMENTS.ZAR") ||
+        !bodies.sun.Compute(instant))
+        return std::nullopt;
+    return bodies.sun.GetAlpha();
+}
+
+}  // namespace zarn

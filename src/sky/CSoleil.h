@@ -1,0 +1,33 @@
+#pragma once
+// The Sun: Kepler's equation on the Earth's mean orbit and a few short
+// periodic terms give its true geocentric longitude λ☉ and the radius vector R.
+#include "sky/CPlaSol.h"
+
+namespace zarn {
+
+class CSoleil : public CPlaSol {
+public:
+    CSoleil() : CPlaSol(kSun) {}
+
+    // Sun theory for T: stores λ☉, R, α and δ; false when the equatorial
+    // conversion fails.
+    virtual bool ComputeAt(double T);
+    bool GetPosition(double T, double& alpha, double& delta, double& distance) override;
+
+    // λ☉ (radians, not reduced) and R (AU) for T.
+    bool SunLongitudeRadius(double T, double& longitude, double& radius);
+    // Longitude corrected for nutation and aberration, radians.
+    bool ApparentLongitude(double T, double& longitude);
+
+    double GetLongitude() const { return m_lambda; }
+    double GetRadius() const { return m_radius; }
+    Colour GetColor() const override { return rgb(255, 220, 0); }
+
+protected:
+    // The Sun theory itself; leaves λ☉ and R in the object.
+    void ComputeLongitudeRadius(double T);
+
+    double m_radius = 0.0;
+};
+
+}  // namespace zarn

@@ -1,0 +1,106 @@
+#include "sky/SolarBodies.h"
+
+#include "sky/archive/CArchiveReader.h"
+#include "sky/archive/CArchiveWriter.h"
+
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <system_error>
+
+namespace zarn {
+
+SolarBodies::SolarBodies()
+    : planets{{{kMercury, &sun}, {kVenus, &sun}, {kMars, &sun}, {kJupiter, &sun}, {kSaturn, &sun}}},
+      moon(&sun)
+{
+}
+
+SolarBodies::SolarBodies(const SolarBodies& other)
+    : sun(other.sun), planets(other.planets), moon(other.moon)
+{
+    wire();
+}
+
+SolarBodies& SolarBodies::operator=(const SolarBodies& other)
+{
+    if (this != &other) {
+        sun = other.sun;
+        planets = other.planets;
+        moon = other.moon;
+        wire();
+    }
+    return *this;
+}
+
+void SolarBodies::wire()
+{
+    for (CPlanete& p : planets)
+        p.SetSun(&sun);
+    moon.SetSun(&sun);
+}
+
+CPlaSol& SolarBodies::body(int index)
+{
+    if (index == kSun)
+        return sun;
+    if (index == kMoon)
+        return moon;
+    return planets.at(index - 1);
+}
+
+const CPlaSol& SolarBodies::body(int index) const
+{
+    return const_cast<SolarBodies*>(this)->body(index);
+}
+
+void SolarBodies::read(CArchiveReader& archive)
+{
+    for (int index = kSun; index <= kMoon; ++index)
+        body(index).load(archive);
+}
+
+void SolarBodies::write(CArchiveWriter& archive) const
+{
+    for (int index = kSun; index <= kMoon; ++index)
+        body(index).store(archive);
+}
+
+std::optional<ArchiveError> SolarBodies::load(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return ArchiveError(ArchiveErrorKind::FileNotFound, path.string());
+    std::vector<std::uint8_t> bytes;
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return ArchiveError(ArchiveErrorKind::Other, path.string());
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad())
+            return ArchiveError(ArchiveErrorKind::Other, path.string());
+        CArchiveReader archive(std::move(bytes));
+        read(archive);
+    } catch (const ArchiveError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return ArchiveError(ArchiveErrorKind::OutOfMemory, path.string());
+    }
+    return std::nullopt;
+}
+
+bool SolarBodies::computeAll(const CInstant& instant)
+{
+    bool ok = true;
+    for (int index = kSun; index <= kMoon; ++index)
+        ok = body(index).Compute(instant) && ok;
+    return ok;
+}
+
+void SolarBodies::setSky(const SkyDirectory* sky)
+{
+    for (int index = kSun; index <= kMoon; ++index)
+        body(index).SetSky(sky);
+}
+
+}  // namespace zarn

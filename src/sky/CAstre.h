@@ -9,14 +9,17 @@
 // (c, s) = (1, 0) they are equatorial (z = sin δ); with c = sin φ, s = cos φ
 // and the local sidereal time θ, z is the sine of the altitude.
 #include "sky/Colour.h"
+#include "sky/CSurface.h"
 #include "sky/archive/CSerialisable.h"
 
+#include <cstdint>
 #include <string>
 
 namespace zarn {
 
 class CInstant;
 class SkyDirectory;
+class CVueNoms;
 
 class CAstre : public CSerialisable {
 public:
@@ -57,6 +60,15 @@ public:
     virtual void SetName(const std::string&) {}
     // Constellation abbreviation (or zodiac name for a body); empty by default.
     virtual std::string GetConstellation() const { return {}; }
+
+    // Drawing on a chart (bodies in sky/draw/). SymbolSize: the symbol of a
+    // magnitude class on a printer, (0, 0) on a screen. Draw and DrawLabel
+    // draw at the chart point (x, y); HitTest tells whether a point of the
+    // chart falls on the object's own symbol there.
+    virtual SSize SymbolSize(const CSurface& dc, int magnitudeClass) const;
+    virtual bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels);
+    virtual bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags);
+    virtual bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const;
 
     // The coordinates of the object, as the subclasses fill them.
     void SetEquatorial(double alpha, double delta)

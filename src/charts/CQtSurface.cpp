@@ -1,0 +1,294 @@
+#include "charts/CQtSurface.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <QScreen>
+
+namespace zarn {
+
+namespace {
+
+// The image and painter of an off-screen surface, built before the surface
+// that draws through them.
+struct OffscreenCanvas {
+    QImage image;
+    QPainter painter;
+    OffscreenCanvas(SSize size, qreal ratio, const QColor& fill)
+        : image(QSize(qRound(size.cx * ratio), qRound(size.cy * ratio)), QImage::Format_ARGB32_Premultiplied)
+    {
+        image.setDevicePixelRatio(ratio);
+        image.fill(fill);
+        painter.begin(&image);
+    }
+};
+
+class OffscreenSurface : private OffscreenCanvas, public CQtSurface {
+public:
+    OffscreenSurface(SSize size, qreal ratio, const QColor& fill, const PaletteColours& palette,
+                     const SurfaceDevice& device)
+        : OffscreenCanvas(size, ratio, fill), CQtSurface(OffscreenCanvas::painter, palette, device)
+    {
+    }
+    ~OffscreenSurface() override { OffscreenCanvas::painter.end(); }
+    QImage& Image() { return image; }
+    QPainter& OwnPainter() { return OffscreenCanvas::painter; }
+};
+
+QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+CQtSurface::CQtSurface(QPainter& painter, const PaletteColours& palette, const SurfaceDevice& device)
+    : m_painter(painter), m_palette(palette), m_device(device)
+{
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+CQtSurface::~CQtSurface() = default;
+
+SurfaceDevice CQtSurface::ScreenDevice(const QPaintDevice& device)
+{
+    SurfaceDevice facts;
+    facts.dpiX = device.logicalDpiX();
+    facts.dpiY = device.logicalDpiY();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        facts.screenWidth = screen->size().width();
+    return facts;
+}
+
+SSize CQtSurface::Millimetre() const
+{
+    return {millimetreUnits(m_device.dpiX), millimetreUnits(m_device.dpiY)};
+}
+
+QColor CQtSurface::Resolve(Colour colour) const
+{
+    if (isPaletteIndex(colour)) {
+        const std::size_t index = colour & 0xFF;
+        return index < m_palette.size() ? m_palette[index] : QColor(Qt::black);
+    }
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QFont CQtSurface::QtFont(const SFont& font)
+{
+    QFont result;
+    if (font.face == "Times New Roman" || font.face == "MS Serif")
+        result.setFamily(QStringLiteral("Liberation Serif"));
+    else if (font.face == "Arial")
+        result.setFamily(QStringLiteral("Liberation Sans"));
+    // "MS Sans Serif" keeps the user interface font.
+    // A negative height is the character height; a positive one the cell height,
+    // of which the character takes about seven eighths.
+    const int pixels = font.height < 0 ? -font.height : font.height * 7 / 8;
+    result.setPixelSize(std::max(1, pixels));
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+    return result;
+}
+
+void CQtSurface::SetPen(Colour colour, int width)
+{
+    QPen pen(Resolve(colour));
+    pen.setWidth(width);
+    pen.setCosmetic(width == 0);
+    pen.setCapStyle(Qt::FlatCap);
+    m_painter.setPen(pen);
+}
+
+void CQtSurface::SetNoPen() { m_painter.setPen(Qt::NoPen); }
+
+void CQtSurface::SetBrush(Colour colour) { m_painter.setBrush(Resolve(colour)); }
+
+void CQtSurface::SetNoBrush() { m_painter.setBrush(Qt::NoBrush); }
+
+void CQtSurface::SetPatternBrush(const std::array<std::uint8_t, 8>& rows, Colour fore, Colour back)
+{
+    QImage pattern(8, 8, QImage::Format_RGB32);
+    const QRgb f = Resolve(fore).rgb();
+    const QRgb b = Resolve(back).rgb();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            pattern.setPixel(x, y, (rows[static_cast<std::size_t>(y)] >> (7 - x)) & 1 ? f : b);
+    m_painter.setBrush(QBrush(pattern));
+}
+
+void CQtSurface::SetFont(const SFont& font) { m_painter.setFont(QtFont(font)); }
+
+void CQtSurface::SetTextColour(Colour colour) { m_textColour = Resolve(colour); }
+
+void CQtSurface::SetBackground(Colour colour, bool opaque)
+{
+    m_painter.setBackground(Resolve(colour));
+    m_painter.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
+void CQtSurface::Line(int x1, int y1, int x2, int y2)
+{
+    // The end point is not drawn: stop one unit short on a straight line.
+    if (x1 == x2 && y1 != y2)
+        y2 += y2 > y1 ? -1 : 1;
+    else if (y1 == y2 && x1 != x2)
+        x2 += x2 > x1 ? -1 : 1;
+    else if (x1 == x2 && y1 == y2)
+        return;
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+QRectF CQtSurface::ShapeRect(const SRect& box) const
+{
+    // The pen of a raster shape stays inside the box.
+    const qreal inset = m_painter.pen().style() == Qt::NoPen ? 0.0 : 0.5;
+    return QRectF(box.left + inset, box.top + inset, box.width() - 2 * inset, box.height() - 2 * inset);
+}
+
+void CQtSurface::Ellipse(const SRect& box)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.drawEllipse(ShapeRect(box));
+}
+
+void CQtSurface::Rectangle(const SRect& box)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.drawRect(ShapeRect(box));
+}
+
+void CQtSurface::Polygon(const std::vector<SPoint>& points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const SPoint& p : points)
+        polygon << QPoint(p.x, p.y);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.drawPolygon(polygon);
+}
+
+void CQtSurface::Pixel(int x, int y, Colour colour) { m_painter.fillRect(x, y, 1, 1, Resolve(colour)); }
+
+void CQtSurface::Text(int x, int y, const std::string& text, unsigned align)
+{
+    const QString s = toQt(text);
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    const int width = metrics.horizontalAdvance(s);
+    int left = x;
+    if ((align & kAlignCentre) == kAlignCentre)
+        left = x - width / 2;
+    else if (align & kAlignRight)
+        left = x - width;
+    int top = y;
+    if ((align & kAlignBaseline) == kAlignBaseline)
+        top = y - metrics.ascent();
+    else if (align & kAlignBottom)
+        top = y - metrics.height();
+    const QRect box(left, top, width, metrics.height());
+    if (m_painter.backgroundMode() == Qt::OpaqueMode)
+        m_painter.fillRect(box, m_painter.background());
+    m_painter.save();
+    m_painter.setPen(m_textColour);
+    m_painter.drawText(QPoint(left, top + metrics.ascent()), s);
+    m_painter.restore();
+}
+
+void CQtSurface::TextInBox(const SRect& box, const std::string& text)
+{
+    m_painter.save();
+    m_painter.setPen(m_textColour);
+    m_painter.drawText(QRect(box.left, box.top, box.width(), box.height()),
+                       Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, toQt(text));
+    m_painter.restore();
+}
+
+SSize CQtSurface::TextExtent(const std::string& text)
+{
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    return {metrics.horizontalAdvance(toQt(text)), metrics.height()};
+}
+
+SFontMetrics CQtSurface::FontMetrics()
+{
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    // The leading inside the cell above the accents: cell minus the em size.
+    const int leading = std::max(0, metrics.height() - m_painter.font().pixelSize());
+    return {metrics.height(), metrics.ascent(), leading};
+}
+
+void CQtSurface::Bitmap(const SBitmap& picture, const SRect& destination, Colour colour)
+{
+    if (picture.width <= 0 || picture.height <= 0)
+        return;
+    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+    const QRgb ink = Resolve(colour).rgb();
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            image.setPixel(x, y, picture.pixel(x, y) ? ink : qRgba(0, 0, 0, 0));
+    m_painter.drawImage(QRect(destination.left, destination.top, destination.width(), destination.height()), image);
+}
+
+std::unique_ptr<CSurface> CQtSurface::CreateOffscreen(SSize size, Colour fill)
+{
+    if (size.cx <= 0 || size.cy <= 0 || m_device.printer)
+        return nullptr;
+    const qreal ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
+    auto surface = std::make_unique<OffscreenSurface>(size, ratio, Resolve(fill), m_palette, m_device);
+    surface->SetOrigin(Origin());
+    return surface;
+}
+
+void CQtSurface::CopyOffscreen(CSurface& offscreen)
+{
+    auto* source = dynamic_cast<OffscreenSurface*>(&offscreen);
+    if (!source)
+        return;
+    source->OwnPainter().end();
+    // The image is in device units: draw it without the logical transform but
+    // through the clip, which the painter keeps in device units.
+    m_painter.save();
+    m_painter.resetTransform();
+    m_painter.drawImage(QPoint(0, 0), source->Image());
+    m_painter.restore();
+}
+
+void CQtSurface::ApplyClip(const SClip& clip)
+{
+    switch (clip.kind) {
+    case SClip::None:
+        m_painter.setClipping(false);
+        break;
+    case SClip::Empty:
+        m_painter.setClipRect(QRect(0, 0, 0, 0));
+        break;
+    case SClip::Rect:
+        m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
+        break;
+    case SClip::Ellipse: {
+        QPainterPath path;
+        path.addEllipse(QRectF(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
+        m_painter.setClipPath(path);
+        break;
+    }
+    }
+}
+
+void CQtSurface::ApplyOrigin(SPoint origin)
+{
+    m_painter.setTransform(QTransform::fromTranslate(origin.x, origin.y));
+}
+
+void CQtSurface::SaveDevice()
+{
+    m_painter.save();
+    m_savedTextColours.push_back(m_textColour);
+}
+
+void CQtSurface::RestoreDevice()
+{
+    m_painter.restore();
+    if (!m_savedTextColours.empty()) {
+        m_textColour = m_savedTextColours.back();
+        m_savedTextColours.pop_back();
+    }
+}
+
+}  // namespace zarn

@@ -16,7 +16,6 @@ add_custom_command(
 list(APPEND ZARN_DATA_OUTPUTS ${ZARN_CIEL})
 
 if(NOT ZARN_ENGINE_ONLY)
-  install(FILES ${ZARN_CIEL} DESTINATION lib/zarn)
   # The catalogue carries data derived from d3-celestial (BSD licence, whose
   # notice must accompany a binary distribution) and from the Bright Star
   # Catalogue.

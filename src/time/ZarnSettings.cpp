@@ -1,0 +1,122 @@
+#include "time/ZarnSettings.h"
+
+#include <cstring>
+#include <string>
+
+namespace zarn {
+namespace {
+
+constexpr const char* kCharts = "Cartes";
+constexpr const char* kPrinting = "Impression";
+constexpr const char* kPosition = "Position";
+constexpr const char* kPlaces = "Observatoires";
+
+int intIn(const Profile& p, const char* section, const char* key, int lo, int hi, int fallback)
+{
+    const std::optional<int> v = p.intValue(section, key);
+    return v && *v >= lo && *v <= hi ? *v : fallback;
+}
+
+std::string numbered(const char* stem, int n) { return stem + std::to_string(n); }
+
+std::optional<std::array<std::int32_t, 4>> readRect(const Profile& p)
+{
+    const auto bytes = p.binaryValue(kPosition, "rcNormal");
+    if (!bytes || bytes->size() != 16)
+        return std::nullopt;
+    std::array<std::int32_t, 4> r{};
+    for (int i = 0; i < 4; ++i) {
+        std::uint32_t v = 0;
+        for (int b = 3; b >= 0; --b)
+            v = (v << 8) | (*bytes)[4 * i + b];
+        r[i] = static_cast<std::int32_t>(v);
+    }
+    // An empty or inverted rectangle would give an invisible window.
+    if (r[2] <= r[0] || r[3] <= r[1])
+        return std::nullopt;
+    return r;
+}
+
+std::vector<std::uint8_t> rectBytes(const std::array<std::int32_t, 4>& r)
+{
+    std::vector<std::uint8_t> bytes(16);
+    for (int i = 0; i < 4; ++i) {
+        const auto v = static_cast<std::uint32_t>(r[i]);
+        for (int b = 0; b < 4; ++b)
+            bytes[4 * i + b] = static_cast<std::uint8_t>(v >> (8 * b));
+    }
+    return bytes;
+}
+
+void readObservatories(const Profile& p, std::vector<CLieu>& out)
+{
+    // The numbers run from 0 without gaps: the first missing record ends the list.
+    for (int n = 0; n < kMaxObservatories; ++n) {
+        const std::optional<std::string> text = p.value(kPlaces, numbered("no", n));
+        if (!text)
+            break;
+        const auto bytes = decodeBinary(*text);
+        if (!bytes)
+            continue;  // a damaged record is skipped, the list goes on
+        std::optional<CLieu> place = CLieu::fromBytes(bytes->data(), bytes->size());
+        if (!place)
+            continue;
+        place->setName(p.value(kPlaces, numbered("lieu", n)).value_or(""));
+        out.push_back(*place);
+    }
+}
+
+int flag(int v) { return v ? 1 : 0; }
+
+}  // namespace
+
+ZarnSettings readSettings(const Profile& p)
+{
+    ZarnSettings s;
+    const std::optional<int> sky = p.intValue(kCharts, "Couleur ciel");
+    if (sky && *sky >= 0 && *sky <= 0xFFFFFF)
+        s.skyColour = static_cast<std::uint32_t>(*sky);
+    s.skyColourIndex = intIn(p, kCharts, "Index couleur ciel", 0, kMaxSkyColourIndex, 0);
+    s.starColouring = intIn(p, kCharts, "Couleur étoiles", 0, 1, 1);
+
+    const int figures = intIn(p, kCharts, "Contours constellations", 0, 0x00FFFFFF, 0);
+    s.figureFlags[0] = flag((figures >> 16) & 0xFF);  // whole sky
+    s.figureFlags[1] = flag(figures & 0xFF);          // zenith
+    s.figureFlags[2] = flag((figures >> 8) & 0xFF);   // horizon
+
+    const int special = intIn(p, kCharts, "Objets spéciaux", 0, 3, 3);
+    s.showEquator = special & 1;
+    s.showEcliptic = (special >> 1) & 1;
+
+    s.printStarNames = intIn(p, kPrinting, "Nom étoiles", 0, 1, 1);
+    s.normalRect = readRect(p);
+    s.showState = intIn(p, kPosition, "State", 1, 3, 3);
+    readObservatories(p, s.observatories);
+    return s;
+}
+
+void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
+{
+    if (!sixteenColours) {
+        p.setInt(kCharts, "Couleur ciel", static_cast<int>(s.skyColour & 0xFFFFFF));
+        p.setInt(kCharts, "Index couleur ciel", s.skyColourIndex);
+        p.setInt(kCharts, "Couleur étoiles", s.starColouring);
+    }
+    p.setInt(kCharts, "Contours constellations",
+             flag(s.figureFlags[1]) + 256 * flag(s.figureFlags[2]) + 65536 * flag(s.figureFlags[0]));
+    p.setInt(kCharts, "Objets spéciaux", flag(s.showEquator) + 2 * flag(s.showEcliptic));
+    p.setInt(kPrinting, "Nom étoiles", s.printStarNames);
+    if (s.normalRect)
+        p.setBinary(kPosition, "rcNormal", rectBytes(*s.normalRect));
+    p.setInt(kPosition, "State", s.showState);
+
+    p.removeSection(kPlaces);
+    for (std::size_t i = 0; i < s.observatories.size(); ++i) {
+        const CLieu::Record record = s.observatories[i].toRecord();
+        const int n = static_cast<int>(i);
+        p.setBinary(kPlaces, numbered("no", n), {record.begin(), record.end()});
+        p.setValue(kPlaces, numbered("lieu", n), s.observatories[i].name());
+    }
+}
+
+}  // namespace zarn

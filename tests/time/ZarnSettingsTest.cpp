@@ -1,0 +1,155 @@
+// Reading and writing the settings values: the encodings of the keys, their
+// defaults, and what a damaged file gives.
+#include "time/ZarnSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zarn;
+
+namespace {
+Profile parse(const std::string& text) { return Profile::parse(text); }
+
+std::string recordText(const CLieu& place)
+{
+    const CLieu::Record r = place.toRecord();
+    return encodeBinary({r.begin(), r.end()});
+}
+}  // namespace
+
+TEST(ZarnSettings, MissingFileGivesEveryDefault)
+{
+    const ZarnSettings s = readSettings(Profile{});
+    EXPECT_EQ(s.skyColour, 0u);
+    EXPECT_EQ(s.skyColourIndex, 0);
+    EXPECT_EQ(s.starColouring, 1);
+    EXPECT_EQ(s.figureFlags, (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(s.showEquator, 1);
+    EXPECT_EQ(s.showEcliptic, 1);
+    EXPECT_EQ(s.printStarNames, 1);
+    EXPECT_FALSE(s.normalRect.has_value());
+    EXPECT_EQ(s.showState, 3);
+    EXPECT_TRUE(s.observatories.empty());
+}
+
+TEST(ZarnSettings, FigureAndSpecialObjectBits)
+{
+    ZarnSettings s = readSettings(parse(
+        "[Cartes]\nContours constellations=65537\nObjets spéciaux=2\nCouleur ciel=2245738\n"));
+    EXPECT_EQ(s.figureFlags[0], 1);  // whole sky
+    EXPECT_EQ(s.figureFlags[1], 1);  // zenith
+    EXPECT_EQ(s.figureFlags[2], 0);  // horizon
+    EXPECT_EQ(s.showEcliptic, 1);
+    EXPECT_EQ(s.showEquator, 0);
+    EXPECT_EQ(s.skyColour, 0x22446Au);
+
+    s.figureFlags = {0, 0, 1};
+    Profile out;
+    writeSettings(s, out, false);
+    EXPECT_EQ(out.intValue("Cartes", "Contours constellations"), 256);
+    EXPECT_EQ(out.intValue("Cartes", "Objets spéciaux"), 2);
+    EXPECT_EQ(out.intValue("Cartes", "Couleur ciel"), 0x22446A);
+}
+
+TEST(ZarnSettings, SixteenColourDisplayKeepsTheStoredColours)
+{
+    Profile p = parse("[Cartes]\nCouleur ciel=123\nIndex couleur ciel=7\nCouleur étoiles=0\n");
+    ZarnSettings s;
+    s.skyColour = 0xFFFFFF;
+    s.skyColourIndex = 30;
+    s.starColouring = 1;
+    writeSettings(s, p, true);
+    EXPECT_EQ(p.intValue("Cartes", "Couleur ciel"), 123);
+    EXPECT_EQ(p.intValue("Cartes", "Index couleur ciel"), 7);
+    EXPECT_EQ(p.intValue("Cartes", "Couleur étoiles"), 0);
+    writeSettings(s, p, false);
+    EXPECT_EQ(p.intValue("Cartes", "Index couleur ciel"), 30);
+}
+
+TEST(ZarnSettings, WindowRectangleIsSixteenLittleEndianBytes)
+{
+    ZarnSettings s;
+    s.normalRect = std::array<std::int32_t, 4>{-4, 10, 1024, 768};
+    s.showState = 1;
+    Profile p;
+    writeSettings(s, p, false);
+    const auto bytes = p.binaryValue("Position", "rcNormal");
+    ASSERT_TRUE(bytes);
+    ASSERT_EQ(bytes->size(), 16u);
+    EXPECT_EQ((*bytes)[0], 0xFC);
+    EXPECT_EQ((*bytes)[3], 0xFF);
+    EXPECT_EQ((*bytes)[8], 0x00);
+    EXPECT_EQ((*bytes)[9], 0x04);
+    const ZarnSettings back = readSettings(p);
+    EXPECT_EQ(back.normalRect, s.normalRect);
+    EXPECT_EQ(back.showState, 1);
+}
+
+TEST(ZarnSettings, ObservatoriesRoundTripAndRemovedOnesDisappear)
+{
+    ZarnSettings s;
+    s.observatories.push_back(CLieu("Paris", -2.3333333, 0.8526, 1, 1));
+    s.observatories.push_back(CLieu("Québec", 71.2, 0.8160, -5, 1));
+    s.observatories.push_back(CLieu("Nouméa", -166.45, -0.3878, 11, 0));
+    Profile p;
+    writeSettings(s, p, false);
+    const ZarnSettings back = readSettings(p);
+    ASSERT_EQ(back.observatories.size(), 3u);
+    EXPECT_EQ(back.observatories[1].name(), "Québec");
+    EXPECT_EQ(back.observatories[2].zone(), 11);
+    EXPECT_EQ(back.observatories[2].observesSummerTime(), 0);
+    EXPECT_DOUBLE_EQ(back.observatories[0].longitude(), -2.3333333);
+
+    s.observatories.resize(1);
+    writeSettings(s, p, false);
+    EXPECT_TRUE(p.value("Observatoires", "no0"));
+    EXPECT_TRUE(p.value("Observatoires", "lieu0"));
+    EXPECT_FALSE(p.value("Observatoires", "no1"));
+    EXPECT_FALSE(p.value("Observatoires", "lieu2"));
+}
+
+TEST(ZarnSettings, DamagedValuesTakeTheirDefaults)
+{
+    const ZarnSettings s = readSettings(parse(
+        "garbage line\n=x\n[Cartes\n[Cartes]\nCouleur ciel=-5\nIndex couleur ciel=99\n"
+        "Couleur étoiles=abc\nContours constellations=0x10\nObjets spéciaux=12\n"
+        "[Position]\nrcNormal=AAAA\nState=7\n[Impression]\nNom étoiles=2\n"));
+    EXPECT_EQ(s.skyColour, 0u);
+    EXPECT_EQ(s.skyColourIndex, 0);
+    EXPECT_EQ(s.starColouring, 1);
+    EXPECT_EQ(s.figureFlags, (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(s.showEquator, 1);
+    EXPECT_FALSE(s.normalRect);
+    EXPECT_EQ(s.showState, 3);
+    EXPECT_EQ(s.printStarNames, 1);
+}
+
+TEST(ZarnSettings, BadRecordsAreSkippedAndTheListIsCapped)
+{
+    const CLieu good("Lyon", -4.83, 0.7975, 1, 1);
+    std::string text = "[Observatoires]\n";
+    text += "no0=" + recordText(good) + "\nlieu0=Lyon\n";
+    text += "no1=ABCD\nlieu1=court\n";        // wrong length
+    text += "no2=ZZ" + recordText(good).substr(2) + "\n";  // letters outside A..P
+    text += "no3=" + recordText(good) + "\n";  // no name: empty
+    const ZarnSettings s = readSettings(parse(text));
+    ASSERT_EQ(s.observatories.size(), 2u);
+    EXPECT_EQ(s.observatories[0].name(), "Lyon");
+    EXPECT_EQ(s.observatories[1].name(), "");
+
+    std::string many = "[Observatoires]\n";
+    const std::string record = recordText(good);
+    for (int i = 0; i < 10000; ++i)
+        many += "no" + std::to_string(i) + "=" + record + "\n";
+    EXPECT_EQ(readSettings(parse(many)).observatories.size(),
+              static_cast<std::size_t>(kMaxObservatories));
+}
+
+TEST(ZarnSettings, OtherKeysOfTheFileAreKept)
+{
+    Profile p = parse("[Autre]\nclef=valeur\n[Observatoires]\nno5=AA\n");
+    writeSettings(ZarnSettings{}, p, false);
+    EXPECT_EQ(p.value("Autre", "clef"), "valeur");
+    EXPECT_FALSE(p.hasSection("Observatoires"));
+}

@@ -1,0 +1,65 @@
+#include "time/ui/CDateDlg.h"
+
+#include "time/Calendar.h"
+#include "time/ui/MessageBoxes.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zarn {
+
+CDateDlg::CDateDlg(CDateHeure& dateTime, QWidget* parent) : QDialog(parent), m_dateTime(dateTime)
+{
+    setWindowTitle(QStringLiteral(" Nouvelle Date"));
+    m_date = new QLineEdit(this);
+    m_date->setMaxLength(10);
+    m_time = new QLineEdit(this);
+    m_time->setMaxLength(5);
+    acceptOnlyDigitsAndPoint(m_date);
+    acceptOnlyDigitsAndPoint(m_time);
+    m_date->setText(QString::asprintf("%d.%d.%d", dateTime.day(), dateTime.month(), dateTime.year()));
+    m_time->setText(QString::asprintf("%d.%.2d", dateTime.hour(), dateTime.minute()));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Date"), m_date);
+    form->addRow(QStringLiteral("&Heure"), m_time);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    m_date->setFocus();
+}
+
+void CDateDlg::accept()
+{
+    const std::string dateText = m_date->text().toStdString();
+    const ParsedDate date = parseDate(dateText);
+    if (!date.valid) {
+        showExclamation(this, QStringLiteral("Date non valable"));
+        m_date->setFocus();
+        return;
+    }
+    const std::string timeText = m_time->text().toStdString();
+    if (!parseTime(timeText, 0, 23)) {
+        showExclamation(this, QStringLiteral("Heure non valable"));
+        m_time->setFocus();
+        return;
+    }
+    const HourMinuteSecond time = readTime(timeText);
+    m_dateTime.setDay(date.day);
+    m_dateTime.setMonth(date.month);
+    m_dateTime.setYear(date.year);
+    m_dateTime.setHour(time.hours);
+    m_dateTime.setMinute(time.minutes);
+    m_dateTime.setSecond(0);
+    QDialog::accept();
+}
+
+}  // namespace zarn

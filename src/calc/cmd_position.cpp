@@ -3,6 +3,7 @@
 #include "calc/CalcCommand.h"
 #include "calc/CalcOptions.h"
 #include "sky/SkyMath.h"
+#include "calc/CalcBodies.h"
 #include "sky/SolarBodies.h"
 
 #include <cstdio>
@@ -12,47 +13,6 @@
 namespace zarn {
 
 namespace {
-
-std::optional<int> bodyIndexOf(const std::string& name)
-{
-    static const struct {
-        const char* name;
-        int index;
-    } kNames[] = {{"Soleil", kSun},    {"Mercure", kMercury}, {"Vénus", kVenus},  {"Venus", kVenus},
-                  {"Mars", kMars},     {"Jupiter", kJupiter}, {"Saturne", kSaturn}, {"Lune", kMoon}};
-    for (const auto& entry : kNames)
-        if (name == entry.name)
-            return entry.index;
-    return std::nullopt;
-}
-
-std::string loadErrorText(const ArchiveError& error)
-{
-    switch (error.kind()) {
-    case ArchiveErrorKind::FileNotFound:
-        return "Le fichier ELEMENTS.ZAR n'a pas été trouvé.\nVérifiez que ce fichier se trouve bien\n"
-               "dans le répertoire actif.";
-    case ArchiveErrorKind::Damaged:
-        return "Le fichier ELEMENTS.ZAR est erroné.\nRecopiez la version actuelle de ce fichier\n"
-               "dans le répertoire courant.";
-    case ArchiveErrorKind::OutOfMemory:
-        return "Mémoire saturée";
-    default:
-        return "Une erreur s'est produite lors de la lecture du fichier ELEMENTS.ZAR.\n"
-               "Pressez la touche F1 pour de l'aide.";
-    }
-}
-
-// The bodies read from ELEMENTS.ZAR beside the program, or the message.
-std::optional<SolarBodies> loadBodies(const std::string& dataDir)
-{
-    SolarBodies bodies;
-    if (auto error = bodies.load(std::filesystem::path(dataDir) / "ELEMENTS.ZAR")) {
-        std::fprintf(stderr, "%s\n", loadErrorText(*error).c_str());
-        return std::nullopt;
-    }
-    return bodies;
-}
 
 double degrees(double radians) { return radians * kDegPerRad; }
 

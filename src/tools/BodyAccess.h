@@ -20,3 +20,34 @@ struct BodyPosition {
 BodyPosition positionAt(CAstre& body, const CInstant& instant);
 
 }  // namespace zarn
+
+namespace zarn {
+
+// The Moon's elongation λ☉ − λ′ (radians, (−π, π]): 0 at new Moon, −π/2 at
+// first quarter, ±π at full Moon, +π/2 at last quarter.
+double moonElongation(CAstre& moon, const CInstant& instant);
+
+struct MoonPhase {
+    double fraction = 0.0;    // illuminated fraction, 0..1
+    double phaseAngle = 0.0;  // negative while the Moon waxes
+};
+MoonPhase moonPhaseAt(CAstre& moon, const CInstant& instant);
+
+// The Sun's apparent ecliptic longitude, radians.
+double apparentSunLongitude(CAstre& sun, const CInstant& instant);
+
+struct EclipticPosition {
+    double lambda = 0.0;  // geocentric ecliptic longitude, radians
+    double beta = 0.0;    // latitude, radians
+    bool valid = false;
+};
+EclipticPosition eclipticAt(CAstre& body, const CInstant& instant);
+
+struct PlanetDistances {
+    double fromSun = 0.0;    // r, AU
+    double fromEarth = 0.0;  // Δ, AU
+    double ringTilt = 0.0;   // Saturn's ring plane tilt B, radians; 0 otherwise
+};
+PlanetDistances planetDistancesAt(CAstre& planet, const CInstant& instant);
+
+}  // namespace zarn

@@ -1,0 +1,21 @@
+#pragma once
+// The solar-system bodies for the commands of zarn-calc: names typed on the
+// command line and the bodies read from ELEMENTS.ZAR.
+#include "sky/SolarBodies.h"
+
+#include <optional>
+#include <string>
+
+namespace zarn {
+
+// Soleil, Mercure, Vénus (or Venus), Mars, Jupiter, Saturne, Lune → 0..6.
+std::optional<int> bodyIndexOf(const std::string& name);
+
+// The bodies read from ELEMENTS.ZAR in dataDir; the French message of the
+// failure is printed on stderr when they cannot be read.
+std::optional<SolarBodies> loadBodies(const std::string& dataDir);
+
+// A whole number argument within [lo, hi].
+std::optional<int> integerArgument(const std::string& text, int lo, int hi);
+
+}  // namespace zarn

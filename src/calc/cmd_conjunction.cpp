@@ -1,0 +1,81 @@
+// zarn-calc conjunction BODY1 BODY2 [--next N] and opposition PLANET [--next N].
+#include "calc/CalcBodies.h"
+#include "calc/CalcCommand.h"
+#include "tools/ConjunctionSearch.h"
+
+#include <cstdio>
+
+namespace zarn {
+
+namespace {
+// The arguments before "--next N", and N (0 without the option).
+bool splitNext(std::vector<std::string> args, std::size_t bodies, std::vector<std::string>& names, int& next)
+{
+    next = 0;
+    if (args.size() == bodies + 2 && args[bodies] == "--next") {
+        const std::optional<int> n = integerArgument(args[bodies + 1], 0, 1000);
+        if (!n)
+            return false;
+        next = *n;
+        args.resize(bodies);
+    }
+    names = args;
+    return names.size() == bodies;
+}
+
+int notFound()
+{
+    std::fprintf(stderr, "Aucun événement trouvé\n");
+    return 1;
+}
+
+int runConjunction(CalcContext& context)
+{
+    std::vector<std::string> names;
+    int next = 0;
+    if (!splitNext(context.args, 2, names, next))
+        return invalidInput("usage : zarn-calc conjunction ASTRE1 ASTRE2 [--next N]");
+    const std::optional<int> b1 = bodyIndexOf(names[0]);
+    const std::optional<int> b2 = bodyIndexOf(names[1]);
+    if (!b1 || !b2 || *b1 == kSun || *b2 == kSun || *b1 == *b2)
+        return invalidInput("Choisissez deux astres parmi Mercure, Vénus, Mars, Jupiter, Saturne et Lune");
+    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
+    if (!bodies)
+        return 1;
+    ConjunctionSearch search(*bodies, context.instant);
+    std::optional<ConjunctionResult> result = search.Conjunction(*b1, *b2);
+    for (int i = 0; i < next && result; ++i)
+        result = search.NextConjunction(*result);
+    if (!result)
+        return notFound();
+    std::printf("%s\n%s\n", result->eventText.c_str(), result->closestText.c_str());
+    return 0;
+}
+
+int runOpposition(CalcContext& context)
+{
+    std::vector<std::string> names;
+    int next = 0;
+    if (!splitNext(context.args, 1, names, next))
+        return invalidInput("usage : zarn-calc opposition PLANETE [--next N]");
+    const std::optional<int> planet = bodyIndexOf(names[0]);
+    if (!planet || *planet < kMars || *planet > kSaturn)
+        return invalidInput("Choisissez Mars, Jupiter ou Saturne");
+    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
+    if (!bodies)
+        return 1;
+    ConjunctionSearch search(*bodies, context.instant);
+    std::optional<ConjunctionResult> result = search.Opposition(*planet);
+    for (int i = 0; i < next && result; ++i)
+        result = search.NextOpposition(*result);
+    if (!result)
+        return notFound();
+    std::printf("%s\n", result->eventText.c_str());
+    return 0;
+}
+
+const CalcCommand conjunction("conjunction", "ASTRE1 ASTRE2 [--next N]", runConjunction);
+const CalcCommand opposition("opposition", "PLANETE [--next N]", runOpposition);
+}  // namespace
+
+}  // namespace zarn

@@ -1,0 +1,86 @@
+// Conjunctions between two bodies and oppositions of an outer planet.
+#include "tools/ConjunctionSearch.h"
+
+#include "tools/AlmanacTexts.h"
+#include "tools/BodyAccess.h"
+
+#include <algorithm>
+
+namespace zarn {
+
+ConjunctionSearch::ConjunctionSearch(SolarBodies& bodies, const CInstant& date, const SkyDirectory* sky)
+    : m_bodies(bodies), m_sky(sky), m_equatorial(date, SearchFrame::Equatorial), m_ecliptic(date, SearchFrame::Ecliptic)
+{
+    m_antiSun.CopyElements(bodies.sun);
+}
+
+void ConjunctionSearch::SetDate(const CInstant& date)
+{
+    m_equatorial.SetDate(date);
+    m_ecliptic.SetDate(date);
+}
+
+std::string ConjunctionSearch::ConstellationAt(int bodyIndex, const CInstant& at)
+{
+    if (m_sky == nullptr)
+        return {};
+    CPlaSol& body = m_bodies.body(bodyIndex);
+    body.Compute(at);
+    return body.GetConstellationName(*m_sky);
+}
+
+std::optional<ConjunctionResult> ConjunctionSearch::Conjunction(int body1, int body2)
+{
+    if (body1 == body2 || std::min(body1, body2) < kMercury || std::max(body1, body2) > kMoon)
+        return std::nullopt;
+    ConjunctionResult result;
+    const bool moon = body1 == kMoon || body2 == kMoon;
+    result.firstBody = std::min(body1, body2);
+    result.secondBody = std::max(body1, body2);
+    CPlaSol& a = m_bodies.body(result.firstBody);
+    CPlaSol& b = m_bodies.body(result.secondBody);
+    const std::optional<ConjunctionEvent> found =
+        moon ? m_equatorial.SearchMoon(a, b) : m_equatorial.SearchPlanets(a, result.firstBody, b, result.secondBody);
+    if (!found)
+        return std::nullopt;
+    result.found = *found;
+    result.eventText = conjunctionEventText(*found, moon, ConstellationAt(result.firstBody, found->event));
+    result.closestText = conjunctionClosestText(*found, moon);
+    return result;
+}
+
+std::optional<ConjunctionResult> ConjunctionSearch::Opposition(int planet)
+{
+    if (planet < kMars || planet > kSaturn)
+        return std::nullopt;
+    const std::optional<ConjunctionEvent> found =
+        m_ecliptic.SearchPlanets(m_antiSun, 0, m_bodies.body(planet), planet, false);
+    if (!found)
+        return std::nullopt;
+    ConjunctionResult result;
+    result.found = *found;
+    result.firstBody = 0;
+    result.secondBody = planet;
+    const PlanetDistances d = planetDistancesAt(m_bodies.body(planet), found->event);
+    result.magnitude = oppositionMagnitude(planet, d.fromSun, d.fromEarth, d.ringTilt);
+    result.eventText = oppositionText(found->event, ConstellationAt(planet, found->event), result.magnitude);
+    return result;
+}
+
+std::optional<ConjunctionResult> ConjunctionSearch::NextConjunction(const ConjunctionResult& last)
+{
+    CInstant next = last.found.event;
+    next.shift(0, 0, 30, 0, true);
+    m_equatorial.SetDate(next);
+    return Conjunction(last.firstBody, last.secondBody);
+}
+
+std::optional<ConjunctionResult> ConjunctionSearch::NextOpposition(const ConjunctionResult& last)
+{
+    CInstant next = last.found.event;
+    next.shift(1, 0, 0, 0, true);
+    m_ecliptic.SetDate(next);
+    return Opposition(last.secondBody);
+}
+
+}  // namespace zarn

@@ -1,0 +1,116 @@
+// Rows of the ephemerides table, as fixed-width texts that the list splits
+// again into its columns.
+#include "tools/Ephemerides.h"
+
+#include "time/Calendar.h"
+#include "tools/BodyAccess.h"
+#include "tools/CLeverCoucher.h"
+#include "tools/DayClock.h"
+
+#include <cstdio>
+
+namespace zarn {
+
+namespace {
+std::string format(const char* pattern, const char* a, const char* b, const char* c = nullptr)
+{
+    char buffer[128];
+    if (c == nullptr)
+        std::snprintf(buffer, sizeof buffer, pattern, a, b);
+    else
+        std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
+    return buffer;
+}
+
+std::string packedText(double value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", toPackedMinutes(value));
+    return buffer;
+}
+
+// A day without an event next to a run of codes belongs to that run.
+void inheritCodes(std::vector<CJourLeverCoucher>& days)
+{
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        CJourLeverCoucher& day = days[i];
+        if (day.rise == kNoEvent && i >= 1 && isCode(days[i - 1].set))
+            day.rise = days[i - 1].set;
+        if (day.set == kNoEvent && isCode(day.rise))
+            day.set = day.rise;
+    }
+}
+
+std::string riseSetRow(const CJourLeverCoucher& day, const std::string& dateText)
+{
+    if (day.rise == kAlwaysAbove && day.set == kAlwaysAbove)
+        return format("%10s%11s", dateText.c_str(), "  visible  ");
+    if (day.rise == kAlwaysBelow && day.set == kAlwaysBelow)
+        return format("%10s%11s", dateText.c_str(), " invisible ");
+    std::string row = format("%10s%5s%6s", dateText.c_str(), eventTimeText(day.rise).c_str(),
+                             eventTimeText(day.set).c_str());
+    // A second event of the day: a second set wins over a second rise.
+    std::string extra;
+    if (isTime(day.secondRise))
+        extra = "L" + packedText(day.secondRise);
+    if (isTime(day.secondSet))
+        extra = "C" + packedText(day.secondSet);
+    if (!extra.empty())
+        row += "*" + extra;
+    return row;
+}
+
+std::vector<std::string> riseSetRows(CAstre& body, int bodyIndex, const CInstant& firstDay, int count)
+{
+    CLeverCoucher series(&body, eventAltitude(bodyIndex));
+    std::vector<CJourLeverCoucher> days = series.ComputeSeries(addDays(firstDay, -1), count);
+    inheritCodes(days);
+    std::vector<std::string> rows;
+    rows.reserve(days.size());
+    for (int i = 0; i < count; ++i)
+        rows.push_back(riseSetRow(days[static_cast<std::size_t>(i)], addDays(firstDay, i).shortDateText()));
+    return rows;
+}
+
+std::vector<std::string> positionRows(CAstre& body, const CInstant& firstDay, int count)
+{
+    std::vector<std::string> rows;
+    rows.reserve(static_cast<std::size_t>(count));
+    const double hours = firstDay.hour() + firstDay.minute() / 60.0 + firstDay.second() / 3600.0;
+    for (int i = 0; i < count; ++i) {
+        const CInstant day = instantAtHours(addDays(firstDay, i), hours);
+        const BodyPosition p = positionAt(body, day);
+        const std::string ra = packedText(ReduceAngle(p.alpha, 0.0, kTwoPi) * kHoursPerRad);
+        const std::string dec = packedText(p.delta * kDegPerRad);
+        rows.push_back(format("%10s%5s%6s", day.shortDateText().c_str(), ra.c_str(), dec.c_str()));
+    }
+    return rows;
+}
+}  // namespace
+
+double eventAltitude(int bodyIndex) { return bodyIndex == 0 ? -0.61 : 0.0; }
+
+std::string eventTimeText(double hours)
+{
+    return isTime(hours) ? packedText(hours) : std::string("  -  ");
+}
+
+std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMode mode,
+                                       const CInstant& firstDay, int count)
+{
+    if (count <= 0)
+        return {};
+    if (mode == EphemerisMode::RiseSet)
+        return riseSetRows(body, bodyIndex, firstDay, count);
+    return positionRows(body, firstDay, count);
+}
+
+std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
+                                        const CInstant& chosenDate)
+{
+    CInstant first = chosenDate;
+    first.shiftByDays(-static_cast<double>(kEphemerisDaysBefore));
+    return ephemerisRows(body, bodyIndex, mode, first, kEphemerisDays);
+}
+
+}  // namespace zarn

@@ -1,0 +1,34 @@
+#pragma once
+// The rows of the solar-system ephemerides table: 160 days of one body, either
+// its rise and set times or its right ascension and declination.
+#include "time/CInstant.h"
+
+#include <string>
+#include <vector>
+
+namespace zarn {
+
+class CAstre;
+
+constexpr int kEphemerisDays = 160;
+constexpr int kEphemerisDaysBefore = 10;  // the chosen day is the eleventh row
+
+enum class EphemerisMode { RiseSet = 0, Position = 1 };
+
+// Event altitude of a body for rise and set: the Sun's upper limb with
+// refraction for the Sun (index 0), the centre at 0° for the others.
+double eventAltitude(int bodyIndex);
+
+// Rows for count days starting at firstDay (its time of day is used by the
+// position mode).
+std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMode mode,
+                                       const CInstant& firstDay, int count = kEphemerisDays);
+
+// The table of the dialog: 160 rows starting 10 days before the chosen date.
+std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
+                                        const CInstant& chosenDate);
+
+// The h.mm text of a rise or set time: "  -  " when it is not a time.
+std::string eventTimeText(double hours);
+
+}  // namespace zarn

@@ -1,0 +1,84 @@
+// Principal Moon phases from the elongation of the Moon, which decreases
+// through a lunation: 0 new Moon, −π/2 first quarter, ±π full, +π/2 last quarter.
+#include "tools/MoonPhases.h"
+
+#include "sky/CAstre.h"
+#include "sky/SkyMath.h"
+#include "time/Calendar.h"
+#include "tools/BodyAccess.h"
+#include "tools/DayClock.h"
+
+#include <cmath>
+
+namespace zarn {
+
+namespace {
+constexpr double kHalfPi = 1.570796327;
+constexpr double kSampleHours = 1.2;      // 1 h 12 min between the five samples
+constexpr int kMaxDaysToPhase = 12;       // phases are at most 8 days apart
+constexpr int kMaxSixHourSteps = 8;
+
+double elongationAt(CAstre& moon, const CInstant& day, double hours)
+{
+    return ReduceAngle(moonElongation(moon, instantAtHours(day, hours)), -kPi, kPi);
+}
+
+// Time of the phase of that code within the day, in legal hours.
+double phaseTime(CAstre& moon, const CInstant& day, int code)
+{
+    const double target = (1 - code) * kHalfPi;
+    auto f = [&](double h) { return ReduceAngle(elongationAt(moon, day, h) - target, -kPi, kPi); };
+    double t = 6.0;
+    for (int i = 0; i < kMaxSixHourSteps && f(t) > 0.0; ++i)
+        t += 6.0;
+    const double t0 = t - 6.0;
+    double y[5];
+    for (int j = 0; j < 5; ++j)
+        y[j] = f(t0 + j * kSampleHours);
+    const double n = Interpolate5(InterpolationMode::Zero, y);
+    // The middle sample's hour and minute, as the instant holds them.
+    const CInstant middle = instantAtHours(day, t0 + 2 * kSampleHours);
+    return middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+}
+}  // namespace
+
+int phaseCodeOfDay(CAstre& moon, const CInstant& day)
+{
+    const double b = elongationAt(moon, day, 0.0);
+    const double a = elongationAt(moon, day, 24.0);
+    if (b < -kHalfPi && a > 0.0)
+        return kFullMoon;
+    if (b > -kHalfPi && a < -kHalfPi)
+        return kFirstQuarter;
+    if (b > 0.0 && a < 0.0)
+        return kNewMoon;
+    if (b > kHalfPi && a < kHalfPi)
+        return kLastQuarter;
+    return kNoPhase;
+}
+
+std::optional<std::array<PhaseEvent, 4>> nextPhases(CAstre& moon, const CInstant& date)
+{
+    std::array<PhaseEvent, 4> phases;
+    CInstant day = dayStart(date);
+    for (PhaseEvent& phase : phases) {
+        int code = kNoPhase;
+        for (int k = 0; k < kMaxDaysToPhase && code == kNoPhase; ++k) {
+            code = phaseCodeOfDay(moon, day);
+            if (code == kNoPhase)
+                day = addDays(day, 1);
+        }
+        if (code == kNoPhase)
+            return std::nullopt;
+        double hours = phaseTime(moon, day, code);
+        // A time pushed across midnight by the interpolation names the next
+        // (or previous) day.
+        const CInstant at = instantAtHours(day, hours);
+        phase = {code, dayStart(at), hours - 24.0 * std::floor(hours / 24.0)};
+        day = addDays(day, 6);
+    }
+    moon.Compute(date);  // leave the Moon at the instant it was asked for
+    return phases;
+}
+
+}  // namespace zarn

@@ -1,0 +1,42 @@
+#pragma once
+// Which planets can be seen during one night, from 12 h to 12 h the next day.
+#include "time/CInstant.h"
+
+#include <array>
+#include <string>
+
+namespace zarn {
+
+class CAstre;
+
+struct VisibilityInterval {
+    double start = -1.0;  // hours from 0 h of the night's first day; −1 when not visible
+    double end = -1.0;
+};
+
+struct NightVisibility {
+    CInstant night;     // the first day of the night, at 12 h
+    int sliderPosition = 0;  // minutes after 12 h, 0..1440
+    // The Sun's set and next rise at −0.61° (codes kept as they come).
+    VisibilityInterval sun;
+    std::array<VisibilityInterval, 5> planets;  // Mercury .. Saturn
+    std::array<double, 5> thresholds{};          // the Sun's altitude for each planet, degrees
+    std::string title;
+};
+
+// The night that an instant belongs to: before 12 h, the one that began the
+// evening before. Sets night (at 12 h) and the slider position.
+void nightOf(const CInstant& instant, CInstant& night, int& sliderPosition);
+
+// " Zarn du 31 mars au 1 avril 2003 "
+std::string nightTitle(const CInstant& night);
+
+// Altitude of the Sun below which the planet (1..5) counts as visible; Mars
+// needs a darker sky when it is faint.
+double visibilityThreshold(int planetIndex, double marsMagnitude);
+
+// planets: Mercury .. Saturn in order.
+NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>& planets,
+                                       const CInstant& instant);
+
+}  // namespace zarn

@@ -1,0 +1,56 @@
+// Equinoxes and solstices by correcting a first guess with the Sun's
+// apparent longitude: c = 58 sin(L − λ) days until the change is tiny.
+#include "tools/Seasons.h"
+
+#include "sky/CSoleil.h"
+#include "tools/BodyAccess.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace zarn {
+
+namespace {
+constexpr const char* kLabels[4] = {"Printemps:", "Eté:", "Automne:", "Hiver:"};
+constexpr int kMaxCorrections = 50;
+
+CInstant seasonStart(CAstre& sun, const CLieu& place, int year, int k)
+{
+    double jd = (year + k * 0.25) * 365.2422 + 1721141.3;
+    const double target = k * 1.570796327;
+    CInstant date(1, 1, year, 0, 0, 0, place);
+    for (int i = 0; i < kMaxCorrections; ++i) {
+        date.setFromUniversalJulianDay(jd);
+        const double c = 58.0 * std::sin(target - apparentSunLongitude(sun, date));
+        jd += c;
+        if (!(std::fabs(c) > 0.0001))
+            break;
+    }
+    date.setFromUniversalJulianDay(jd);
+    // Half a minute more, so that the minute shown is the nearest one.
+    date.shift(0, 0, 0, 30, true);
+    date.recompute();
+    return date;
+}
+}  // namespace
+
+SeasonsOfYear computeSeasons(const CSoleil& documentSun, const CLieu& place, int year)
+{
+    CSoleil sun(documentSun);
+    SeasonsOfYear out;
+    out.text = "\n";
+    for (int k = 0; k < 4; ++k) {
+        out.starts[k] = seasonStart(sun, place, year, k);
+        const CInstant& d = out.starts[k];
+        char buffer[128];
+        std::snprintf(buffer, sizeof buffer, " %d %s  à  %d h %02d", d.day(), d.monthName().c_str(),
+                      d.hour(), d.minute());
+        out.lines[k] = std::string(kLabels[k]) + " " + " le" + buffer;
+        out.text += out.lines[k] + "\n\n";
+    }
+    return out;
+}
+
+std::string seasonsTitle(int year) { return " Saisons " + std::to_string(year); }
+
+}  // namespace zarn

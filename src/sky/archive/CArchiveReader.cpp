@@ -11,7 +11,17 @@ void throwDamaged(const std::string& reason)
     throw ArchiveError(ArchiveErrorKind::Damaged, reason);
 }
 
-CArchiveReader::CArchiveReader(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
+CArchiveReader::CArchiveReader(std::vector<std::uint8_t> bytes, const CClassRegistry& registry)
+    : m_bytes(std::move(bytes)), m_registry(registry), m_table(1)
+{
+}
+
+CArchiveReader::~CArchiveReader() = default;
+
+void CArchiveReader::registerClass(const std::string& name, CClassRegistry::Factory factory)
+{
+    CClassRegistry::global().add(name, std::move(factory));
+}
 
 const std::uint8_t* CArchiveReader::take(std::size_t n)
 {

@@ -2,6 +2,7 @@
 // Base of every object that the object archive (.ZAR files) can hold: the
 // catalogue classes register a run-time class name (schema 0) and read and
 // write their own fields in file order.
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -27,6 +28,9 @@ public:
 private:
     ArchiveErrorKind m_kind;
 };
+
+// A text-to-text map of the archive (the label map of the catalogue ...).
+using TextMap = std::map<std::string, std::string>;
 
 class CSerialisable {
 public:

@@ -59,15 +59,22 @@ Difference CRechercheConjonction::Compare(CAstre& a, CAstre& b, double jd)
     CInstant at(m_date);
     at.setFromUniversalJulianDay(jd);
     double lonA, latA, lonB, latB;
+    bool valid;
     if (m_frame == SearchFrame::Equatorial) {
         const BodyPosition pa = positionAt(a, at);
         const BodyPosition pb = positionAt(b, at);
         lonA = pa.alpha, latA = pa.delta, lonB = pb.alpha, latB = pb.delta;
+        valid = pa.valid && pb.valid;
     } else {
         const EclipticPosition ea = eclipticAt(a, at);
         const EclipticPosition eb = eclipticAt(b, at);
         lonA = ea.lambda, latA = ea.beta, lonB = eb.lambda, latB = eb.beta;
+        valid = ea.valid && eb.valid;
     }
+    // A position that cannot be formed compares with nothing: no sign change
+    // is ever seen, and the searches end at their bounds.
+    if (!valid)
+        return {std::nan(""), std::nan("")};
     if (lonA + kPi < lonB)
         lonB -= kTwoPi;
     const double delta = ReduceAngle(lonA - lonB, -kPi, kPi);

@@ -1,0 +1,162 @@
+#include "tools/CatalogueList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+#include "sky/CCiel.h"
+#include "sky/CConstellation.h"
+#include "sky/CMessier.h"
+#include "sky/CNouvelObjet.h"
+#include "time/Calendar.h"
+
+namespace zarn {
+
+namespace {
+
+// The constants the browser uses for its coordinate columns.
+constexpr double kHoursPerRadian = 3.819718633706737;
+constexpr double kDegreesPerRadian = 57.29577950560105;
+
+// Base letter of the Latin-1 letters U+00C0..U+00FF, lower case ('\0' when not a letter).
+constexpr char kLatin1Base[] = "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"   // U+00C0..U+00DF
+                               "aaaaaaaceeeeiiiidnooooo\0ouuuuyty";  // U+00E0..U+00FF
+
+std::string foldedKey(const std::string& text)
+{
+    std::string key;
+    key.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == 0xC3 && i + 1 < text.size()) {  // UTF-8 of U+00C0..U+00FF
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            const char base = next >= 0x80 && next <= 0xBF ? kLatin1Base[next - 0x80] : '\0';
+            if (base != '\0') {
+                key += base;
+                if (base == 'a' && (next & 0x1F) == 0x06) key += 'e';  // æ
+                ++i;
+                continue;
+            }
+        }
+        key += static_cast<char>(std::tolower(c));
+    }
+    return key;
+}
+
+std::string formatted(const char* format, double a, double b)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, a, b);
+    return buffer;
+}
+
+std::string formatted(const char* format, double a, double b, double c)
+{
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, format, a, b, c);
+    return buffer;
+}
+
+// Hours or degrees in the h.mm form, rounded to the nearest minute on both
+// sides of zero (a minute count of 60 carries), so that "%5.2f" never shows
+// 60 minutes nor a southern declination a minute short.
+double roundedPacked(double value)
+{
+    const double packed = toPackedMinutes(std::fabs(value));
+    return value < 0 ? -packed : packed;
+}
+
+double packedHours(const CEtoile& object)
+{
+    return roundedPacked(object.GetAlpha() * kHoursPerRadian);
+}
+
+double packedDegrees(const CEtoile& object)
+{
+    return roundedPacked(object.GetDelta() * kDegreesPerRadian);
+}
+
+bool isUpperLetter(const std::string& code)
+{
+    return !code.empty() && code.front() >= 'A' && code.front() <= 'Z';
+}
+
+bool isDeepSkyCode(const std::string& code)
+{
+    return !code.empty() && (code.front() == 'A' || code.front() == 'G' || code.front() == 'N');
+}
+
+const char* const kPleiades = "Pléiades";
+
+void addConstellations(const CCiel& ciel, bool byAbbreviation, std::vector<CatalogueLine>& lines)
+{
+    for (const CConstellation* c : ciel.constellations()) {
+        // Groups of the program ("Objets", "Planètes", the reference lines, the
+        // zenith) carry no abbreviation and are not constellations of the sky.
+        if (c->name().empty() || c->abbreviation().empty()) continue;
+        const std::string& first = byAbbreviation ? c->abbreviation() : c->name();
+        const std::string& second = byAbbreviation ? c->name() : c->abbreviation();
+        lines.push_back({first + " *" + second + "*" + c->secondName() + "*" + c->thirdName(), c, nullptr});
+    }
+}
+
+void addObjects(const CCiel& ciel, bool deepSky, std::vector<CatalogueLine>& lines)
+{
+    for (const auto& [name, object] : ciel.names()) {
+        const std::string code = object->codePart();
+        const bool pleiades = name == kPleiades;
+        if (deepSky && (isDeepSkyCode(code) || pleiades)) {
+            lines.push_back({name + "*" + formatted("%5.2f*%6.2f", packedHours(*object), packedDegrees(*object)),
+                             nullptr, object});
+        } else if (!deepSky && !isUpperLetter(code) && !pleiades) {
+            lines.push_back({name + "*" + formatted("% .1f*%5.2f*%6.2f", object->effectiveMagnitude() * 0.1,
+                                                    packedHours(*object), packedDegrees(*object)),
+                             nullptr, object});
+        }
+    }
+}
+
+}  // namespace
+
+CatalogueStats catalogueStats(const CCiel& ciel)
+{
+    CatalogueStats stats;
+    std::set<const CAstre*> seen;
+    for (const CConstellation* c : ciel.constellations()) {
+        if (!c->abbreviation().empty()) ++stats.constellations;
+        stats.segments += c->figure().size();
+        for (const CAstre* object : c->objects()) {
+            if (!seen.insert(object).second) continue;
+            if (dynamic_cast<const CNouvelObjet*>(object)) continue;
+            if (dynamic_cast<const CMessier*>(object)) ++stats.deepSky;
+            else if (dynamic_cast<const CEtoile*>(object)) ++stats.stars;
+        }
+    }
+    stats.named = ciel.names().size();
+    return stats;
+}
+
+bool frenchLess(const std::string& a, const std::string& b)
+{
+    const std::string ka = foldedKey(a);
+    const std::string kb = foldedKey(b);
+    return ka != kb ? ka < kb : a < b;
+}
+
+std::vector<CatalogueLine> catalogueLines(const CCiel& ciel, CatalogueKind kind)
+{
+    std::vector<CatalogueLine> lines;
+    switch (kind) {
+    case CatalogueKind::ConstellationNames: addConstellations(ciel, false, lines); break;
+    case CatalogueKind::ConstellationAbbreviations: addConstellations(ciel, true, lines); break;
+    case CatalogueKind::Stars: addObjects(ciel, false, lines); break;
+    case CatalogueKind::DeepSky: addObjects(ciel, true, lines); break;
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const CatalogueLine& a, const CatalogueLine& b) { return frenchLess(a.text, b.text); });
+    return lines;
+}
+
+}  // namespace zarn

@@ -10,6 +10,7 @@
 #include "time/CInstant.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace zarn {
 
@@ -52,15 +53,24 @@ void writeTerms(CArchiveWriter& archive, const std::array<MoonTerm, N>& terms)
 
 void CLune::load(CArchiveReader& archive)
 {
-    readTerms(archive, longitudeTerms);
-    readTerms(archive, latitudeTerms);
-    readTerms(archive, distanceTerms);
-    for (auto& row : meanElements)
+    // Read everything first: a rejected record leaves the Moon as it was.
+    std::array<MoonTerm, kLongitudeTerms> longitude;
+    std::array<MoonTerm, kLatitudeTerms> latitude;
+    std::array<MoonTerm, kDistanceTerms> distance;
+    readTerms(archive, longitude);
+    readTerms(archive, latitude);
+    readTerms(archive, distance);
+    double means[kMeanElements][2];
+    for (auto& row : means)
         for (double& c : row) {
             c = archive.readDouble();
             if (!std::isfinite(c))
                 throwDamaged("élément moyen non fini pour la Lune");
         }
+    longitudeTerms = longitude;
+    latitudeTerms = latitude;
+    distanceTerms = distance;
+    std::memcpy(meanElements, means, sizeof means);
 }
 
 void CLune::store(CArchiveWriter& archive) const

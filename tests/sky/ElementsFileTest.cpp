@@ -159,6 +159,15 @@ TEST(ElementsFile, MissingTruncatedAndNonFiniteFiles)
         EXPECT_EQ(error->kind(), ArchiveErrorKind::Damaged) << size;
     }
 
+    // A Moon record cut short leaves the Moon that was loaded before.
+    SolarBodies good = loadedBodies();
+    const CLune before = good.moon;
+    scratch.write(std::vector<std::uint8_t>(original.begin(), original.end() - 3));
+    ASSERT_TRUE(good.load(scratch.path()).has_value());
+    EXPECT_EQ(good.moon.longitudeTerms, before.longitudeTerms);
+    EXPECT_EQ(good.moon.distanceTerms, before.distanceTerms);
+    EXPECT_EQ(good.moon.meanElements[4][0], before.meanElements[4][0]);
+
     std::vector<std::uint8_t> damaged = original;
     const double nan = std::nan("");
     std::memcpy(damaged.data() + 7 + 8 * 2, &nan, sizeof nan);  // the Sun's eccentricity

@@ -5,6 +5,8 @@
 //   - Windows-1252 -> UTF-8 -> Windows-1252 gives back the same bytes;
 //   - whatever reads cleanly, written again and read back, writes the same
 //     bytes (the reader and the writer agree on the format).
+// The same bytes then go through the program's own loading, as CIEL.ZAR and
+// as OBJETS.ZAR, up to Recompute all.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 
 #include "sky/archive/ArchiveFile.h"
 #include "sky/archive/Windows1252.h"
+#include "SkyFiles.h"
 #include "sky/archive/ArchiveTestClasses.h"  // from tests/
 
 using namespace zarn;
@@ -88,11 +91,19 @@ void fuzzObjects(const Bytes& bytes)
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    check(fuzz::prepareSkyFolders());
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzText(data, size);
     const Bytes bytes(data, data + size);
     fuzzPrimitives(bytes);
     fuzzObjects(bytes);
+    fuzz::loadAsCatalogue(bytes);
+    fuzz::loadAsUserObjects(bytes);
     return 0;
 }

@@ -50,13 +50,10 @@ std::string riseSetRow(const CJourLeverCoucher& day, const std::string& dateText
     std::string row = format("%10s%5s%6s", dateText.c_str(), eventTimeText(day.rise).c_str(),
                              eventTimeText(day.set).c_str());
     // A second event of the day: a second set wins over a second rise.
-    std::string extra;
-    if (isTime(day.secondRise))
-        extra = "L" + packedText(day.secondRise);
     if (isTime(day.secondSet))
-        extra = "C" + packedText(day.secondSet);
-    if (!extra.empty())
-        row += "*" + extra;
+        row.append("*C").append(packedText(day.secondSet));
+    else if (isTime(day.secondRise))
+        row.append("*L").append(packedText(day.secondRise));
     return row;
 }
 

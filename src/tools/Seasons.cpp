@@ -38,19 +38,19 @@ SeasonsOfYear computeSeasons(const CSoleil& documentSun, const CLieu& place, int
 {
     CSoleil sun(documentSun);
     SeasonsOfYear out;
-    out.text = "\n";
+    out.text.push_back('\n');
     for (int k = 0; k < 4; ++k) {
         out.starts[k] = seasonStart(sun, place, year, k);
         const CInstant& d = out.starts[k];
         char buffer[128];
         std::snprintf(buffer, sizeof buffer, " %d %s  à  %d h %02d", d.day(), d.monthName().c_str(),
                       d.hour(), d.minute());
-        out.lines[k] = std::string(kLabels[k]) + " " + " le" + buffer;
-        out.text += out.lines[k] + "\n\n";
+        out.lines[k].assign(kLabels[k]).append("  le").append(buffer);
+        out.text.append(out.lines[k]).append("\n\n");
     }
     return out;
 }
 
-std::string seasonsTitle(int year) { return " Saisons " + std::to_string(year); }
+std::string seasonsTitle(int year) { return std::string(" Saisons ").append(std::to_string(year)); }
 
 }  // namespace zarn

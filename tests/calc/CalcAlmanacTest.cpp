@@ -1,0 +1,75 @@
+// The almanac commands of zarn-calc: the texts of the tool windows.
+#include "CalcRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+const std::string kParis = " --lon 2.20E --lat 48.51N --zone 1 --dst 1 --name Paris";
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+}  // namespace
+
+TEST(CalcAlmanac, SunAndMoonOfTheDay)
+{
+    EXPECT_EQ(runCalc("sunmoon --date 21.6.2003 --time 12.00" + kParis).out,
+              "Soleil\t 5.49\t21.56\nLune\t 2.11\t13.30\nPhase\t52 % décroissante\n");
+    EXPECT_EQ(lines(runCalc("sunmoon --date 21.6.2003 --lat 70N --lon 0E").out)[0], "Soleil\tSoleil de minuit");
+}
+
+TEST(CalcAlmanac, EphemeridesTableHas160RowsWithTheChosenDayEleventh)
+{
+    const auto rows = lines(runCalc("ephem Soleil --date 21.6.2003" + kParis).out);
+    ASSERT_EQ(rows.size(), 160u);
+    EXPECT_EQ(rows[10], " 21.6.2003 5.49 21.56");
+    const auto radec = lines(runCalc("ephem Mars --radec --date 21.6.2003 --time 0.00" + kParis).out);
+    ASSERT_EQ(radec.size(), 160u);
+    EXPECT_EQ(radec[10].substr(0, 10), " 21.6.2003");
+    EXPECT_EQ(runCalc("ephem Pluton" + kParis).status, 2);
+}
+
+TEST(CalcAlmanac, PhasesTwilightAndSeasons)
+{
+    EXPECT_EQ(runCalc("phases --date 21.6.2003" + kParis).out,
+              "4 21.6.2003 16.44\n1 29.6.2003 20.38\n2 7.7.2003 4.32\n3 13.7.2003 21.21\n");
+    const std::string twilight = runCalc("twilight --date 21.6.2003" + kParis).out;
+    EXPECT_EQ(twilight.substr(0, twilight.find('\n')), "début: Astronomique");
+    EXPECT_EQ(lines(twilight).size(), 7u);
+    EXPECT_EQ(runCalc("seasons 2003" + kParis).out,
+              "Printemps:  le 21 mars  à  2 h 04\nEté:  le 21 juin  à  21 h 12\n"
+              "Automne:  le 23 septembre  à  12 h 49\nHiver:  le 22 décembre  à  8 h 03\n");
+    EXPECT_EQ(runCalc("seasons 1900" + kParis).status, 2);
+}
+
+TEST(CalcAlmanac, VisibilityOfTheNight)
+{
+    const auto out = lines(runCalc("visibility --date 21.6.2003 --time 3.00" + kParis).out);
+    ASSERT_EQ(out.size(), 7u);
+    EXPECT_EQ(out[0], " Zarn du 20 au 21 juin 2003 ");
+    EXPECT_EQ(out[1].substr(0, 7), "Soleil ");
+    EXPECT_EQ(out[6], "Saturne -1 -1");
+}
+
+TEST(CalcAlmanac, ConjunctionOppositionAndNextRise)
+{
+    EXPECT_EQ(runCalc("conjunction Jupiter Saturne --date 1.6.2020" + kParis).out,
+              " 21 décembre 2020  à  18h    0° 06'     \n 21 décembre 2020  à  23h    0° 06'     \n");
+    EXPECT_EQ(lines(runCalc("conjunction Jupiter Saturne --next 1 --date 1.6.2020" + kParis).out)[0].substr(0, 17),
+              " 5 novembre 2040 ");
+    EXPECT_EQ(runCalc("opposition Mars --date 1.1.2003" + kParis).out, " 28 août 2003  à  19h        mag  -2.9\n");
+    EXPECT_EQ(runCalc("nextrise Soleil --date 21.6.2003 --time 23.00" + kParis).out,
+              " 21 juin 2003  à  23.00\n\n     Le SOLEIL n'est pas visible.\n\n   Prochain lever:   5.49\n");
+    EXPECT_EQ(runCalc("conjunction Mars Mars" + kParis).status, 2);
+    EXPECT_EQ(runCalc("conjunction Soleil Mars" + kParis).status, 2);
+    EXPECT_EQ(runCalc("opposition Vénus" + kParis).status, 2);
+    EXPECT_EQ(runCalc("opposition Mars --next x" + kParis).status, 2);
+}

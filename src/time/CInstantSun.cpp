@@ -6,6 +6,7 @@
 
 namespace zarn {
 
+// The Sun must have been computed for this instant (its Compute).
 double CInstant::trueSolarTime(const CSoleil& sun) const
 {
     return trueSolarTime(sun.GetAlpha());

@@ -31,6 +31,11 @@ public:
     std::string GetShortName() const override { return GetName(); }
     std::string GetConstellation() const override { return m_constellation; }
 
+    // Star disc by magnitude class, printed name, elliptic hit area (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+
     // The designation up to the first "*" (all of it when there is none).
     std::string codePart() const;
     // The Bayer letter followed by the component number ("a1"); a star that is

@@ -50,6 +50,11 @@ public:
     std::string GetName() const override { return "Lune"; }
     std::string GetShortName() const override { return "Lune"; }
 
+    // The disc with its lit part by the terminator rule (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+
     double GetParallacticAngle() const { return m_parallacticAngle; }
     double GetBrightLimbAngle() const { return m_brightLimbAngle; }
     // Negative while the Moon is east of the Sun (waxing); −π at new Moon.

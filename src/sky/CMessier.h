@@ -15,6 +15,9 @@ public:
     // "A..." cluster, "N..." nebula, "G..." galaxy, anything else 0.
     virtual int kind() const;
 
+    // The symbol picture of the kind (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+
     static int kindOfCode(const std::string& code);
 };
 

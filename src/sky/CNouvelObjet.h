@@ -21,6 +21,10 @@ public:
 
     int kind() const override { return m_kind; }
 
+    // The kind's symbol (not on constellation charts) and the user's name (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
+
 private:
     int m_kind = 0;
 };

@@ -40,6 +40,9 @@ public:
     // knows no sky collection.
     std::string GetConstellation() const override;
 
+    // The body's printed name (the Sun's; planets and Moon replace it) (sky/draw/).
+    bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
+
     int GetIndex() const { return m_index; }
     // Bodies are kept in index order.
     bool operator<(const CPlaSol& other) const { return m_index < other.m_index; }

@@ -34,6 +34,11 @@ public:
     double GetRadiusVector() const override { return m_radiusVector; }
     Colour GetColor() const override;
 
+    // A disc filled with the planet pattern (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+
 private:
     double m_radiusVector = 0.0;
 };

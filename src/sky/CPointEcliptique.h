@@ -9,6 +9,9 @@ public:
     using CPointPlan::CPointPlan;
     const char* className() const override { return "CPointEcliptique"; }
     std::string GetName() const override { return "Ecliptique"; }
+
+    // Drawn with display bit 0x20 (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
 };
 
 }  // namespace zarn

@@ -10,6 +10,9 @@ public:
     using CPointPlan::CPointPlan;
     const char* className() const override { return "CPointEquateur"; }
     std::string GetName() const override { return "Equateur"; }
+
+    // Drawn with display bit 0x40 (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
     void Direction(double theta, double c, double s, double& x, double& y, double& z) const override;
 };
 

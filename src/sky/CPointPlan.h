@@ -12,6 +12,13 @@ public:
 
     void load(CArchiveReader& archive) override;
     void store(CArchiveWriter& archive) const override;
+
+    // Reference-line point (sky/draw/).
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+
+protected:
+    // A dot on screen, a small disc on paper; drawn when its line is shown.
+    bool DrawPoint(CSurface& dc, int x, int y, bool shown, Colour ownColour, std::uint32_t flags) const;
 };
 
 }  // namespace zarn

@@ -23,6 +23,10 @@ public:
     double GetRadius() const { return m_radius; }
     Colour GetColor() const override { return rgb(255, 220, 0); }
 
+    // A disc with eight rays (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+
 protected:
     // The Sun theory itself; leaves λ☉ and R in the object.
     void ComputeLongitudeRadius(double T);

@@ -10,6 +10,10 @@ public:
     CZenith() = default;
     bool Compute(const CInstant& instant) override;
     std::string GetName() const override { return "Zénith"; }
+
+    // A small diagonal cross (sky/draw/).
+    bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
+    bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
 };
 
 }  // namespace zarn

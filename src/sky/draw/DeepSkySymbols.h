@@ -1,0 +1,15 @@
+#pragma once
+// The pictures of the deep-sky and user objects by kind (0 other or plain
+// point, 1 cluster, 2 nebula, 3 galaxy), in a large form for ordinary screens
+// and a small one for 640-pixel screens and paper.
+#include "sky/CSurface.h"
+
+namespace zarn {
+
+const SBitmap& deepSkySymbol(int kind, bool small);
+
+// Draws the kind's picture centred on (x, y): on screen at its own size, on
+// paper stretched so that a picture pixel is a quarter of a millimetre.
+void drawDeepSkySymbol(CSurface& dc, int kind, int x, int y, Colour colour);
+
+}  // namespace zarn

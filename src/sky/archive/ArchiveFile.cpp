@@ -57,13 +57,16 @@ std::vector<std::uint8_t> readAll(int fd, const std::filesystem::path& path, std
 
 std::vector<std::uint8_t> readArchiveFile(const std::filesystem::path& path, std::size_t maxSize)
 {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: a named pipe in place of the file must not hang the program;
+    // it changes nothing for a regular file.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) throw systemError(path, errno);
     struct stat st {};
     if (::fstat(file.get(), &st) != 0) throw systemError(path, errno);
     if (S_ISDIR(st.st_mode)) throw systemError(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) throw ArchiveError(ArchiveErrorKind::Other, path.string() + " : pas un fichier");
     const auto size = static_cast<std::size_t>(st.st_size);
-    if (S_ISREG(st.st_mode) && size > maxSize)
+    if (size > maxSize)
         throw ArchiveError(ArchiveErrorKind::Damaged, path.string() + " : fichier trop grand");
     return readAll(file.get(), path, size, maxSize);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zarn;
@@ -55,6 +56,10 @@ TEST_F(ArchiveFile, FailuresHaveTheirKinds)
     EXPECT_EQ(kindOf(m_dir / "CIEL.ZAR"), ArchiveErrorKind::FileNotFound);
     EXPECT_EQ(kindOf(m_dir / "absent" / "CIEL.ZAR"), ArchiveErrorKind::FileNotFound);
     EXPECT_EQ(kindOf(m_dir), ArchiveErrorKind::Other);
+    // A named pipe with no writer: refused at once instead of waiting forever.
+    const fs::path pipe = m_dir / "TUBE.ZAR";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(kindOf(pipe), ArchiveErrorKind::Other);
     if (::geteuid() != 0) {
         const fs::path locked = write("VERROU.ZAR", 10);
         fs::permissions(locked, fs::perms::none);

@@ -3,6 +3,7 @@
 // placements per target (screen, printer) until the sky changes, and draws
 // every layer into a drawing surface. Subclasses give the projection, scale,
 // shape and extra layers.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -38,8 +39,10 @@ struct ChartHit {
     bool precise = false;
 };
 
-// Rounding of chart units: add 0.5 and truncate toward zero.
-inline int roundUnits(double v) { return static_cast<int>(v + 0.5); }
+// Rounding of chart units: add 0.5 and take the integer below, so that points
+// symmetric about the origin land symmetrically (the north point at −w/2 as
+// the south point at +w/2).
+inline int roundUnits(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 class CCarte {
 public:

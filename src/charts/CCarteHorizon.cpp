@@ -157,7 +157,10 @@ void CCarteHorizon::DrawDirections(CSurface& dc, SRect rect)
     dc.SetTextColour(printer ? kBlack : kWhite);
     dc.SetBackground(kWhite, false);
     dc.SetPen(printer ? kBlack : kWhite, 0);
-    const double f = reduceTurn(-m_directionAngle) * kEighthsPerRadian;
+    double f = reduceTurn(-m_directionAngle) * kEighthsPerRadian;
+    // A direction index gives a whole number of eighths but for the last bits.
+    if (std::abs(f - std::round(f)) < 1e-9)
+        f = std::round(f);
     const int g = static_cast<int>(f) + 1;
     const int spacing = printer ? mulDiv(6, rect.height(), 8) : 6 * rect.height() / 8;
     int x = roundUnits((g - f) * spacing);

@@ -249,3 +249,21 @@ TEST_F(SkyFolder, LoadingFillsThePlanetsAndZenithGroupsAndComputesEverything)
     EXPECT_EQ(sky.zodiacConstellation(4.0, -0.5), "LYR");
     EXPECT_EQ(sky.zodiacConstellation(4.0, 0.5), "CYG");
 }
+
+TEST_F(SkyFolder, ARemovedUserObjectLeavesTheNamesAndTheSky)
+{
+    writeCatalogue();
+    SkyModel sky;
+    ASSERT_TRUE(sky.load(dir.string(), tonight()).ok());
+    CNouvelObjet* named = sky.addUserObject(std::make_unique<CNouvelObjet>(83.8, -5.4, "M42*Orion", 2));
+    ASSERT_TRUE(sky.recomputeAll(tonight()));
+    ASSERT_EQ(sky.ciel().names().count("Orion"), 1u);
+    sky.removeUserObject(named);  // deleted here
+    EXPECT_EQ(sky.ciel().names().count("Orion"), 0u);
+    EXPECT_TRUE(sky.userObjects()->objects().empty());
+    EXPECT_TRUE(sky.recomputeAll(tonight()));
+    // An object that is not in "Objets" is left alone.
+    CNouvelObjet stranger(1.0, 1.0, "Ailleurs", 0);
+    sky.removeUserObject(&stranger);
+    EXPECT_TRUE(sky.recomputeAll(tonight()));
+}

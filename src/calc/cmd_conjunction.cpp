@@ -1,6 +1,7 @@
 // zarn-calc conjunction BODY1 BODY2 [--next N] and opposition PLANET [--next N].
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
+#include "sky/SkyModel.h"
 #include "tools/ConjunctionSearch.h"
 
 #include <cstdio>
@@ -23,6 +24,15 @@ bool splitNext(std::vector<std::string> args, std::size_t bodies, std::vector<st
     return names.size() == bodies;
 }
 
+// The sky names the constellation of the event; the bodies come with it.
+bool loadSky(SkyModel& sky, const CalcContext& context)
+{
+    const SkyLoadResult loaded = sky.load(context.dataDir, context.instant);
+    if (!loaded.ok())
+        std::fprintf(stderr, "%s\n", loadErrorText(loaded).c_str());
+    return loaded.ok();
+}
+
 int notFound()
 {
     std::fprintf(stderr, "Aucun événement trouvé\n");
@@ -39,10 +49,10 @@ int runConjunction(CalcContext& context)
     const std::optional<int> b2 = bodyIndexOf(names[1]);
     if (!b1 || !b2 || *b1 == kSun || *b2 == kSun || *b1 == *b2)
         return invalidInput("Choisissez deux astres parmi Mercure, Vénus, Mars, Jupiter, Saturne et Lune");
-    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
-    if (!bodies)
+    SkyModel sky;
+    if (!loadSky(sky, context))
         return 1;
-    ConjunctionSearch search(*bodies, context.instant);
+    ConjunctionSearch search(sky.bodies(), context.instant, &sky);
     std::optional<ConjunctionResult> result = search.Conjunction(*b1, *b2);
     for (int i = 0; i < next && result; ++i)
         result = search.NextConjunction(*result);
@@ -61,10 +71,10 @@ int runOpposition(CalcContext& context)
     const std::optional<int> planet = bodyIndexOf(names[0]);
     if (!planet || *planet < kMars || *planet > kSaturn)
         return invalidInput("Choisissez Mars, Jupiter ou Saturne");
-    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
-    if (!bodies)
+    SkyModel sky;
+    if (!loadSky(sky, context))
         return 1;
-    ConjunctionSearch search(*bodies, context.instant);
+    ConjunctionSearch search(sky.bodies(), context.instant, &sky);
     std::optional<ConjunctionResult> result = search.Opposition(*planet);
     for (int i = 0; i < next && result; ++i)
         result = search.NextOpposition(*result);

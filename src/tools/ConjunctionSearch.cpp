@@ -2,11 +2,23 @@
 #include "tools/ConjunctionSearch.h"
 
 #include "tools/AlmanacTexts.h"
+#include "sky/SkyDirectory.h"
 #include "tools/BodyAccess.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zarn {
+
+namespace {
+constexpr double kZoomLimit = 0.02617993877991495;  // 1.5°
+}
+
+double zoomChartScale(double separationDegrees)
+{
+    const double x = std::max(separationDegrees, 0.01);
+    return 900.0 / std::sqrt(x) - 400.0 * (x - 1.0);
+}
 
 ConjunctionSearch::ConjunctionSearch(SolarBodies& bodies, const CInstant& date, const SkyDirectory* sky)
     : m_bodies(bodies), m_sky(sky), m_equatorial(date, SearchFrame::Equatorial), m_ecliptic(date, SearchFrame::Ecliptic)
@@ -24,9 +36,10 @@ std::string ConjunctionSearch::ConstellationAt(int bodyIndex, const CInstant& at
 {
     if (m_sky == nullptr)
         return {};
+    // The zodiac constellation of the body's place, by its full name.
     CPlaSol& body = m_bodies.body(bodyIndex);
     body.Compute(at);
-    return body.GetConstellationName(*m_sky);
+    return m_sky->constellationName(m_sky->zodiacConstellation(body.GetAlpha(), body.GetDelta()));
 }
 
 std::optional<ConjunctionResult> ConjunctionSearch::Conjunction(int body1, int body2)
@@ -46,6 +59,8 @@ std::optional<ConjunctionResult> ConjunctionSearch::Conjunction(int body1, int b
     result.found = *found;
     result.eventText = conjunctionEventText(*found, moon, ConstellationAt(result.firstBody, found->event));
     result.closestText = conjunctionClosestText(*found, moon);
+    result.zoomAvailable = found->separation < kZoomLimit;
+    result.zoomScale = zoomChartScale(found->separation * kDegPerRad);
     return result;
 }
 

@@ -18,7 +18,15 @@ struct ConjunctionResult {
     std::string eventText;    // result 272 (or 267 for an opposition)
     std::string closestText;  // result 274
     double magnitude = 0.0;   // at opposition
+    // The zoom chart is offered below 1.5° of separation at the event, at the
+    // scale 900 / √x − 400 (x − 1), x that separation in degrees.
+    bool zoomAvailable = false;
+    double zoomScale = 0.0;
 };
+
+// The zoom scale for a separation in degrees; a separation below 0.01° is
+// taken as 0.01°, so that a grazing or exact conjunction keeps a finite scale.
+double zoomChartScale(double separationDegrees);
 
 class ConjunctionSearch {
 public:

@@ -62,10 +62,10 @@ TEST(CalcAlmanac, VisibilityOfTheNight)
 TEST(CalcAlmanac, ConjunctionOppositionAndNextRise)
 {
     EXPECT_EQ(runCalc("conjunction Jupiter Saturne --date 1.6.2020" + kParis).out,
-              " 21 décembre 2020  à  18h    0° 06'     \n 21 décembre 2020  à  23h    0° 06'     \n");
+              " 21 décembre 2020  à  18h    0° 06'     Capricorne\n 21 décembre 2020  à  23h    0° 06'     \n");
     EXPECT_EQ(lines(runCalc("conjunction Jupiter Saturne --next 1 --date 1.6.2020" + kParis).out)[0].substr(0, 17),
               " 5 novembre 2040 ");
-    EXPECT_EQ(runCalc("opposition Mars --date 1.1.2003" + kParis).out, " 28 août 2003  à  19h        mag  -2.9\n");
+    EXPECT_EQ(runCalc("opposition Mars --date 1.1.2003" + kParis).out, " 28 août 2003  à  19h    Verseau    mag  -2.9\n");
     EXPECT_EQ(runCalc("nextrise Soleil --date 21.6.2003 --time 23.00" + kParis).out,
               " 21 juin 2003  à  23.00\n\n     Le SOLEIL n'est pas visible.\n\n   Prochain lever:   5.49\n");
     EXPECT_EQ(runCalc("conjunction Mars Mars" + kParis).status, 2);

@@ -2,6 +2,7 @@
 #include "sky/CAstre.h"
 #include "time/Calendar.h"
 #include "tools/CLeverCoucher.h"
+#include "tools/DayClock.h"
 
 #include <gtest/gtest.h>
 
@@ -117,4 +118,25 @@ TEST(CLeverCoucher, NextRiseCountsFromTheDateAndCarriesIntoTheNextDay)
     EXPECT_NEAR(CLeverCoucher::NextRise(&star.body, 0.0, after), days[1].rise + 24.0, 1e-9);
     Star polar(3.0, 85.0);
     EXPECT_EQ(CLeverCoucher::NextRise(&polar.body, 0.0, after), kAlwaysAbove);
+}
+
+TEST(CLeverCoucher, TheSummerHourIsNotAddedAcrossTheAutumnSwitch)
+{
+    // 2003: summer time from 30 March 2 h to 26 October 3 h.
+    const CLieu paris = place(48.85);
+    const CInstant spring(30, 3, 2003, 0, 0, 0, paris);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 1.5, true), 1.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, true), 3.5);
+    const CInstant autumn(26, 10, 2003, 0, 0, 0, paris);
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 1.5, true), 2.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 2.5, true), 2.5);  // 3.30 would be past the switch
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 4.0, true), 4.0);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, false), 2.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, kAlwaysAbove, true), kAlwaysAbove);
+    // Hours past midnight fall on the next day's calendar.
+    const CInstant next = instantAtHours(autumn, 30.5);
+    EXPECT_EQ(next.day(), 27);
+    EXPECT_EQ(next.hour(), 6);
+    EXPECT_EQ(next.minute(), 30);
+    EXPECT_EQ(instantAtHours(CInstant(1, 3, 2004, 0, 0, 0, paris), -1.0).day(), 29);
 }

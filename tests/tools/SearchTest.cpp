@@ -86,6 +86,8 @@ TEST_F(Almanac, JupiterSaturnFromJustAfterAConjunctionFindsTheNextTwentyYearsOn)
     EXPECT_EQ(first->found.event.day(), 21);
     EXPECT_EQ(first->found.event.month(), 12);
     EXPECT_EQ(first->closestText, " 21 décembre 2020  à  23h    0° 06'     ");
+    EXPECT_TRUE(first->zoomAvailable);
+    EXPECT_NEAR(first->zoomScale, 900.0 / std::sqrt(0.1) + 400.0 * 0.9, 60.0);
     const auto next = search.NextConjunction(*first);
     ASSERT_TRUE(next.has_value());
     EXPECT_EQ(next->found.event.year(), 2040);
@@ -99,6 +101,8 @@ TEST_F(Almanac, MoonConjunctionIsGivenToTheMinuteAndPlanetPairsToTheHour)
     ASSERT_TRUE(moon.has_value());
     EXPECT_EQ(moon->eventText, " 28 janvier 2003  à  19h42    4° 18'     ");
     EXPECT_EQ(moon->found.source, BracketSource::MoonStep);
+    EXPECT_FALSE(moon->zoomAvailable);  // 4° apart: no zoom
+    EXPECT_TRUE(std::isfinite(zoomChartScale(0.0)));
     const auto pair = search.Conjunction(kVenus, kMercury);
     ASSERT_TRUE(pair.has_value());
     EXPECT_EQ(pair->eventText.find("h"), pair->eventText.find("h    "));

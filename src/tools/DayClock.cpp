@@ -38,9 +38,14 @@ CInstant addDays(const CInstant& date, int days)
 
 CInstant instantAtHours(const CInstant& baseDay, double hours)
 {
-    CInstant at = dayStart(baseDay);
     if (!std::isfinite(hours) || std::fabs(hours) > 1.0e7)
-        return at;
+        return dayStart(baseDay);
+    // The fields are set first and the instant recomputed once, at the end:
+    // the searches place thousands of estimates.
+    CInstant at(baseDay);
+    at.setHour(0);
+    at.setMinute(0);
+    at.setSecond(0);
     double days = std::floor(hours / 24.0);
     double rest = hours - days * 24.0;
     if (rest >= 24.0) {  // rounding of the division

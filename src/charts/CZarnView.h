@@ -1,0 +1,87 @@
+#pragma once
+// The sky window: shows the document's current chart, names the object under
+// a resting mouse, records the constellation of a clicked star, scrolls the
+// horizon panorama, offers the context menu and prints the chart.
+#include <QAbstractScrollArea>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+#include "charts/CCarte.h"
+#include "charts/SkyViewHost.h"
+#include "sky/draw/CVueNoms.h"
+
+class QPrinter;
+
+namespace zarn {
+
+class CZarnView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CZarnView(SkyViewHost& host, QWidget* parent = nullptr);
+    ~CZarnView() override;
+
+    // The document's update hints (see the document's hint bits); fromSelf
+    // when this view sent them.
+    void OnHint(unsigned hint, bool fromSelf);
+
+    // The label windows the charts draw names with.
+    CVueNoms& ScreenLabel() { return m_screenLabel; }
+    CVueNoms& PrintLabel() { return m_printLabel; }
+    // Shows a name next to a point of the chart (the selection after a paint,
+    // the hovered object after the pause).
+    void ShowLabel(CSurface& dc, const std::string& text, SPoint at);
+    void HideLabel();
+    const std::string& LabelText() const { return m_labelText; }
+
+    double ScrollFraction() const { return m_scrollFraction; }
+    int StripWidth() const { return m_stripWidth; }
+    std::uint32_t LastDrawFlags() const { return m_drawFlags; }
+    const std::optional<PlacedObject>& Hovered() const { return m_hovered; }
+    bool HoverTimerActive() const { return m_hoverTimer.isActive(); }
+
+    // Draws the current chart on a printer page (or its preview).
+    void PrintChart(QPrinter& printer, bool preview);
+    // Print preview with the "Marquer noms étoiles" button; printing from it.
+    void PrintPreview();
+    // Prints with the print dialog, or into a PDF file when no printer exists.
+    void Print();
+    // Renders the chart as the window would paint it, into an image.
+    void RenderTo(QImage& image);
+
+    // The chart point under a point of the window, and the surface facts.
+    SPoint ToChart(QPoint windowPoint) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void Paint(QPainter& painter, QSize client);
+    ChartHit HitAt(QPoint windowPoint, bool* insideChart);
+    void OnHoverTimer();
+    void OnScrolled(int value);
+    void UpdateStrip(bool keepFraction);
+    void SetScroll(int value);
+    SurfaceDevice ScreenDevice() const;
+
+    SkyViewHost& m_host;
+    CVueNoms m_screenLabel{CVueNoms::Kind::Screen};
+    CVueNoms m_printLabel{CVueNoms::Kind::Print};
+    std::optional<PlacedObject> m_hovered;
+    std::uint32_t m_drawFlags = 0;
+    SRect m_paintRect;       // the chart's rectangle in chart units, last paint
+    SPoint m_origin;         // device point of the chart's origin, last paint
+    double m_scrollFraction = 0.0;
+    int m_stripWidth = 0;
+    bool m_settingScroll = false;
+    QTimer m_hoverTimer;
+    std::string m_labelText;
+    SPoint m_labelAnchor;
+    bool m_labelDrawn = false;
+};
+
+}  // namespace zarn

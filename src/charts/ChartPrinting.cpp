@@ -1,0 +1,116 @@
+// Printing the sky window's chart: one page, the chart square centred on it
+// (a taller band for the horizon panorama), printed star names placed without
+// overlap, and the caption under the chart.
+#include <QAction>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolBar>
+#include <cmath>
+
+#include "charts/CCarte.h"
+#include "charts/CQtSurface.h"
+#include "charts/CZarnView.h"
+
+namespace zarn {
+
+namespace {
+
+// The chart's rectangle on a page of W × H device units with 10 mm margins:
+// a square as wide as the page less the margins, centred vertically; the
+// horizon panorama grows by 4.214 % of its width at top and bottom.
+SRect pageRectangle(int pageWidth, int pageHeight, int dpi, bool horizon)
+{
+    const int m = static_cast<int>(std::lround(10.0 * dpi / 25.4));
+    SRect rect;
+    rect.left = m;
+    rect.top = (pageHeight + 2 * m - pageWidth) / 2;
+    rect.right = pageWidth - m;
+    rect.bottom = rect.top + pageWidth - 2 * m;
+    if (horizon) {
+        const int grow = static_cast<int>(std::lround(0.04214 * rect.width()));
+        rect.top -= grow;
+        rect.bottom += grow;
+    }
+    return rect;
+}
+
+}  // namespace
+
+void CZarnView::PrintChart(QPrinter& printer, bool preview)
+{
+    CCarte& chart = m_host.CurrentChart();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    SurfaceDevice device = ScreenDevice();
+    device.printer = true;
+    device.preview = preview;
+    device.dpiX = printer.logicalDpiX();
+    device.dpiY = printer.logicalDpiY();
+    CQtSurface dc(painter, m_host.Palette(), device);
+
+    chart.ClearPrintPlacements();
+    m_printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
+    m_printLabel.ClearOccupied();
+
+    const SRect rect = pageRectangle(printer.width(), printer.height(), device.dpiX, chart.kind() == CCarte::Horizon);
+    const SPoint origin = chart.GetOrigin(dc, rect);
+    dc.SetOrigin(origin);
+    const std::uint32_t flags = skyDrawFlags(m_host.Display(), chart.kind(), true);
+    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
+    painter.end();
+}
+
+void CZarnView::PrintPreview()
+{
+    m_hoverTimer.stop();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintChart(*p, true); });
+    // The preview's own button to print the star names or not.
+    if (QToolBar* bar = dialog.findChild<QToolBar*>()) {
+        QAction* names = bar->addAction(QStringLiteral("&Marquer noms étoiles"));
+        names->setCheckable(true);
+        names->setChecked(m_host.Display().printStarNames != 0);
+        connect(names, &QAction::toggled, &dialog, [this, &dialog](bool on) {
+            m_host.SetPrintStarNames(on);
+            if (auto* widget = dialog.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        });
+    }
+    QWidget* frame = parentWidget();
+    QList<QToolBar*> bars = frame ? frame->findChildren<QToolBar*>() : QList<QToolBar*>();
+    for (QToolBar* bar : bars)
+        bar->hide();
+    dialog.exec();
+    for (QToolBar* bar : bars)
+        bar->show();
+}
+
+void CZarnView::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer on this computer: the page goes into a PDF file.
+        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Imprimer dans un fichier PDF"),
+                                                          QStringLiteral("carte.pdf"),
+                                                          QStringLiteral("Documents PDF (*.pdf)"));
+        if (file.isEmpty())
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    PrintChart(printer, false);
+}
+
+}  // namespace zarn

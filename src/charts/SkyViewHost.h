@@ -1,0 +1,67 @@
+#pragma once
+// What the sky window needs from the document and the main window: the
+// current chart, the display toggles, the instant, the selection, the
+// program palette, the status bar and the commands. The document implements
+// it; the tests implement it with a small fake.
+#include <array>
+#include <string>
+
+#include "charts/CQtSurface.h"
+
+class QAction;
+
+namespace zarn {
+
+class CAstre;
+class CCarte;
+class CCarteHorizon;
+class CInstant;
+
+// The document's toggles that decide the display bits of a paint.
+struct SkyDisplay {
+    int starColouring = 1;
+    int showSun = 1;
+    int showMoon = 1;
+    int showPlanets = 1;
+    int showEcliptic = 1;
+    int showEquator = 1;
+    std::array<int, 6> figureFlags{};  // [0] whole sky, [1] zenith, [2] horizon, ...
+    int printStarNames = 1;
+    int altitudeScale = 0;
+    int viewedPlanet = -1;  // body index of the viewed planet, −1 when none
+};
+
+// The display bits of a paint of the sky window for a chart of the given kind.
+std::uint32_t skyDrawFlags(const SkyDisplay& display, int chartKind, bool printing);
+
+class SkyViewHost {
+public:
+    virtual ~SkyViewHost() = default;
+    virtual CCarte& CurrentChart() = 0;
+    virtual CCarteHorizon& HorizonChart() = 0;
+    virtual SkyDisplay Display() const = 0;
+    virtual void SetPrintStarNames(bool on) = 0;
+    virtual const CInstant& Instant() const = 0;
+    virtual PaletteColours Palette() const = 0;
+    virtual CAstre* SelectedObject() const = 0;
+    // Recomputes every object of the sky for the document's instant and
+    // clears the placements of the three charts.
+    virtual void RecomputeSky() = 0;
+    // The width of the horizon strip in pixels (6 × the client height).
+    virtual void SetStripWidth(int width) = 0;
+    // Place, date and time of the instant into panes 1 to 3 of the status bar.
+    virtual void ShowInstant(const std::string& place, const std::string& date, const std::string& time) = 0;
+    // After a change of date or place: the Sun-and-Moon window follows.
+    virtual void SkyRecomputed() {}
+    // The horizon strip was scrolled (the search window follows).
+    virtual void StripScrolled() {}
+    // A star was clicked: the full name of its constellation and the sky
+    // position of the click (radians). Empty name for no constellation.
+    virtual void StarClicked(const std::string& constellation, double ra, double dec) = 0;
+    // The full name of the constellation an object belongs to.
+    virtual std::string ConstellationOf(const CAstre& object) const = 0;
+    // The program's action for a command id (menus, buttons), or null.
+    virtual QAction* Action(int id) const = 0;
+};
+
+}  // namespace zarn

@@ -1,0 +1,177 @@
+// The sky window drawn into images and onto paper for Paris, 23 September
+// 1998 at 22.30: properties a person would check, not a golden image.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QScrollBar>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "../support/RecordingSurface.h"
+#include "SkyWindowTestHost.h"
+#include "charts/CZarnView.h"
+#include "sky/DrawFlags.h"
+
+namespace zarn {
+namespace {
+
+using test::SkyWindowTestHost;
+
+QImage render(SkyWindowTestHost& host, CZarnView& view, QSize size)
+{
+    view.resize(size);
+    host.charts->AttachView(&view);
+    view.show();
+    QCoreApplication::processEvents();
+    QImage image(view.viewport()->size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    view.RenderTo(image);
+    if (const char* dir = std::getenv("ZARN_CHART_SHOTS"))
+        image.save(QString::fromUtf8(dir) + QStringLiteral("/chart%1.png").arg(host.kind));
+    return image;
+}
+
+// Share of the pixels of a square that have exactly this colour.
+double shareOf(const QImage& image, QRect square, QColor colour)
+{
+    int same = 0;
+    for (int y = square.top(); y <= square.bottom(); ++y)
+        for (int x = square.left(); x <= square.right(); ++x)
+            same += image.pixelColor(x, y) == colour;
+    return same / double(square.width() * square.height());
+}
+
+bool anyBrightNear(const QImage& image, QPoint p, int radius)
+{
+    for (int y = p.y() - radius; y <= p.y() + radius; ++y)
+        for (int x = p.x() - radius; x <= p.x() + radius; ++x)
+            if (QColor(image.pixel(x, y)).lightness() > 200)
+                return true;
+    return false;
+}
+
+TEST(SkyRender, WholeSkyDiscVegaWhereProjectedAndDirectionLabels)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    host.palette.setSkyColour(QColor(0, 0, 64));
+    CZarnView view(host);
+    const QImage image = render(host, view, QSize(800, 600));
+    // The disc of side 598 is centred at (400, 300): its middle is the sky.
+    EXPECT_GT(shareOf(image, QRect(380, 280, 40, 40), QColor(0, 0, 64)), 0.6);
+    // Outside the disc, the window's own colour.
+    EXPECT_EQ(image.pixel(20, 20), view.palette().color(QPalette::Midlight).rgb());
+    // Vega stands high in the west at this hour: drawn where it is placed.
+    CAstre* vega = host.Named("Véga");
+    ASSERT_NE(vega, nullptr);
+    const PlacedObject* placed = host.charts->WholeSky().ScreenPlacementOf(vega);
+    ASSERT_NE(placed, nullptr);
+    EXPECT_GT(vega->GetHeight(), std::sin(50 * kRadPerDeg));
+    EXPECT_GT(placed->x, 0);  // west is to the right
+    EXPECT_EQ(image.pixelColor(400 + placed->x, 300 + placed->y), QColor(Qt::white));
+    // Sirius is below the horizon at 22.30 in September: not placed.
+    CAstre* sirius = host.Named("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    EXPECT_EQ(host.charts->WholeSky().ScreenPlacementOf(sirius), nullptr);
+    // "SW" on the diagonal just outside the rim: dark text on the light colour.
+    const int g = static_cast<int>(598 / 2.0 / std::sqrt(2.0) + 5.0 + 0.5);
+    bool dark = false;
+    for (int y = 300 + g; y < 300 + g + 12; ++y)
+        for (int x = 400 + g; x < 400 + g + 20; ++x)
+            dark = dark || QColor(image.pixel(x, y)).lightness() < 60;
+    EXPECT_TRUE(dark);
+    EXPECT_EQ(host.status, host.instant.placeText() + "|" + host.instant.dateText() + "|" + host.instant.timeText());
+}
+
+TEST(SkyRender, HorizonChartHasGroundSkyAndLabelsFacingSouth)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    host.kind = 2;
+    host.charts->Horizon().SetDirection(0);
+    CZarnView view(host);
+    view.resize(900, 320);
+    host.charts->AttachView(&view);
+    view.show();
+    QCoreApplication::processEvents();
+    view.OnHint(0x80, true);  // the window got its size
+    view.OnHint(0x40, true);  // the horizon chart was chosen: centred on south
+    QCoreApplication::processEvents();
+    const QImage image = render(host, view, QSize(900, 320));
+    EXPECT_EQ(host.stripWidth, 6 * view.viewport()->height());
+    // The bottom row is ground, the row above the ground band is sky.
+    const QColor ground = host.palette.color(CProgramPalette::kGround);
+    const int h = image.height();
+    EXPECT_GT(shareOf(image, QRect(0, h - 2, image.width(), 1), ground), 0.95);
+    EXPECT_GT(shareOf(image, QRect(0, h / 2, image.width(), 1), host.palette.color(CProgramPalette::kSky)), 0.8);
+    // "S" in the middle of the strip: the strip is centred on it.
+    EXPECT_NEAR(view.ScrollFraction(), (3.0 * h - image.width() / 2.0) / (6.0 * h), 0.01);
+    // Altair, due south-west and about 45° high, lies in view.
+    CAstre* altair = host.Named("Altaïr");
+    ASSERT_NE(altair, nullptr);
+    const PlacedObject* placed = host.charts->Horizon().ScreenPlacementOf(altair);
+    ASSERT_NE(placed, nullptr);
+    const int x = placed->x - static_cast<int>(std::lround(view.ScrollFraction() * 6 * h));
+    ASSERT_GT(x, 0);
+    ASSERT_LT(x, image.width());
+    EXPECT_TRUE(anyBrightNear(image, QPoint(x, h + placed->y), 1));
+}
+
+TEST(SkyRender, ZenithChartShowsTheZenithCross)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    host.kind = 1;
+    CZarnView view(host);
+    const QImage image = render(host, view, QSize(600, 600));
+    EXPECT_TRUE(view.LastDrawFlags() & draw::kZenithChart);
+    // The zenith marker is in the middle of the chart.
+    EXPECT_TRUE(anyBrightNear(image, QPoint(300, 300), 3));
+}
+
+TEST(SkyPrint, PdfPageWithoutAPrinterHoldsTheChart)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    CZarnView view(host);
+    host.charts->AttachView(&view);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("ciel.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    view.PrintChart(printer, false);
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 20000);
+    // Printing filled the print placements and the star names to print.
+    EXPECT_FALSE(host.charts->WholeSky().PrintStars().empty());
+    EXPECT_GT(host.charts->WholeSky().Labels().size(), 20u);
+}
+
+TEST(SkyPrint, PrintedPageCarriesStarNamesAndTheCaption)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    test::RecordingSurface paper;
+    paper.printer = true;
+    paper.millimetre = {24, 24};
+    host.charts->PrintLabel().SetFont({"MS Serif", -96, 300});
+    const std::uint32_t flags = skyDrawFlags(host.display, 0, true);
+    EXPECT_TRUE(flags & draw::kStarNames);
+    EXPECT_FALSE(flags & draw::kOwnColours);
+    host.charts->WholeSky().Draw(paper, {-2400, -2400, 2400, 2400}, flags);
+    const auto texts = paper.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Véga"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Deneb"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "Sirius"), texts.end());  // below the horizon
+    EXPECT_EQ(texts.back(), host.instant.placeText() + "  " + host.instant.dateText() + "  " +
+                                host.instant.timeText() + "  ");
+}
+
+}  // namespace
+}  // namespace zarn

@@ -1,7 +1,12 @@
 // Zarn: a desktop astronomy program for the sky seen with the naked eye.
+#include "app/CZarnApp.h"
+#include "app/Translations.h"
+#include "app/WindowKinds.h"
+
 #include <QApplication>
 #include <QGuiApplication>
-#include "shell/CMainFrame.h"
+#include <QIcon>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,8 +28,18 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    zarn::CMainFrame window;
-    window.resize(1000, 700);
-    window.show();
+    Q_INIT_RESOURCE(zarn);
+    // Numbers are read and written with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Zarn"));
+    QApplication::setDesktopFileName(QStringLiteral("zarn"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zarn-128.png")));
+    QString reason;
+    if (!zarn::installFrenchQtTranslations(app, zarn::defaultTranslationsFolder(), &reason))
+        std::fprintf(stderr, "zarn : %s ; les boutons standard restent en anglais.\n", qPrintable(reason));
+
+    zarn::CZarnApp zarnApp(QCoreApplication::applicationDirPath(), zarn::programWindowKinds());
+    if (!zarnApp.InitInstance())
+        return 1;
     return app.exec();
 }

@@ -115,7 +115,7 @@ void CMainFrame::setInstantTexts(const QString& place, const QString& date, cons
     m_panes[0]->setText(place);
     m_panes[1]->setText(date);
     m_panes[2]->setText(time);
-    statusBar()->repaint();
+    statusBar()->update();
 }
 
 QLabel* CMainFrame::statusPane(int index) const

@@ -1,5 +1,6 @@
 // Runs the window tests inside one QApplication on the offscreen platform.
 #include <QApplication>
+#include <clocale>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -7,6 +8,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(zarn);
+    std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

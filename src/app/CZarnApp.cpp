@@ -1,0 +1,110 @@
+#include "app/CZarnApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CHelpWindow.h"
+#include "app/CSettingsStore.h"
+#include "app/CStartupPicture.h"
+#include "app/CZarnDoc.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/ZarnSettings.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QScreen>
+
+namespace zarn {
+
+CZarnApp::CZarnApp(QString programDir, WindowKinds kinds)
+    : m_programDir(std::move(programDir)), m_kinds(std::move(kinds))
+{
+}
+
+CZarnApp::~CZarnApp()
+{
+    // The document belongs to the main window; the window goes first.
+    m_frame.reset();
+}
+
+const QString& CZarnApp::settingsPath() const { return m_settings->path(); }
+
+bool CZarnApp::InitInstance()
+{
+    m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir));
+    m_frame = std::make_unique<CMainFrame>();
+    connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
+    m_frame->setCloseHandler([this] { return !m_doc || m_doc->close(); });
+    placeMainWindow();
+    return openDocument();
+}
+
+void CZarnApp::placeMainWindow()
+{
+    const ZarnSettings settings = readSettings(m_settings->load());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QRect rect = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (settings.normalRect) {
+        const auto& r = *settings.normalRect;
+        const QRect stored(QPoint(r[0], r[1]), QPoint(r[2] - 1, r[3] - 1));
+        // A rectangle wholly off every screen would hide the window.
+        if (!screen || screen->virtualGeometry().intersects(stored))
+            rect = stored;
+    }
+    m_frame->setGeometry(rect);
+    if (settings.showState == 3)
+        m_frame->showMaximized();
+    else if (settings.showState == 2)
+        m_frame->showMinimized();
+    else
+        m_frame->show();
+}
+
+bool CZarnApp::openDocument()
+{
+    CStartupPicture* picture =
+        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get());
+    m_doc = new CZarnDoc(*m_frame, m_kinds, m_programDir, *m_settings);
+    m_doc->setMinimumSplashMs(picture ? m_splashMs : 0);
+    const bool loaded = m_doc->load();
+    if (picture)
+        picture->close();
+    if (!loaded) {
+        delete m_doc;
+        m_doc = nullptr;
+        return false;
+    }
+    connect(m_frame.get(), &CMainFrame::activeFrameChanged, m_doc, &CZarnDoc::updateCommandStates);
+    connect(m_frame.get(), &CMainFrame::resizedWithSkyFrame, m_doc, [this] {
+        m_doc->UpdateAllViews(nullptr, m_doc->currentChartKind() == 2 ? 0xC0 : 0x90);
+    });
+    m_doc->openWindow(ViewKind::Sky);
+    m_frame->SetMainTitle(m_doc->skyTitle());
+    m_doc->openWindow(ViewKind::Soleil);
+    m_doc->openWindow(ViewKind::Chercher);
+    m_doc->updateCommandStates();
+    return true;
+}
+
+void CZarnApp::onCommand(int id)
+{
+    switch (id) {
+    case cmd::NewSky:
+        if (!m_doc)
+            openDocument();
+        break;
+    case cmd::Manual: CHelpWindow::showContext(CHelpWindow::kMainTopic); break;
+    case cmd::HelpIndex: CHelpWindow::showContents(); break;
+    case cmd::About: CAboutDlg(m_frame.get()).exec(); break;
+    case cmd::Exit:
+    case cmd::Cascade:
+    case cmd::Tile: break;  // the main window answers these itself
+    default:
+        if (m_doc)
+            m_doc->onCommand(id);
+        break;
+    }
+}
+
+}  // namespace zarn

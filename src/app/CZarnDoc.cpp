@@ -1,0 +1,172 @@
+#include "app/CZarnDoc.h"
+
+#include "app/CSettingsStore.h"
+#include "app/FileMessages.h"
+#include "app/Hints.h"
+#include "shell/CMainFrame.h"
+#include "time/ZarnSettings.h"
+#include "time/ui/CLieuDlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QThread>
+
+#include <algorithm>
+
+namespace zarn {
+
+CZarnDoc::CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings)
+    : QObject(&frame), m_frame(frame), m_kinds(std::move(kinds)), m_programDir(std::move(programDir)),
+      m_settings(settings)
+{
+}
+
+CZarnDoc::~CZarnDoc() = default;
+
+bool CZarnDoc::load()
+{
+    m_loadingClock.start();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    applySettings(readSettings(m_settings.load()));
+    const bool loaded = loadDataFiles();
+    QApplication::restoreOverrideCursor();
+    if (!loaded)
+        return false;
+
+    if (m_observatories.empty())
+        askFirstObservatory();
+    m_instant.setPlace(m_observatories.front());
+    m_instant.setNow();
+    if (!m_bodies.computeAll(m_instant))
+        return false;
+    if (m_kinds.makeCharts)
+        m_charts = m_kinds.makeCharts(*this);
+    m_chartKind = 0;
+    m_skyTitle = QStringLiteral("Ciel");
+    waitForSplash();
+    return true;
+}
+
+bool CZarnDoc::loadDataFiles()
+{
+    const QString elements = QStringLiteral("ELEMENTS.ZAR");
+    const std::filesystem::path path = QDir(m_programDir).filePath(elements).toStdString();
+    if (const std::optional<ArchiveError> error = m_bodies.load(path)) {
+        // A read error of the file layer other than a missing file is not
+        // reported: the bodies keep what was read and loading goes on.
+        if (error->kind() != ArchiveErrorKind::Other) {
+            showLoadError(&m_frame, error->kind(), elements);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CZarnDoc::askFirstObservatory()
+{
+    // The result is the first observatory even when the user cancels: the
+    // defaults of a new place then stand.
+    CLieuDlg dialog(newPlaceFields(), &m_frame);
+    dialog.run();
+    m_observatories.push_back(dialog.fields().toPlace());
+}
+
+void CZarnDoc::waitForSplash()
+{
+    // The start-up picture stays at least three seconds from the start of loading.
+    while (m_loadingClock.elapsed() < m_splashMs) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+        QThread::msleep(20);
+    }
+}
+
+void CZarnDoc::applySettings(const ZarnSettings& s)
+{
+    m_options.skyColour = s.skyColour;
+    m_options.skyColourIndex = s.skyColourIndex;
+    m_options.starColouring = s.starColouring;
+    std::copy(s.figureFlags.begin(), s.figureFlags.end(), m_options.figureFlags.begin());
+    m_options.figureFlags[3] = 1;
+    m_options.figureFlags[4] = 1;
+    m_options.figureFlags[5] = 0;
+    m_options.showEcliptic = s.showEcliptic;
+    m_options.showEquator = s.showEquator;
+    m_options.showSun = m_options.showMoon = m_options.showPlanets = 1;
+    m_options.printStarNames = s.printStarNames;
+    m_observatories = s.observatories;
+    m_frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
+}
+
+ZarnSettings CZarnDoc::collectSettings() const
+{
+    ZarnSettings s;
+    s.skyColour = m_options.skyColour;
+    s.skyColourIndex = m_options.skyColourIndex;
+    s.starColouring = m_options.starColouring;
+    std::copy_n(m_options.figureFlags.begin(), 3, s.figureFlags.begin());
+    s.showEcliptic = m_options.showEcliptic;
+    s.showEquator = m_options.showEquator;
+    s.printStarNames = m_options.printStarNames;
+    const QRect r = m_frame.normalGeometry();
+    s.normalRect = std::array<std::int32_t, 4>{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    s.showState = m_frame.isMaximized() ? 3 : (m_frame.isMinimized() ? 2 : 1);
+    s.observatories = m_observatories;
+    return s;
+}
+
+bool CZarnDoc::close()
+{
+    Profile profile = m_settings.load();
+    writeSettings(collectSettings(), profile, false);
+    const WriteOutcome settings =
+        writeWithRetry(&m_frame, m_settings.path(), [&] { return m_settings.save(profile); });
+    if (settings == WriteOutcome::Aborted)
+        return false;
+    return writeUserObjects();
+}
+
+bool CZarnDoc::writeUserObjects()
+{
+    return true;
+}
+
+void CZarnDoc::AddView(CDocView* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CZarnDoc::RemoveView(CDocView* view) { std::erase(m_views, view); }
+
+void CZarnDoc::UpdateAllViews(CDocView* sender, unsigned hint, void* object)
+{
+    // A view may open or close others while it updates: walk a copy.
+    const std::vector<CDocView*> views = m_views;
+    for (CDocView* view : views)
+        if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
+            view->OnUpdate(sender, hint, object);
+    updateCommandStates();
+}
+
+CDocView* CZarnDoc::activeView() const
+{
+    QMdiSubWindow* frame = m_frame.commandFrame();
+    return frame ? dynamic_cast<CDocView*>(frame->widget()) : nullptr;
+}
+
+void CZarnDoc::openWindow(ViewKind kind)
+{
+    for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
+        auto* view = dynamic_cast<CDocView*>(w->widget());
+        if (view && view->viewKind() == kind) {
+            m_frame.mdiArea()->setActiveSubWindow(w);
+            return;
+        }
+    }
+    if (const WindowKinds::Opener& open = m_kinds[kind])
+        open(*this, m_frame);
+}
+
+}  // namespace zarn

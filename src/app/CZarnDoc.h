@@ -1,0 +1,128 @@
+#pragma once
+// The one document: the current instant and place, the observatories, the
+// sky and the solar-system bodies, the sky charts and the display options. It
+// carries out the date, chart, planet and window commands, and after every
+// change updates all views with a hint that says what changed.
+#include "app/CDocView.h"
+#include "app/DisplayOptions.h"
+#include "app/WindowKinds.h"
+#include "sky/SolarBodies.h"
+#include "time/CInstant.h"
+#include "time/CLieu.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace zarn {
+
+class CMainFrame;
+class CSettingsStore;
+struct ZarnSettings;
+
+class CZarnDoc : public QObject {
+    Q_OBJECT
+public:
+    CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings);
+    ~CZarnDoc() override;
+
+    // Reads the settings and the data files, asks for a first observatory when
+    // there is none and sets the instant to the computer clock. False when the
+    // document cannot be created; the reason has been shown to the user.
+    bool load();
+    // Writes the settings, then OBJETS.ZAR. False when the user chose to keep
+    // the program open after a failed write.
+    bool close();
+
+    // Views and updates.
+    void AddView(CDocView* view);
+    void RemoveView(CDocView* view);
+    void UpdateAllViews(CDocView* sender, unsigned hint, void* object = nullptr);
+    CDocView* activeView() const;
+    void openWindow(ViewKind kind);
+
+    // Commands (menus, buttons) and their enabled and checked states.
+    void onCommand(int id);
+    void updateCommandStates();
+
+    // The current chart and target.
+    void showChart(int kind, const QString& title, bool clearTarget);
+    unsigned showTarget(CAstre& body, const QString& title);
+    unsigned showPlanet(int bodyIndex);
+    void dateChanged(int commandId);
+    int currentChartKind() const { return m_chartKind; }
+    int horizonDirection() const { return m_horizonDirection; }
+    int viewedPlanet() const { return m_viewedPlanet; }  // body index, -1 when none
+    // The object chosen by the search; the sky window turns towards it.
+    void viewObject(CAstre* object, const QString& title);
+    CAstre* viewedObject() const { return m_viewedObject; }
+    const QString& skyTitle() const { return m_skyTitle; }
+
+    CInstant& instant() { return m_instant; }
+    std::vector<CLieu>& observatories() { return m_observatories; }
+    SolarBodies& bodies() { return m_bodies; }
+    DisplayOptions& options() { return m_options; }
+    CMainFrame& frame() { return m_frame; }
+    SkyCharts* charts() { return m_charts.get(); }
+    const QString& programDir() const { return m_programDir; }
+
+    // Whether the body is above the horizon at the current instant; its
+    // azimuth (radians from the South towards the West) when it is.
+    bool isAboveHorizon(CAstre& body, double* azimuth = nullptr, double* sinAltitude = nullptr) const;
+    // Text of the box shown when a planet command names a body below the horizon.
+    QString notVisibleText(int bodyIndex);
+
+    // How long the start-up picture stays at least, from the start of loading.
+    void setMinimumSplashMs(int ms) { m_splashMs = ms; }
+
+signals:
+    void skyTitleChanged(const QString& title);
+
+private:
+    void applySettings(const ZarnSettings& settings);
+    ZarnSettings collectSettings() const;
+    bool loadDataFiles();
+    void askFirstObservatory();
+    void waitForSplash();
+    bool writeUserObjects();
+
+    void onDateCommand(int id);
+    void onViewCommand(int id);
+    void onPlanetCommand(int id);
+    void onToggleCommand(int id);
+    void onWindowCommand(int id);
+    void runObservatoryList();
+    void runChartOptions();
+    void toggleFigures();
+    bool isWindowOpen(ViewKind kind) const;
+
+public:
+    // Shows the instant's five time scales when the time bar is visible.
+    void refreshTimeBar();
+
+    CMainFrame& m_frame;
+    WindowKinds m_kinds;
+    QString m_programDir;
+    CSettingsStore& m_settings;
+    QElapsedTimer m_loadingClock;
+
+    DisplayOptions m_options;
+    std::vector<CLieu> m_observatories;
+    CInstant m_instant;
+    SolarBodies m_bodies;
+    std::unique_ptr<SkyCharts> m_charts;
+    std::vector<CDocView*> m_views;
+
+    int m_chartKind = 0;         // 0 whole sky, 1 zenith, 2 horizon
+    int m_horizonDirection = 0;  // 0 S ... 7 SE; -1 when turned towards a target
+    int m_viewedPlanet = -1;
+    CAstre* m_viewedObject = nullptr;
+    QString m_skyTitle = QStringLiteral("Ciel");
+    bool m_solarSystemOpen = false;
+    int m_splashMs = 3000;
+};
+
+}  // namespace zarn

@@ -1,0 +1,114 @@
+// Which commands are enabled and checked, decided in one place after every
+// update and every change of the active window.
+#include "app/CZarnDoc.h"
+
+#include "app/CHelpWindow.h"
+#include "app/Hints.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/Calendar.h"
+#include "tools/CLeverCoucher.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace zarn {
+
+bool CZarnDoc::isWindowOpen(ViewKind kind) const
+{
+    for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
+        auto* view = dynamic_cast<CDocView*>(w->widget());
+        if (view && view->viewKind() == kind)
+            return true;
+    }
+    return false;
+}
+
+void CZarnDoc::updateCommandStates()
+{
+    using namespace cmd;
+    CActions& a = m_frame.actions();
+    a.setEnabled(NewSky, false);
+    a.setEnabled(WholeSky, m_chartKind != 0);
+    a.setEnabled(Zenith, m_chartKind != 1);
+
+    // Horizon directions: the one faced is checked and disabled. Turned
+    // towards a target, the items keep their state.
+    if (m_chartKind != 2 || m_horizonDirection >= 0) {
+        for (int k = 0; k < 8; ++k) {
+            const bool faced = m_chartKind == 2 && m_horizonDirection == k;
+            a.setChecked(HorizonSouth + k, faced);
+            a.setEnabled(HorizonSouth + k, !faced);
+        }
+    }
+    for (int id = Mercure; id <= Soleil; ++id) {
+        const bool viewed = m_viewedPlanet == (id - Mercure + 1) % 7;
+        a.setChecked(id, viewed);
+        a.setEnabled(id, !viewed);
+    }
+
+    const CDocView* view = activeView();
+    const ViewKind kind = view ? view->viewKind() : ViewKind::Sky;
+    if (kind == ViewKind::Catalogue || kind == ViewKind::Ephemerides) {
+        a.setEnabled(Figures, false);
+        a.setChecked(Figures, false);
+    } else {
+        a.setEnabled(Figures, true);
+        int flag = -1;
+        if (kind == ViewKind::Sky) flag = m_chartKind;
+        else if (kind == ViewKind::Constellations) flag = 3;
+        else if (kind == ViewKind::Animation) flag = 4;
+        else if (kind == ViewKind::Conjonction) flag = 5;
+        if (flag >= 0)
+            a.setChecked(Figures, m_options.figureFlags[flag] != 0);
+    }
+    const bool horizonActive = kind == ViewKind::Sky && m_chartKind == 2;
+    a.setEnabled(AltitudeScale, horizonActive);
+    a.setChecked(AltitudeScale, horizonActive && m_options.altitudeScale);
+    const bool constellations = kind == ViewKind::Constellations;
+    a.setEnabled(Grid, constellations);
+    a.setChecked(Grid, constellations && m_options.coordinateGrid);
+
+    a.setEnabled(SummerTime, m_instant.place().observesSummerTime() && m_instant.year() > 1981);
+    a.setChecked(TimeBar, m_frame.isTimeBarVisible());
+    // Windows that this program does not have yet stay disabled.
+    a.setEnabled(Catalogue, bool(m_kinds[ViewKind::Catalogue]));
+    a.setEnabled(Conjunction, bool(m_kinds[ViewKind::Conjonction]));
+    a.setEnabled(Opposition, bool(m_kinds[ViewKind::Conjonction]));
+    a.setEnabled(Animation, bool(m_kinds[ViewKind::Animation]));
+    a.setEnabled(Visibility, bool(m_kinds[ViewKind::Ephemerides]));
+    a.setEnabled(SolarSystem, false);
+    a.setEnabled(Seasons, false);
+    a.setEnabled(ChartOptions, false);
+    a.setEnabled(PrintPreview, false);
+    a.setEnabled(MarkStarNames, false);
+}
+
+QString CZarnDoc::notVisibleText(int bodyIndex)
+{
+    const QString time = QString::fromStdString(m_instant.timeText());
+    QString text = QString::fromStdString(m_instant.dateText()) + QStringLiteral("  à");
+    if (time.size() < 2 || time[1] != QLatin1Char(' '))
+        text += QLatin1Char(' ');
+    text += time + QStringLiteral("\n\n");
+    if (bodyIndex == 6)
+        text += QStringLiteral("     La LUNE n'est pas visible.\n\n");
+    else if (bodyIndex == 0)
+        text += QStringLiteral("     Le SOLEIL n'est pas visible.\n\n");
+    else
+        text += QStringLiteral("     La planète ") +
+                QString::fromStdString(m_bodies.body(bodyIndex).GetName()).toUpper() +
+                QStringLiteral("\n     n'est pas visible.\n\n");
+
+    // The next rise is searched on copies: the document's bodies keep their place.
+    SolarBodies bodies(m_bodies);
+    const CInstant copy = m_instant;
+    const double r = CLeverCoucher::NextRise(&bodies.body(bodyIndex), bodyIndex == 0 ? -0.61 : 0.0, copy);
+    const double p = toPackedMinutes(r);
+    text += QStringLiteral("   Prochain lever:  ") +
+            (p < 0 ? QStringLiteral("  -   ") : QString::asprintf("%5.2f", reduce24(p)));
+    return text;
+}
+
+}  // namespace zarn

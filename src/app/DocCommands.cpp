@@ -1,0 +1,261 @@
+// The document's commands: dates, charts, planets, toggles and windows.
+#include "app/CZarnDoc.h"
+
+#include "app/CHelpWindow.h"
+#include "app/Hints.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/Calendar.h"
+#include "time/TimeBar.h"
+#include "time/ui/CDateDlg.h"
+#include "time/ui/CHeureEteDlg.h"
+#include "time/ui/CObservatoireDlg.h"
+#include "time/ui/CTimeBar.h"
+
+#include <QMessageBox>
+
+#include <cmath>
+
+namespace zarn {
+
+namespace {
+// Planet commands in menu order: Mercure, Vénus, Mars, Jupiter, Saturne, Lune, Soleil.
+int bodyIndexOfCommand(int id) { return (id - cmd::Mercure + 1) % 7; }
+
+const char* const kBodyNames[7] = {"Soleil", "Mercure", "Vénus", "Mars", "Jupiter", "Saturne", "Lune"};
+
+// The sine of 59°: a target higher than this is shown on the zenith chart.
+constexpr double kZenithLimit = 0.857;
+}  // namespace
+
+void CZarnDoc::onCommand(int id)
+{
+    using namespace cmd;
+    if (id == CurrentDate || id == NewDate || id == NextDay || id == PreviousDay)
+        dateChanged(id);
+    else if (id == WholeSky || id == Zenith || isHorizon(id))
+        onViewCommand(id);
+    else if (isPlanet(id))
+        onPlanetCommand(id);
+    else if (id == Figures || id == AltitudeScale || id == Grid)
+        onToggleCommand(id);
+    else
+        onWindowCommand(id);
+}
+
+void CZarnDoc::dateChanged(int commandId)
+{
+    switch (commandId) {
+    case cmd::CurrentDate:
+        m_instant.setNow();
+        break;
+    case cmd::NewDate: {
+        CDateHeure edited = m_instant;
+        CDateDlg dialog(edited, &m_frame);
+        if (dialog.run() != QDialog::Accepted)
+            return;
+        m_instant = edited;
+        m_instant.recompute();
+        m_instant.refreshTexts();
+        break;
+    }
+    default:
+        m_instant.shiftByDays(commandId == cmd::NextDay ? 1.0 : -1.0);
+        m_instant.recompute();
+        m_instant.refreshTexts();
+        break;
+    }
+    m_bodies.computeAll(m_instant);
+    if (m_charts)
+        m_charts->siderealTimeChanged(m_chartKind, m_instant);
+
+    unsigned kept = 0;
+    CAstre* target = m_viewedPlanet >= 0 ? &m_bodies.body(m_viewedPlanet) : m_viewedObject;
+    if (target) {
+        target->Compute(m_instant);
+        if (isAboveHorizon(*target))
+            kept = m_viewedPlanet >= 0 ? showPlanet(m_viewedPlanet) : showTarget(*target, QString());
+        else
+            showChart(m_chartKind, QStringLiteral("Ciel"), true);
+    }
+    UpdateAllViews(nullptr, kept | hint::Date);
+}
+
+bool CZarnDoc::isAboveHorizon(CAstre& body, double* azimuth, double* sinAltitude) const
+{
+    const CLieu& place = m_instant.place();
+    double x = 0, y = 0, z = 0;
+    body.Direction(m_instant.siderealTime(), place.sinLatitude(), place.cosLatitude(), x, y, z);
+    if (azimuth)
+        *azimuth = std::atan2(y, x);
+    if (sinAltitude)
+        *sinAltitude = z;
+    return z > 0.0;
+}
+
+void CZarnDoc::showChart(int kind, const QString& title, bool clearTarget)
+{
+    m_chartKind = kind;
+    if (clearTarget) {
+        m_viewedPlanet = -1;
+        m_viewedObject = nullptr;
+    }
+    if (!title.isEmpty() || clearTarget) {
+        m_skyTitle = title;
+        m_frame.SetMainTitle(title);
+        emit skyTitleChanged(title);
+    }
+}
+
+unsigned CZarnDoc::showTarget(CAstre& body, const QString& title)
+{
+    double azimuth = 0.0;
+    double sinAltitude = 0.0;
+    const bool up = isAboveHorizon(body, &azimuth, &sinAltitude);
+    if (up && sinAltitude < kZenithLimit) {
+        showChart(2, title, false);
+        m_horizonDirection = -1;
+        if (m_charts) {
+            m_charts->turnHorizonTowards(azimuth);
+            m_charts->placeTarget(2, body);
+        }
+        return hint::Horizon;
+    }
+    showChart(1, title, false);
+    if (m_charts)
+        m_charts->placeTarget(1, body);
+    return hint::Zenith;
+}
+
+unsigned CZarnDoc::showPlanet(int bodyIndex)
+{
+    m_viewedPlanet = bodyIndex;
+    m_viewedObject = nullptr;
+    const QString name = QString::fromUtf8(kBodyNames[bodyIndex]);
+    const QString title = bodyIndex == 0 || bodyIndex == 6 ? name : QStringLiteral("Planète ") + name;
+    return showTarget(m_bodies.body(bodyIndex), title);
+}
+
+void CZarnDoc::viewObject(CAstre* object, const QString& title)
+{
+    m_viewedPlanet = -1;
+    m_viewedObject = object;
+    if (object)
+        UpdateAllViews(nullptr, showTarget(*object, title));
+}
+
+void CZarnDoc::onViewCommand(int id)
+{
+    if (id == cmd::WholeSky) {
+        showChart(0, QStringLiteral("Ciel"), true);
+        UpdateAllViews(nullptr, hint::WholeSky);
+    } else if (id == cmd::Zenith) {
+        showChart(1, QStringLiteral("Zénith"), true);
+        UpdateAllViews(nullptr, hint::Zenith);
+    } else {
+        const int direction = id - cmd::HorizonSouth;
+        showChart(2, QStringLiteral("Horizon ") + CActions::shortName(id), true);
+        m_horizonDirection = direction;
+        if (m_charts)
+            m_charts->turnHorizon(direction);
+        UpdateAllViews(nullptr, hint::Horizon);
+    }
+}
+
+void CZarnDoc::onPlanetCommand(int id)
+{
+    const int index = bodyIndexOfCommand(id);
+    CAstre& body = m_bodies.body(index);
+    body.Compute(m_instant);
+    if (isAboveHorizon(body)) {
+        UpdateAllViews(nullptr, showPlanet(index));
+        return;
+    }
+    const QString title = index == 0 ? QStringLiteral("Soleil")
+                                     : (index == 6 ? QStringLiteral("Lune") : QStringLiteral("Planète"));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("  ") + title, notVisibleText(index),
+                    QMessageBox::Ok, &m_frame);
+    box.exec();
+}
+
+void CZarnDoc::toggleFigures()
+{
+    CDocView* view = activeView();
+    int flag = -1;
+    if (view) {
+        switch (view->viewKind()) {
+        case ViewKind::Sky: flag = m_chartKind; break;
+        case ViewKind::Constellations: flag = 3; break;
+        case ViewKind::Animation: flag = 4; break;
+        case ViewKind::Conjonction: flag = 5; break;
+        default: break;
+        }
+    }
+    if (flag >= 0)
+        m_options.figureFlags[flag] = !m_options.figureFlags[flag];
+    UpdateAllViews(nullptr, hint::Figures, view);
+}
+
+void CZarnDoc::onToggleCommand(int id)
+{
+    if (id == cmd::Figures) {
+        toggleFigures();
+    } else if (id == cmd::AltitudeScale) {
+        m_options.altitudeScale = !m_options.altitudeScale;
+        if (m_charts)
+            m_charts->altitudeScaleChanged();
+        UpdateAllViews(nullptr, hint::AltitudeScale);
+    } else {
+        m_options.coordinateGrid = !m_options.coordinateGrid;
+        UpdateAllViews(nullptr, hint::Grid, activeView());
+    }
+}
+
+void CZarnDoc::runObservatoryList()
+{
+    CObservatoireDlg dialog(m_observatories, &m_frame);
+    if (dialog.run() != QDialog::Accepted || !dialog.changed() || m_observatories.empty())
+        return;
+    m_instant.setPlace(m_observatories.front());
+    m_instant.refreshTexts();
+    m_bodies.computeAll(m_instant);
+    UpdateAllViews(nullptr, hint::Place);
+}
+
+void CZarnDoc::onWindowCommand(int id)
+{
+    switch (id) {
+    case cmd::Observatory: runObservatoryList(); break;
+    case cmd::SummerTime: {
+        CHeureEteDlg dialog(m_instant.year(), &m_frame);
+        dialog.run();
+        break;
+    }
+    case cmd::TimeBar:
+        m_frame.showTimeBar(!m_frame.isTimeBarVisible());
+        refreshTimeBar();
+        updateCommandStates();
+        break;
+    case cmd::Catalogue: openWindow(ViewKind::Catalogue); break;
+    case cmd::Conjunction:
+    case cmd::Opposition: openWindow(ViewKind::Conjonction); break;
+    case cmd::Animation: openWindow(ViewKind::Animation); break;
+    case cmd::Visibility: openWindow(ViewKind::Ephemerides); break;
+    case cmd::AstroEvents: CHelpWindow::showContext(CHelpWindow::kAstroEvents); break;
+    default: break;
+    }
+}
+
+void CZarnDoc::refreshTimeBar()
+{
+    if (!m_frame.isTimeBarVisible())
+        return;
+    CInstant copy = m_instant;
+    copy.setSecond(0);
+    CSoleil& sun = m_bodies.sun;
+    sun.Compute(copy);
+    m_frame.timeBar()->refresh(timeBarTexts(copy, sun.GetAlpha()));
+}
+
+}  // namespace zarn

@@ -1,0 +1,82 @@
+#include "app/FileMessages.h"
+
+#include "app/CHelpWindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zarn {
+
+QString loadErrorText(ArchiveErrorKind kind, const QString& fileName)
+{
+    switch (kind) {
+    case ArchiveErrorKind::FileNotFound:
+        return QStringLiteral("Le fichier %1 n'a pas été trouvé.\nVérifiez que ce fichier se trouve bien\n"
+                              "dans le répertoire actif.").arg(fileName);
+    case ArchiveErrorKind::Damaged:
+        return QStringLiteral("Le fichier %1 est erroné.\nRecopiez la version actuelle de ce fichier\n"
+                              "dans le répertoire courant.").arg(fileName);
+    case ArchiveErrorKind::OutOfMemory:
+        return QStringLiteral("Mémoire saturée");
+    case ArchiveErrorKind::Other:
+        break;
+    }
+    return QStringLiteral("Une erreur s'est produite lors de la lecture du fichier %1.\n"
+                          "Pressez la touche F1 pour de l'aide.").arg(fileName);
+}
+
+int loadErrorHelpContext(ArchiveErrorKind kind)
+{
+    switch (kind) {
+    case ArchiveErrorKind::FileNotFound:
+    case ArchiveErrorKind::Damaged:
+        return 12;
+    case ArchiveErrorKind::OutOfMemory:
+        return 0;
+    case ArchiveErrorKind::Other:
+        break;
+    }
+    return 10;
+}
+
+void showLoadError(QWidget* parent, ArchiveErrorKind kind, const QString& fileName)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QStringLiteral("ZARN"));
+    box.setText(loadErrorText(kind, fileName));
+    const int context = loadErrorHelpContext(kind);
+    if (kind == ArchiveErrorKind::FileNotFound || kind == ArchiveErrorKind::Damaged)
+        box.setIcon(QMessageBox::Warning);
+    box.setStandardButtons(QMessageBox::Ok);
+    QPushButton* help = context ? box.addButton(QStringLiteral("&Aide"), QMessageBox::HelpRole) : nullptr;
+    box.exec();
+    if (help && box.clickedButton() == help)
+        CHelpWindow::showContext(context);
+}
+
+QString writeErrorText(const QString& fileName)
+{
+    return QStringLiteral("Ecriture impossible dans le  fichier %1.\nVérifiez que la diquette n'est pas "
+                          "verrouillée\net que la disquette n'est pas pleine.").arg(fileName);
+}
+
+WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::function<bool()>& write)
+{
+    // The read-only attribute, whoever runs the program (root can write anyway).
+    if (QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner))
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    while (!write()) {
+        const auto answer = QMessageBox::warning(parent, QStringLiteral("ZARN"), writeErrorText(path),
+                                                 QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
+                                                 QMessageBox::Retry);
+        if (answer == QMessageBox::Abort)
+            return WriteOutcome::Aborted;
+        if (answer == QMessageBox::Ignore)
+            return WriteOutcome::Ignored;
+    }
+    return WriteOutcome::Written;
+}
+
+}  // namespace zarn

@@ -1,0 +1,353 @@
+// The document: first start, settings round trip, date, chart and planet
+// commands with their hints, enabling rules, and the failed writes at closing.
+#include "../time/ui/ModalCatcher.h"
+
+#include "app/CSettingsStore.h"
+#include "app/CZarnDoc.h"
+#include "app/FileMessages.h"
+#include "app/Hints.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/ZarnSettings.h"
+#include "time/ui/CDateDlg.h"
+#include "time/ui/CLieuDlg.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zarn;
+using zarn::test::ModalCatcher;
+
+namespace {
+
+class RecordingView : public CDocView {
+public:
+    void OnUpdate(CDocView*, unsigned hint, void*) override { hints.push_back(hint); }
+    ViewKind viewKind() const override { return ViewKind::Sky; }
+    std::vector<unsigned> hints;
+};
+
+
+class Document : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        settingsPath = dir.filePath(QStringLiteral("ZARN.INI"));
+        store = std::make_unique<CSettingsStore>(settingsPath);
+    }
+
+    void writeSettingsWithParis(const std::string& extra = "")
+    {
+        Profile p = Profile::parse(extra);
+        ZarnSettings s = readSettings(p);
+        s.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
+        writeSettings(s, p, false);
+        ASSERT_TRUE(store->save(p));
+    }
+
+    void load()
+    {
+        frame = std::make_unique<CMainFrame>();
+        doc = new CZarnDoc(*frame, WindowKinds{}, QStringLiteral(ZARN_DATA_DIR), *store);
+        doc->setMinimumSplashMs(0);
+        ASSERT_TRUE(doc->load());
+        QObject::connect(&frame->actions(), &CActions::triggered, doc, &CZarnDoc::onCommand);
+        doc->AddView(&view);
+    }
+
+    void setInstant(int day, int month, int year, int hour, int minute)
+    {
+        doc->instant() = CInstant(day, month, year, hour, minute, 0, doc->observatories().front());
+        doc->bodies().computeAll(doc->instant());
+    }
+
+    QTemporaryDir dir;
+    QString settingsPath;
+    std::unique_ptr<CSettingsStore> store;
+    std::unique_ptr<CMainFrame> frame;
+    CZarnDoc* doc = nullptr;  // owned by the frame
+    RecordingView view;
+};
+
+}  // namespace
+
+TEST_F(Document, FirstStartAsksForAPlaceAndCancelGivesTheDefaults)
+{
+    int dialogs = 0;
+    QString title;
+    ModalCatcher catcher;
+    catcher.onDialog([&](QWidget* w) {
+        if (auto* d = qobject_cast<CLieuDlg*>(w)) {
+            ++dialogs;
+            title = d->windowTitle();
+            d->reject();
+        }
+    });
+    load();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(title, QStringLiteral(" Nouvel Observatoire"));
+    ASSERT_EQ(doc->observatories().size(), 1u);
+    const CLieu& place = doc->observatories().front();
+    EXPECT_EQ(place.name(), "");
+    EXPECT_NEAR(place.longitude(), 0.0, 1e-4);
+    EXPECT_NEAR(place.latitude(), 0.0, 1e-6);
+    EXPECT_EQ(place.zone(), 1);  // the tests run in Europe/Paris
+    EXPECT_EQ(place.observesSummerTime(), 1);
+    EXPECT_EQ(doc->instant().place(), place);
+}
+
+TEST_F(Document, SettingsRoundTripThroughClosing)
+{
+    writeSettingsWithParis("[Cartes]\r\nContours constellations=65537\r\nObjets spéciaux=2\r\n"
+                           "Couleur ciel=2245738\r\n[Autre]\r\nclef=gardée\r\n");
+    load();
+    EXPECT_EQ(doc->options().figureFlags[0], 1);
+    EXPECT_EQ(doc->options().figureFlags[1], 1);
+    EXPECT_EQ(doc->options().figureFlags[2], 0);
+    EXPECT_EQ(doc->options().showEcliptic, 1);
+    EXPECT_EQ(doc->options().showEquator, 0);
+    EXPECT_EQ(frame->programPalette().skyColour(), QColor(0x22, 0x44, 0x6A));
+    EXPECT_EQ(doc->observatories().front().name(), "Paris");
+
+    doc->observatories().push_back(CLieu("Nouméa", -166.45, -0.3878, 11, 0));
+    doc->options().figureFlags[2] = 1;
+    ASSERT_TRUE(doc->close());
+
+    QFile file(settingsPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("Objets sp\xe9" "ciaux=2"));  // Windows-1252 on disk
+    EXPECT_TRUE(bytes.contains("lieu1=Noum\xe9" "a"));
+    const ZarnSettings back = readSettings(store->load());
+    EXPECT_EQ(back.figureFlags, (std::array<int, 3>{1, 1, 1}));
+    ASSERT_EQ(back.observatories.size(), 2u);
+    EXPECT_EQ(back.observatories[1].name(), "Nouméa");
+    EXPECT_EQ(store->load().value("Autre", "clef"), "gardée");
+}
+
+TEST_F(Document, NextDayAcrossTheSummerTimeChange)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(29, 3, 2003, 22, 0);
+    EXPECT_EQ(doc->instant().summerTime(), 0);
+    const double siderealBefore = doc->instant().siderealTime();
+    frame->actions().action(cmd::NextDay)->trigger();
+    EXPECT_EQ(doc->instant().day(), 30);
+    EXPECT_EQ(doc->instant().hour(), 22);
+    EXPECT_EQ(doc->instant().summerTime(), 1);
+    EXPECT_NEAR(doc->instant().universalHours(), 20.0, 1e-9);
+    // One day later at the same legal time but one hour earlier in universal
+    // time: the sidereal time moves by about 4 min - 1 h.
+    double change = (doc->instant().siderealTime() - siderealBefore) * 12.0 / 3.141592654;
+    if (change > 12) change -= 24;
+    if (change < -12) change += 24;
+    EXPECT_NEAR(change, 3.94 / 60.0 - 1.0027, 0.01);
+    ASSERT_FALSE(view.hints.empty());
+    EXPECT_EQ(view.hints.back(), hint::Date);
+    frame->actions().action(cmd::PreviousDay)->trigger();
+    EXPECT_EQ(doc->instant().day(), 29);
+    EXPECT_EQ(doc->instant().summerTime(), 0);
+}
+
+TEST_F(Document, NewDateCommandCancelledChangesNothing)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(1, 6, 2010, 12, 0);
+    ModalCatcher catcher;
+    catcher.onDialog([](QWidget* w) {
+        if (auto* d = qobject_cast<CDateDlg*>(w))
+            d->reject();
+    });
+    doc->onCommand(cmd::NewDate);
+    EXPECT_EQ(doc->instant().year(), 2010);
+    EXPECT_TRUE(view.hints.empty());
+
+    catcher.onDialog([](QWidget* w) {
+        if (auto* d = qobject_cast<CDateDlg*>(w)) {
+            d->dateField()->setText(QStringLiteral("30.4.2003"));
+            d->timeField()->setText(QStringLiteral("9.05"));
+            d->accept();
+        }
+    });
+    doc->onCommand(cmd::NewDate);
+    EXPECT_EQ(doc->instant().year(), 2003);
+    EXPECT_EQ(doc->instant().minute(), 5);
+    EXPECT_EQ(doc->instant().timeText(), "  9.05");
+    ASSERT_EQ(view.hints.size(), 1u);
+    EXPECT_EQ(view.hints[0], hint::Date);
+}
+
+TEST_F(Document, ViewCommandsSetChartTitleHintAndStates)
+{
+    writeSettingsWithParis();
+    load();
+    doc->updateCommandStates();
+    CActions& a = frame->actions();
+    EXPECT_FALSE(a.action(cmd::WholeSky)->isEnabled());
+    EXPECT_TRUE(a.action(cmd::Zenith)->isEnabled());
+
+    doc->onCommand(cmd::HorizonSouth + 3);
+    EXPECT_EQ(doc->currentChartKind(), 2);
+    EXPECT_EQ(doc->skyTitle(), QStringLiteral("Horizon Nord-Ouest"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral(" ZARN - Horizon Nord-Ouest"));
+    EXPECT_EQ(view.hints.back(), hint::Horizon);
+    EXPECT_TRUE(a.action(cmd::HorizonSouth + 3)->isChecked());
+    EXPECT_FALSE(a.action(cmd::HorizonSouth + 3)->isEnabled());
+    EXPECT_TRUE(a.action(cmd::HorizonSouth)->isEnabled());
+    EXPECT_FALSE(a.action(cmd::HorizonSouth)->isChecked());
+
+    doc->onCommand(cmd::Zenith);
+    EXPECT_EQ(doc->skyTitle(), QStringLiteral("Zénith"));
+    EXPECT_EQ(view.hints.back(), hint::Zenith);
+    EXPECT_FALSE(a.action(cmd::Zenith)->isEnabled());
+    EXPECT_FALSE(a.action(cmd::HorizonSouth + 3)->isChecked());
+    // No window of these kinds yet: their commands stay disabled.
+    EXPECT_FALSE(a.action(cmd::Catalogue)->isEnabled());
+    EXPECT_FALSE(a.action(cmd::Animation)->isEnabled());
+}
+
+TEST_F(Document, SummerTimeCommandFollowsThePlaceAndYear)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(1, 6, 2010, 12, 0);
+    doc->updateCommandStates();
+    EXPECT_TRUE(frame->actions().action(cmd::SummerTime)->isEnabled());
+    setInstant(1, 6, 1981, 12, 0);
+    doc->updateCommandStates();
+    EXPECT_FALSE(frame->actions().action(cmd::SummerTime)->isEnabled());
+}
+
+TEST_F(Document, PlanetBelowTheHorizonShowsTheBoxAndChangesNothing)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(1, 1, 2003, 0, 0);  // midnight: the Sun is down
+    ModalCatcher catcher;
+    doc->onCommand(cmd::Soleil);
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_EQ(catcher.titles[0], QStringLiteral("  Soleil"));
+    const QString text = catcher.texts[0];
+    EXPECT_TRUE(text.startsWith(QString::fromStdString(doc->instant().dateText()) + QStringLiteral("  à")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\n\n     Le SOLEIL n'est pas visible.\n\n   Prochain lever:  ")));
+    // Sunrise at Paris on the first of January: 8 h 44 legal time.
+    const double rise = text.section(QStringLiteral("Prochain lever:  "), 1).trimmed().toDouble();
+    EXPECT_NEAR(rise, 8.44, 0.03);
+    EXPECT_EQ(doc->viewedPlanet(), -1);
+    EXPECT_EQ(doc->currentChartKind(), 0);
+    EXPECT_TRUE(view.hints.empty());
+}
+
+TEST_F(Document, PlanetAboveTheHorizonIsViewedAndFollowedByDateChanges)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(21, 6, 2010, 14, 0);  // the Sun high in the sky at Paris
+    doc->onCommand(cmd::Soleil);
+    EXPECT_EQ(doc->viewedPlanet(), 0);
+    EXPECT_EQ(doc->skyTitle(), QStringLiteral("Soleil"));
+    EXPECT_EQ(doc->currentChartKind(), 1);  // above 59°: the zenith chart
+    EXPECT_EQ(view.hints.back(), hint::Zenith);
+    EXPECT_FALSE(frame->actions().action(cmd::Soleil)->isEnabled());
+    EXPECT_TRUE(frame->actions().action(cmd::Soleil)->isChecked());
+
+    setInstant(21, 6, 2010, 19, 0);
+    doc->dateChanged(cmd::NextDay);  // 22 June 19 h: lower, on the horizon chart
+    EXPECT_EQ(doc->viewedPlanet(), 0);
+    EXPECT_EQ(doc->currentChartKind(), 2);
+    EXPECT_EQ(view.hints.back(), hint::Date | hint::Horizon);
+
+    setInstant(22, 6, 2010, 23, 0);
+    doc->dateChanged(cmd::NextDay);  // night: back to the sky, target cleared
+    EXPECT_EQ(doc->viewedPlanet(), -1);
+    EXPECT_EQ(doc->skyTitle(), QStringLiteral("Ciel"));
+    EXPECT_EQ(view.hints.back(), hint::Date);
+}
+
+TEST_F(Document, FigureToggleWithoutAnActiveViewOnlyUpdates)
+{
+    writeSettingsWithParis();
+    load();
+    const auto before = doc->options().figureFlags;
+    doc->onCommand(cmd::Figures);
+    EXPECT_EQ(doc->options().figureFlags, before);
+    EXPECT_EQ(view.hints.back(), hint::Figures);
+}
+
+TEST(ClosingWrites, ReadOnlyFileIsMadeWritableAndWritten)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("OBJETS.ZAR"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    ModalCatcher catcher;
+    const WriteOutcome outcome = writeWithRetry(nullptr, path, [&] {
+        QFile f(path);
+        if (!(QFile::permissions(path) & QFileDevice::WriteOwner) || !f.open(QIODevice::WriteOnly))
+            return false;
+        return f.write("new") == 3;
+    });
+    EXPECT_EQ(outcome, WriteOutcome::Written);
+    EXPECT_TRUE(catcher.texts.isEmpty());
+    EXPECT_TRUE(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+TEST(ClosingWrites, FailedWriteOffersAbortRetryIgnore)
+{
+    const QString path = QStringLiteral("/nulle/part/OBJETS.ZAR");
+    {
+        ModalCatcher catcher(QMessageBox::Abort);
+        EXPECT_EQ(writeWithRetry(nullptr, path, [] { return false; }), WriteOutcome::Aborted);
+        ASSERT_EQ(catcher.texts.size(), 1);
+        EXPECT_EQ(catcher.texts[0], writeErrorText(path));
+        EXPECT_TRUE(catcher.texts[0].startsWith(QStringLiteral("Ecriture impossible dans le  fichier /nulle")));
+    }
+    {
+        ModalCatcher catcher(QMessageBox::Ignore);
+        EXPECT_EQ(writeWithRetry(nullptr, path, [] { return false; }), WriteOutcome::Ignored);
+    }
+    {
+        ModalCatcher catcher(QMessageBox::Retry);
+        int tries = 0;
+        EXPECT_EQ(writeWithRetry(nullptr, path, [&] { return ++tries == 3; }), WriteOutcome::Written);
+        EXPECT_EQ(tries, 3);
+        EXPECT_EQ(catcher.texts.size(), 2);
+    }
+}
+
+TEST(LoadErrors, MessagesAndHelpContexts)
+{
+    EXPECT_EQ(loadErrorText(ArchiveErrorKind::FileNotFound, QStringLiteral("CIEL.ZAR")),
+              QStringLiteral("Le fichier CIEL.ZAR n'a pas été trouvé.\nVérifiez que ce fichier se trouve bien\n"
+                             "dans le répertoire actif."));
+    EXPECT_EQ(loadErrorText(ArchiveErrorKind::OutOfMemory, QStringLiteral("x")), QStringLiteral("Mémoire saturée"));
+    EXPECT_EQ(loadErrorHelpContext(ArchiveErrorKind::Damaged), 12);
+    EXPECT_EQ(loadErrorHelpContext(ArchiveErrorKind::Other), 10);
+    EXPECT_EQ(loadErrorHelpContext(ArchiveErrorKind::OutOfMemory), 0);
+}
+
+TEST(LoadErrors, MissingElementsFileStopsTheDocument)
+{
+    QTemporaryDir dir;
+    CSettingsStore store(dir.filePath(QStringLiteral("ZARN.INI")));
+    CMainFrame frame;
+    CZarnDoc doc(frame, WindowKinds{}, dir.path(), store);
+    doc.setMinimumSplashMs(0);
+    ModalCatcher catcher;
+    EXPECT_FALSE(doc.load());
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_TRUE(catcher.texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR n'a pas été trouvé.")));
+}

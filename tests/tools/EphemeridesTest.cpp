@@ -1,0 +1,35 @@
+// Row texts of the ephemerides table.
+#include "sky/CAstre.h"
+#include "time/Calendar.h"
+#include "tools/Ephemerides.h"
+
+#include <gtest/gtest.h>
+
+using namespace zarn;
+
+TEST(Ephemerides, PositionRowsKeepTheSignOfASmallNegativeDeclination)
+{
+    CAstre star;
+    star.SetEquatorial((6.0 + 29.0 / 60.0 + 31.0 / 3600.0) / kHoursPerRad, -0.5 * kRadPerDeg);
+    const CLieu place("Test", 0.0, 45.0 * kRadPerDeg, 0, 0);
+    const auto rows = ephemerisTable(star, 1, EphemerisMode::Position, CInstant(11, 1, 2001, 20, 0, 0, place));
+    ASSERT_EQ(rows.size(), 160u);
+    EXPECT_EQ(rows[0], "  1.1.2001 6.30 -0.30");   // 6 h 29 min 31 s shows as 6.30
+    EXPECT_EQ(rows[10], " 11.1.2001 6.30 -0.30");
+    EXPECT_EQ(rows[159].substr(0, 10), "  9.6.2001");
+}
+
+TEST(Ephemerides, RiseSetTextsAndAltitudes)
+{
+    EXPECT_EQ(eventAltitude(0), -0.61);
+    EXPECT_EQ(eventAltitude(6), 0.0);
+    EXPECT_EQ(eventTimeText(-101.0), "  -  ");
+    EXPECT_EQ(eventTimeText(24.0), "  -  ");
+    EXPECT_EQ(eventTimeText(6.0 + 59.0 / 60.0 + 40.0 / 3600.0), "7.00");
+    CAstre polar;
+    polar.SetEquatorial(1.0, 1.5);
+    const CLieu north("Nord", 0.0, 60.0 * kRadPerDeg, 0, 0);
+    const auto rows = ephemerisRows(polar, 1, EphemerisMode::RiseSet, CInstant(1, 1, 2001, 0, 0, 0, north), 3);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], "  1.1.2001  visible  ");
+}

@@ -35,15 +35,18 @@ TEST_F(Almanac, PolarSunRowsOfTheEphemerides)
 TEST_F(Almanac, MoonRowsShowDaysWithoutAnEventAndDaysWithTwo)
 {
     const auto rows = ephemerisTable(bodies.moon, 6, EphemerisMode::RiseSet, CInstant(21, 6, 2003, 12, 0, 0, paris()));
-    int withoutRise = 0, withSecond = 0;
+    int withoutRise = 0, withoutSet = 0, withSecond = 0;
     for (const std::string& row : rows) {
         ASSERT_GE(row.size(), 21u) << row;
         withoutRise += row.substr(10, 5) == "  -  ";
+        withoutSet += row.substr(15, 6) == "   -  ";
         withSecond += row.find('*') != std::string::npos;
     }
     // About one day per lunation has no moonrise (and one no moonset).
     EXPECT_GE(withoutRise, 4);
     EXPECT_LE(withoutRise, 7);
+    EXPECT_GE(withoutSet, 4);
+    EXPECT_LE(withoutSet, 7);
     EXPECT_EQ(rows[36], " 17.7.2003  -   10.00");
     EXPECT_EQ(withSecond, 0);
     // At 66° N in summer the moonrise moves earlier from day to day: on

@@ -3,12 +3,15 @@
 #include "app/CSettingsStore.h"
 #include "app/FileMessages.h"
 #include "app/Hints.h"
+#include "charts/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "time/ZarnSettings.h"
 #include "time/ui/CLieuDlg.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QThread>
@@ -39,10 +42,10 @@ bool CZarnDoc::load()
         askFirstObservatory();
     m_instant.setPlace(m_observatories.front());
     m_instant.setNow();
-    if (!m_bodies.computeAll(m_instant))
+    // An object that cannot be computed ends the loading without a message.
+    if (!m_sky.complete(m_instant).ok())
         return false;
-    if (m_kinds.makeCharts)
-        m_charts = m_kinds.makeCharts(*this);
+    m_charts = std::make_unique<SkyChartSet>(m_sky, m_instant);
     m_chartKind = 0;
     m_skyTitle = QStringLiteral("Ciel");
     waitForSplash();
@@ -51,17 +54,36 @@ bool CZarnDoc::load()
 
 bool CZarnDoc::loadDataFiles()
 {
-    const QString elements = QStringLiteral("ELEMENTS.ZAR");
-    const std::filesystem::path path = QDir(m_programDir).filePath(elements).toStdString();
-    if (const std::optional<ArchiveError> error = m_bodies.load(path)) {
-        // A read error of the file layer other than a missing file is not
-        // reported: the bodies keep what was read and loading goes on.
-        if (error->kind() != ArchiveErrorKind::Other) {
-            showLoadError(&m_frame, error->kind(), elements);
-            return false;
-        }
+    QString objects = userObjectsPath();
+    if (!QFileInfo::exists(objects))
+        objects = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
+    const SkyLoadResult result = m_sky.readFiles(m_programDir.toStdString(), objects.toStdString());
+    if (result.status == SkyLoadStatus::FileError) {
+        showLoadError(&m_frame, result.error, QString::fromStdString(result.fileName));
+        return false;
     }
-    return true;
+    return result.ok();
+}
+
+QString CZarnDoc::userObjectsPath() const
+{
+    const QString beside = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
+    if (QFileInfo(m_programDir).isWritable())
+        return beside;
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(userDir).filePath(QStringLiteral("OBJETS.ZAR"));
+}
+
+CAstre* CZarnDoc::selectedObject()
+{
+    return m_viewedPlanet >= 0 ? &m_sky.bodies().body(m_viewedPlanet) : m_viewedObject;
+}
+
+void CZarnDoc::recomputeSky()
+{
+    m_sky.recomputeAll(m_instant);
+    if (m_charts)
+        m_charts->ClearPlacements();
 }
 
 void CZarnDoc::askFirstObservatory()
@@ -129,7 +151,11 @@ bool CZarnDoc::close()
 
 bool CZarnDoc::writeUserObjects()
 {
-    return true;
+    const QString path = userObjectsPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const WriteOutcome outcome =
+        writeWithRetry(&m_frame, path, [&] { return bool(m_sky.saveUserObjects(path.toStdString())); });
+    return outcome != WriteOutcome::Aborted;
 }
 
 void CZarnDoc::AddView(CDocView* view)

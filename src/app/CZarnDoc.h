@@ -6,7 +6,7 @@
 #include "app/CDocView.h"
 #include "app/DisplayOptions.h"
 #include "app/WindowKinds.h"
-#include "sky/SolarBodies.h"
+#include "sky/SkyModel.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 
@@ -20,6 +20,7 @@
 namespace zarn {
 
 class CMainFrame;
+class SkyChartSet;
 class CSettingsStore;
 struct ZarnSettings;
 
@@ -63,10 +64,20 @@ public:
 
     CInstant& instant() { return m_instant; }
     std::vector<CLieu>& observatories() { return m_observatories; }
-    SolarBodies& bodies() { return m_bodies; }
+    SolarBodies& bodies() { return m_sky.bodies(); }
+    SkyModel& sky() { return m_sky; }
     DisplayOptions& options() { return m_options; }
     CMainFrame& frame() { return m_frame; }
-    SkyCharts* charts() { return m_charts.get(); }
+    SkyChartSet* charts() { return m_charts.get(); }
+    // The object the sky window marks: the viewed planet or object.
+    CAstre* selectedObject();
+    // Recomputes every object for the instant; the charts place them again.
+    void recomputeSky();
+    // Width of the horizon strip of the sky window, in pixels.
+    void setStripWidth(int width) { m_stripWidth = width; }
+    // Where OBJETS.ZAR is written: beside the program when that folder is
+    // writable, else in the per-user data folder.
+    QString userObjectsPath() const;
     const QString& programDir() const { return m_programDir; }
 
     // Whether the body is above the horizon at the current instant; its
@@ -112,8 +123,8 @@ public:
     DisplayOptions m_options;
     std::vector<CLieu> m_observatories;
     CInstant m_instant;
-    SolarBodies m_bodies;
-    std::unique_ptr<SkyCharts> m_charts;
+    SkyModel m_sky;
+    std::unique_ptr<SkyChartSet> m_charts;
     std::vector<CDocView*> m_views;
 
     int m_chartKind = 0;         // 0 whole sky, 1 zenith, 2 horizon
@@ -121,7 +132,7 @@ public:
     int m_viewedPlanet = -1;
     CAstre* m_viewedObject = nullptr;
     QString m_skyTitle = QStringLiteral("Ciel");
-    bool m_solarSystemOpen = false;
+    int m_stripWidth = 0;
     int m_splashMs = 3000;
 };
 

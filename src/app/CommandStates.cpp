@@ -98,13 +98,13 @@ QString CZarnDoc::notVisibleText(int bodyIndex)
         text += QStringLiteral("     Le SOLEIL n'est pas visible.\n\n");
     else
         text += QStringLiteral("     La planète ") +
-                QString::fromStdString(m_bodies.body(bodyIndex).GetName()).toUpper() +
+                QString::fromStdString(bodies().body(bodyIndex).GetName()).toUpper() +
                 QStringLiteral("\n     n'est pas visible.\n\n");
 
     // The next rise is searched on copies: the document's bodies keep their place.
-    SolarBodies bodies(m_bodies);
+    SolarBodies copies(bodies());
     const CInstant copy = m_instant;
-    const double r = CLeverCoucher::NextRise(&bodies.body(bodyIndex), bodyIndex == 0 ? -0.61 : 0.0, copy);
+    const double r = CLeverCoucher::NextRise(&copies.body(bodyIndex), bodyIndex == 0 ? -0.61 : 0.0, copy);
     const double p = toPackedMinutes(r);
     text += QStringLiteral("   Prochain lever:  ") +
             (p < 0 ? QStringLiteral("  -   ") : QString::asprintf("%5.2f", reduce24(p)));

@@ -3,6 +3,7 @@
 
 #include "app/CHelpWindow.h"
 #include "app/Hints.h"
+#include "charts/SkyChartSet.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
@@ -66,12 +67,11 @@ void CZarnDoc::dateChanged(int commandId)
         m_instant.refreshTexts();
         break;
     }
-    m_bodies.computeAll(m_instant);
     if (m_charts)
-        m_charts->siderealTimeChanged(m_chartKind, m_instant);
+        m_charts->Chart(m_chartKind).RefreshSiderealTime();
 
     unsigned kept = 0;
-    CAstre* target = m_viewedPlanet >= 0 ? &m_bodies.body(m_viewedPlanet) : m_viewedObject;
+    CAstre* target = selectedObject();
     if (target) {
         target->Compute(m_instant);
         if (isAboveHorizon(*target))
@@ -100,6 +100,8 @@ void CZarnDoc::showChart(int kind, const QString& title, bool clearTarget)
     if (clearTarget) {
         m_viewedPlanet = -1;
         m_viewedObject = nullptr;
+        if (m_charts)
+            m_charts->SetSelected(nullptr);
     }
     if (!title.isEmpty() || clearTarget) {
         m_skyTitle = title;
@@ -117,14 +119,18 @@ unsigned CZarnDoc::showTarget(CAstre& body, const QString& title)
         showChart(2, title, false);
         m_horizonDirection = -1;
         if (m_charts) {
-            m_charts->turnHorizonTowards(azimuth);
-            m_charts->placeTarget(2, body);
+            // The horizon chart turns towards the marked object.
+            m_charts->SetSelected(&body);
+            m_charts->Horizon().SetDirection(CCarteHorizon::kTowardsSelection);
+            m_charts->ClearPlacements();
         }
         return hint::Horizon;
     }
     showChart(1, title, false);
-    if (m_charts)
-        m_charts->placeTarget(1, body);
+    if (m_charts) {
+        m_charts->SetSelected(&body);
+        m_charts->ClearPlacements();
+    }
     return hint::Zenith;
 }
 
@@ -134,7 +140,7 @@ unsigned CZarnDoc::showPlanet(int bodyIndex)
     m_viewedObject = nullptr;
     const QString name = QString::fromUtf8(kBodyNames[bodyIndex]);
     const QString title = bodyIndex == 0 || bodyIndex == 6 ? name : QStringLiteral("Planète ") + name;
-    return showTarget(m_bodies.body(bodyIndex), title);
+    return showTarget(bodies().body(bodyIndex), title);
 }
 
 void CZarnDoc::viewObject(CAstre* object, const QString& title)
@@ -157,8 +163,12 @@ void CZarnDoc::onViewCommand(int id)
         const int direction = id - cmd::HorizonSouth;
         showChart(2, QStringLiteral("Horizon ") + CActions::shortName(id), true);
         m_horizonDirection = direction;
-        if (m_charts)
-            m_charts->turnHorizon(direction);
+        if (m_charts) {
+            // The objects already placed are shifted by the change of angle,
+            // in eighths of a turn.
+            const double change = m_charts->Horizon().SetDirection(direction);
+            m_charts->Horizon().ShiftPlacements(change * 1.273239544568912, m_stripWidth);
+        }
         UpdateAllViews(nullptr, hint::Horizon);
     }
 }
@@ -166,7 +176,7 @@ void CZarnDoc::onViewCommand(int id)
 void CZarnDoc::onPlanetCommand(int id)
 {
     const int index = bodyIndexOfCommand(id);
-    CAstre& body = m_bodies.body(index);
+    CAstre& body = bodies().body(index);
     body.Compute(m_instant);
     if (isAboveHorizon(body)) {
         UpdateAllViews(nullptr, showPlanet(index));
@@ -204,7 +214,7 @@ void CZarnDoc::onToggleCommand(int id)
     } else if (id == cmd::AltitudeScale) {
         m_options.altitudeScale = !m_options.altitudeScale;
         if (m_charts)
-            m_charts->altitudeScaleChanged();
+            m_charts->Horizon().ClearPlacements();
         UpdateAllViews(nullptr, hint::AltitudeScale);
     } else {
         m_options.coordinateGrid = !m_options.coordinateGrid;
@@ -219,7 +229,6 @@ void CZarnDoc::runObservatoryList()
         return;
     m_instant.setPlace(m_observatories.front());
     m_instant.refreshTexts();
-    m_bodies.computeAll(m_instant);
     UpdateAllViews(nullptr, hint::Place);
 }
 
@@ -253,7 +262,7 @@ void CZarnDoc::refreshTimeBar()
         return;
     CInstant copy = m_instant;
     copy.setSecond(0);
-    CSoleil& sun = m_bodies.sun;
+    CSoleil& sun = bodies().sun;
     sun.Compute(copy);
     m_frame.timeBar()->refresh(timeBarTexts(copy, sun.GetAlpha()));
 }

@@ -1,14 +1,13 @@
 #include "app/WindowKinds.h"
 
-#include "app/CSkyPlaceholderView.h"
+#include "app/CSkyWindow.h"
 
 namespace zarn {
 
 WindowKinds programWindowKinds()
 {
     WindowKinds kinds;
-    // The sky window: an empty frame of the sky colour until the charts draw in it.
-    kinds[ViewKind::Sky] = &CSkyPlaceholderView::open;
+    kinds[ViewKind::Sky] = &CSkyWindow::open;
     return kinds;
 }
 

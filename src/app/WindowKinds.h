@@ -1,9 +1,8 @@
 #pragma once
 // The window kinds registered on the one document: for each kind the function
-// that opens a window of it, and the factory of the three sky charts. A kind
-// without a function has no window yet; its commands stay disabled.
+// that opens a window of it. A kind without a function has no window yet; its
+// commands stay disabled.
 #include "app/CDocView.h"
-#include "app/SkyCharts.h"
 
 #include <array>
 #include <functional>
@@ -19,7 +18,6 @@ class CZarnDoc;
 struct WindowKinds {
     using Opener = std::function<QMdiSubWindow*(CZarnDoc&, CMainFrame&)>;
     std::array<Opener, kViewKindCount> open;
-    std::function<std::unique_ptr<SkyCharts>(CZarnDoc&)> makeCharts;
 
     Opener& operator[](ViewKind kind) { return open[static_cast<int>(kind)]; }
     const Opener& operator[](ViewKind kind) const { return open[static_cast<int>(kind)]; }

@@ -54,14 +54,14 @@ SkyLoadResult SkyModel::load(const std::string& directory, const CInstant& insta
     return result.ok() ? complete(instant) : result;
 }
 
-SkyLoadResult SkyModel::readFiles(const std::string& directory)
+SkyLoadResult SkyModel::readFiles(const std::string& directory, const std::string& userObjectsPath)
 {
     registerSkyClasses();
     SkyLoadResult result = readCatalogue(joinPath(directory, kCatalogueFile));
     if (!result.ok()) return result;
     if (const auto error = m_bodies.load(joinPath(directory, kElementsFile)))
         return SkyLoadResult::failure(kElementsFile, error->kind());
-    readUserObjects(joinPath(directory, kUserObjectsFile));
+    readUserObjects(userObjectsPath.empty() ? joinPath(directory, kUserObjectsFile) : userObjectsPath);
     return result;
 }
 

@@ -46,7 +46,9 @@ public:
     // Reads CIEL.ZAR, ELEMENTS.ZAR and OBJETS.ZAR from the folder. A missing or
     // damaged OBJETS.ZAR is not an error: "Objets" keeps what could be read and
     // userObjectsModified() becomes true, so that the objects are written again.
-    SkyLoadResult readFiles(const std::string& directory);
+    // userObjectsPath, when not empty, is where OBJETS.ZAR is read instead of
+    // the folder (the per-user copy when the program's folder is read-only).
+    SkyLoadResult readFiles(const std::string& directory, const std::string& userObjectsPath = {});
     // After the observatory is known: the bodies into "Planètes", the "Zenith"
     // group, Recompute all and Place lines.
     SkyLoadResult complete(const CInstant& instant);

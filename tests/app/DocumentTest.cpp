@@ -343,15 +343,61 @@ TEST(LoadErrors, MessagesAndHelpContexts)
     EXPECT_EQ(loadErrorHelpContext(ArchiveErrorKind::OutOfMemory), 0);
 }
 
-TEST(LoadErrors, MissingElementsFileStopsTheDocument)
+TEST(LoadErrors, MissingOrDamagedDataFilesStopTheDocument)
 {
     QTemporaryDir dir;
     CSettingsStore store(dir.filePath(QStringLiteral("ZARN.INI")));
     CMainFrame frame;
-    CZarnDoc doc(frame, WindowKinds{}, dir.path(), store);
-    doc.setMinimumSplashMs(0);
+    auto loadOnce = [&] {
+        CZarnDoc doc(frame, WindowKinds{}, dir.path(), store);
+        doc.setMinimumSplashMs(0);
+        ModalCatcher catcher;
+        EXPECT_FALSE(doc.load());
+        return catcher.texts;
+    };
+    QStringList texts = loadOnce();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier CIEL.ZAR n'a pas été trouvé.")));
+
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/CIEL.ZAR"), dir.filePath(QStringLiteral("CIEL.ZAR"))));
+    texts = loadOnce();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR n'a pas été trouvé.")));
+
+    QFile damaged(dir.filePath(QStringLiteral("ELEMENTS.ZAR")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x03Sol");
+    damaged.close();
+    texts = loadOnce();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR est erroné.")));
+}
+
+TEST_F(Document, UserObjectsAreWrittenAtClosingEvenOverAReadOnlyFile)
+{
+    // A program folder of our own, with the data files and a read-only OBJETS.ZAR.
+    for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
+                                dir.filePath(QLatin1String(name))));
+    const QString objects = dir.filePath(QStringLiteral("OBJETS.ZAR"));
+    {
+        QFile f(objects);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("abimé");
+    }
+    QFile::setPermissions(objects, QFileDevice::ReadOwner);
+    writeSettingsWithParis();
+    frame = std::make_unique<CMainFrame>();
+    doc = new CZarnDoc(*frame, WindowKinds{}, dir.path(), *store);
+    doc->setMinimumSplashMs(0);
+    ASSERT_TRUE(doc->load());
+    EXPECT_EQ(doc->userObjectsPath(), objects);
     ModalCatcher catcher;
-    EXPECT_FALSE(doc.load());
-    ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR n'a pas été trouvé.")));
+    ASSERT_TRUE(doc->close());
+    EXPECT_TRUE(catcher.texts.isEmpty());
+    EXPECT_TRUE(QFile::permissions(objects) & QFileDevice::WriteOwner);
+    // The damaged file was replaced by a readable "Objets" group.
+    SkyModel sky;
+    EXPECT_TRUE(sky.readFiles(dir.path().toStdString()).ok());
+    EXPECT_FALSE(sky.userObjectsModified());
 }

@@ -185,19 +185,19 @@ void CQtSurface::Text(int x, int y, const std::string& text, unsigned align)
     const QRect box(left, top, width, metrics.height());
     if (m_painter.backgroundMode() == Qt::OpaqueMode)
         m_painter.fillRect(box, m_painter.background());
-    m_painter.save();
+    const QPen pen = m_painter.pen();
     m_painter.setPen(m_textColour);
     m_painter.drawText(QPoint(left, top + metrics.ascent()), s);
-    m_painter.restore();
+    m_painter.setPen(pen);
 }
 
 void CQtSurface::TextInBox(const SRect& box, const std::string& text)
 {
-    m_painter.save();
+    const QPen pen = m_painter.pen();
     m_painter.setPen(m_textColour);
     m_painter.drawText(QRect(box.left, box.top, box.width(), box.height()),
                        Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, toQt(text));
-    m_painter.restore();
+    m_painter.setPen(pen);
 }
 
 SSize CQtSurface::TextExtent(const std::string& text)
@@ -262,12 +262,10 @@ void CQtSurface::ApplyClip(const SClip& clip)
     case SClip::Rect:
         m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
         break;
-    case SClip::Ellipse: {
-        QPainterPath path;
-        path.addEllipse(QRectF(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
-        m_painter.setClipPath(path);
+    case SClip::Ellipse:
+        m_painter.setClipRegion(QRegion(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height(),
+                                        QRegion::Ellipse));
         break;
-    }
     }
 }
 
@@ -278,17 +276,22 @@ void CQtSurface::ApplyOrigin(SPoint origin)
 
 void CQtSurface::SaveDevice()
 {
-    m_painter.save();
-    m_savedTextColours.push_back(m_textColour);
+    m_savedStates.push_back({m_painter.pen(), m_painter.brush(), m_painter.font(), m_painter.background(),
+                             m_painter.backgroundMode(), m_textColour});
 }
 
 void CQtSurface::RestoreDevice()
 {
-    m_painter.restore();
-    if (!m_savedTextColours.empty()) {
-        m_textColour = m_savedTextColours.back();
-        m_savedTextColours.pop_back();
-    }
+    if (m_savedStates.empty())
+        return;
+    const DeviceState& state = m_savedStates.back();
+    m_painter.setPen(state.pen);
+    m_painter.setBrush(state.brush);
+    m_painter.setFont(state.font);
+    m_painter.setBackground(state.background);
+    m_painter.setBackgroundMode(state.backgroundMode);
+    m_textColour = state.textColour;
+    m_savedStates.pop_back();
 }
 
 }  // namespace zarn

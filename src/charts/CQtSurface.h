@@ -78,7 +78,17 @@ private:
     PaletteColours m_palette;
     SurfaceDevice m_device;
     QColor m_textColour = Qt::black;
-    std::vector<QColor> m_savedTextColours;
+    // Pens, brushes, font and colours of Save (the clip and the origin are
+    // kept by the base class: restoring a clip is costly for the painter).
+    struct DeviceState {
+        QPen pen;
+        QBrush brush;
+        QFont font;
+        QBrush background;
+        Qt::BGMode backgroundMode;
+        QColor textColour;
+    };
+    std::vector<DeviceState> m_savedStates;
 };
 
 }  // namespace zarn

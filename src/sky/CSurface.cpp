@@ -71,9 +71,14 @@ void CSurface::Restore()
 {
     if (m_saved.empty())
         return;
+    const State current = m_state;
     m_state = m_saved.back();
     m_saved.pop_back();
     RestoreDevice();
+    if (!(m_state.clip == current.clip))
+        ApplyClip(m_state.clip);
+    if (!(m_state.origin == current.origin))
+        ApplyOrigin(m_state.origin);
 }
 
 void CSurface::SetClip(const SClip& clip)

@@ -100,6 +100,7 @@ struct SClip {
     enum Kind { None, Rect, Ellipse, Empty } kind = None;
     SRect rect;
 
+    bool operator==(const SClip&) const = default;
     bool isPointVisible(int x, int y) const;
     bool isRectVisible(const SRect& r) const;
 };
@@ -165,7 +166,9 @@ public:
     SPoint Origin() const { return m_state.origin; }
 
 protected:
-    // The implementation follows the state kept here.
+    // The implementation follows the state kept here. SaveDevice and
+    // RestoreDevice keep pens, brushes, font and colours; the clip and the
+    // origin are applied again only when they changed.
     virtual void ApplyClip(const SClip& clip) = 0;
     virtual void ApplyOrigin(SPoint origin) = 0;
     virtual void SaveDevice() = 0;

@@ -112,3 +112,29 @@ TEST(CLune, GetPositionLeavesThePhaseAlone)
     EXPECT_EQ(moon.GetAlpha(), alpha);
     EXPECT_NEAR(distance, 60.3, 4.0);
 }
+
+TEST(CLune, PhaseAndAnglesAgreeWithAnIndependentEphemeris)
+{
+    // Illuminated fraction, bright-limb position angle χ and parallactic angle
+    // q at Paris, from the geocentric apparent places of a modern ephemeris
+    // (PyEphem 4.1.4) and the textbook definitions of χ and q; degrees.
+    const struct {
+        int day, month, year, hour, minute;
+        double k, chi, q;
+    } cases[] = {
+        {14, 1, 2000, 13, 34, 0.5019, -111.43, -39.21},
+        {28, 1, 2000, 7, 57, 0.5014, 108.59, 22.41},
+        {10, 3, 2010, 20, 0, 0.2140, 79.93, 8.73},
+        {1, 6, 2015, 0, 0, 0.9689, -65.57, 16.28},
+        {3, 9, 2023, 22, 15, 0.8013, 69.64, -42.52},
+    };
+    SolarBodies bodies = loadedBodies();
+    CLune& moon = bodies.moon;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(moon.Compute(utc(c.day, c.month, c.year, c.hour, c.minute)));
+        EXPECT_NEAR(moon.GetIlluminatedFraction(), c.k, 0.004) << c.year << "-" << c.month;
+        EXPECT_NEAR(moon.GetTerminator(), 1 - 2 * c.k, 0.008) << c.year << "-" << c.month;
+        EXPECT_NEAR(moon.GetBrightLimbAngle() * kDegPerRad, c.chi, 0.5) << c.year << "-" << c.month;
+        EXPECT_NEAR(moon.GetParallacticAngle() * kDegPerRad, c.q, 0.1) << c.year << "-" << c.month;
+    }
+}

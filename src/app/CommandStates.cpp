@@ -81,7 +81,8 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(SolarSystem, false);
     a.setEnabled(Seasons, false);
     a.setEnabled(ChartOptions, false);
-    a.setEnabled(PrintPreview, false);
+    // Printing goes to the sky window, which always exists.
+    a.setEnabled(PrintPreview, true);
     a.setEnabled(MarkStarNames, false);
 }
 

@@ -84,12 +84,13 @@ void CZarnView::PrintPreview()
                 widget->updatePreview();
         });
     }
-    QWidget* frame = parentWidget();
-    QList<QToolBar*> bars = frame ? frame->findChildren<QToolBar*>() : QList<QToolBar*>();
-    for (QToolBar* bar : bars)
+    // The view-button bar is hidden while the preview is open.
+    QWidget* bar = parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("viewButtonBar")) : nullptr;
+    const bool barShown = bar && bar->isVisible();
+    if (barShown)
         bar->hide();
     dialog.exec();
-    for (QToolBar* bar : bars)
+    if (barShown)
         bar->show();
 }
 

@@ -12,6 +12,7 @@
 
 #include "../support/RecordingSurface.h"
 #include "SkyWindowTestHost.h"
+#include "charts/CCarteHorizon.h"
 #include "charts/CZarnView.h"
 #include "sky/DrawFlags.h"
 
@@ -130,6 +131,35 @@ TEST(SkyRender, ZenithChartShowsTheZenithCross)
     EXPECT_TRUE(view.LastDrawFlags() & draw::kZenithChart);
     // The zenith marker is in the middle of the chart.
     EXPECT_TRUE(anyBrightNear(image, QPoint(300, 300), 3));
+}
+
+TEST(SkyRender, PlanetViewTurnsTheStripTowardsJupiterWithItsName)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    CAstre& jupiter = host.sky.bodies().planet(4);
+    host.kind = 2;
+    host.selected = &jupiter;
+    host.charts->SetSelected(&jupiter);
+    host.charts->Horizon().SetDirection(CCarteHorizon::kTowardsSelection);
+    CZarnView view(host);
+    host.charts->AttachView(&view);
+    view.resize(900, 320);
+    view.show();
+    QCoreApplication::processEvents();
+    view.OnHint(0x80, true);
+    view.OnHint(0x40, true);
+    host.kind = 2;
+    const QImage image = render(host, view, QSize(900, 320));
+    // Near opposition, Jupiter is about 30° high in the south-east: the
+    // horizon strip (below 59°) with Jupiter in its middle.
+    EXPECT_GT(jupiter.GetHeight(), std::sin(20 * kRadPerDeg));
+    EXPECT_LT(jupiter.GetHeight(), std::sin(59 * kRadPerDeg));
+    const PlacedObject* placed = host.charts->Horizon().ScreenPlacementOf(&jupiter);
+    ASSERT_NE(placed, nullptr);
+    EXPECT_EQ(placed->x, 3 * view.viewport()->height());
+    EXPECT_EQ(view.LabelText(), "Jupiter");
+    EXPECT_EQ(host.charts->Horizon().DirectionIndex(), CCarteHorizon::kKeepAngle);
 }
 
 TEST(SkyPrint, PdfPageWithoutAPrinterHoldsTheChart)

@@ -1,5 +1,7 @@
 // Bodies and arguments shared by the commands of zarn-calc.
 #include "calc/CalcBodies.h"
+#include "calc/CalcOptions.h"
+#include "sky/SkyLoadResult.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,25 +9,6 @@
 
 namespace zarn {
 
-namespace {
-std::string loadErrorText(const ArchiveError& error)
-{
-    switch (error.kind()) {
-    case ArchiveErrorKind::FileNotFound:
-        return "Le fichier ELEMENTS.ZAR n'a pas été trouvé.\nVérifiez que ce fichier se trouve bien\n"
-               "dans le répertoire actif.";
-    case ArchiveErrorKind::Damaged:
-        return "Le fichier ELEMENTS.ZAR est erroné.\nRecopiez la version actuelle de ce fichier\n"
-               "dans le répertoire courant.";
-    case ArchiveErrorKind::OutOfMemory:
-        return "Mémoire saturée";
-    default:
-        return "Une erreur s'est produite lors de la lecture du fichier ELEMENTS.ZAR.\n"
-               "Pressez la touche F1 pour de l'aide.";
-    }
-}
-
-}  // namespace
 
 std::optional<int> bodyIndexOf(const std::string& name)
 {
@@ -45,7 +28,8 @@ std::optional<SolarBodies> loadBodies(const std::string& dataDir)
 {
     SolarBodies bodies;
     if (auto error = bodies.load(std::filesystem::path(dataDir) / "ELEMENTS.ZAR")) {
-        std::fprintf(stderr, "%s\n", loadErrorText(*error).c_str());
+        std::fprintf(stderr, "%s\n",
+                     loadErrorText(SkyLoadResult::failure("ELEMENTS.ZAR", error->kind())).c_str());
         return std::nullopt;
     }
     return bodies;
@@ -59,6 +43,16 @@ std::optional<int> integerArgument(const std::string& text, int lo, int hi)
     if (text.empty() || end == text.c_str() || *end != '\0' || errno != 0 || v < lo || v > hi)
         return std::nullopt;
     return static_cast<int>(v);
+}
+
+// The Sun's right ascension for the true solar time of the "times" command.
+std::optional<double> calcSunRightAscension(const CInstant& instant)
+{
+    SolarBodies bodies;
+    if (bodies.load(std::filesystem::path(programDirectory()) / "ELEMENTS.ZAR") ||
+        !bodies.sun.Compute(instant))
+        return std::nullopt;
+    return bodies.sun.GetAlpha();
 }
 
 }  // namespace zarn

@@ -18,4 +18,8 @@ std::optional<SolarBodies> loadBodies(const std::string& dataDir);
 // A whole number argument within [lo, hi].
 std::optional<int> integerArgument(const std::string& text, int lo, int hi);
 
+// The Sun's right ascension (radians) at the instant, for the true solar
+// time; nothing when ELEMENTS.ZAR cannot be read.
+std::optional<double> calcSunRightAscension(const CInstant& instant);
+
 }  // namespace zarn

@@ -55,14 +55,5 @@ const CalcCommand position("position", "ASTRE", runPosition);
 
 }  // namespace
 
-// The Sun's right ascension for the true solar time of the "times" command.
-std::optional<double> calcSunRightAscension(const CInstant& instant)
-{
-    SolarBodies bodies;
-    if (bodies.load(std::filesystem::path(programDirectory()) / "ELEMENTS.ZAR") ||
-        !bodies.sun.Compute(instant))
-        return std::nullopt;
-    return bodies.sun.GetAlpha();
-}
 
 }  // namespace zarn

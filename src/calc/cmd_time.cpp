@@ -1,4 +1,5 @@
 // zarn-calc dst, jd and times.
+#include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
 #include "time/TimeBar.h"
 
@@ -36,17 +37,11 @@ std::string trimmed(const std::string& s)
 }
 }  // namespace
 
-// The Sun's right ascension for the true solar time; the engine's Sun provides
-// it when it is linked in (weak default: none).
-std::optional<double> calcSunRightAscension(const CInstant& instant) __attribute__((weak));
-
 namespace {
 int runTimes(CalcContext& context)
 {
-    std::optional<double> sun;
-    if (calcSunRightAscension != nullptr)
-        sun = calcSunRightAscension(context.instant);
-    const TimeBarTexts texts = timeBarTexts(context.instant, sun);
+    const TimeBarTexts texts =
+        timeBarTexts(context.instant, calcSunRightAscension(context.instant));
     for (const TimeScale& scale : texts.scales)
         std::printf("%s\t%s\n", scale.label, trimmed(scale.value).c_str());
     return 0;

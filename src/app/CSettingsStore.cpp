@@ -19,8 +19,9 @@ QString CSettingsStore::locate(const QString& programDir)
     const QString beside = QDir(programDir).filePath(kFileName);
     if (QFileInfo::exists(beside))
         return beside;
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(userDir).filePath(kFileName);
+    // ~/.config/Zarn/ZARN.INI, whatever name the running program has.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(config).filePath(QStringLiteral("Zarn/") + kFileName);
 }
 
 Profile CSettingsStore::load() const

@@ -70,8 +70,8 @@ QString CZarnDoc::userObjectsPath() const
     const QString beside = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
     if (QFileInfo(m_programDir).isWritable())
         return beside;
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(userDir).filePath(QStringLiteral("OBJETS.ZAR"));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(data).filePath(QStringLiteral("Zarn/OBJETS.ZAR"));
 }
 
 CAstre* CZarnDoc::selectedObject()

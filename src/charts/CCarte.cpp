@@ -208,10 +208,16 @@ void CCarte::DrawOffscreen(CSurface& dc, SRect rect, std::uint32_t flags)
         return;
     }
     DrawSequence(*image, rect, flags);
+    const SRect adjusted = AdjustRect(rect);
+    const SClip region = CreateClipRegion(adjusted);
     dc.Save();
-    dc.SetClip(CreateClipRegion(AdjustRect(rect)));
+    dc.SetClip(region);
     dc.CopyOffscreen(*image);
     dc.Restore();
+    // The block transfer stops at the chart's region; the labels a round
+    // chart writes outside its rim are drawn again on the window itself.
+    if (region.kind == SClip::Ellipse)
+        DrawDirections(dc, adjusted);
 }
 
 void CCarte::DrawSequence(CSurface& dc, SRect rect, std::uint32_t flags)

@@ -15,15 +15,11 @@
 #include "charts/CCarte.h"
 #include "charts/CQtSurface.h"
 #include "charts/CZarnView.h"
+#include "charts/PrintPage.h"
 
 namespace zarn {
 
-namespace {
-
-// The chart's rectangle on a page of W × H device units with 10 mm margins:
-// a square as wide as the page less the margins, centred vertically; the
-// horizon panorama grows by 4.214 % of its width at top and bottom.
-SRect pageRectangle(int pageWidth, int pageHeight, int dpi, bool horizon)
+SRect chartPageRect(int pageWidth, int pageHeight, int dpi, bool horizon)
 {
     const int m = static_cast<int>(std::lround(10.0 * dpi / 25.4));
     SRect rect;
@@ -38,8 +34,6 @@ SRect pageRectangle(int pageWidth, int pageHeight, int dpi, bool horizon)
     }
     return rect;
 }
-
-}  // namespace
 
 void CZarnView::PrintChart(QPrinter& printer, bool preview)
 {
@@ -58,7 +52,7 @@ void CZarnView::PrintChart(QPrinter& printer, bool preview)
     m_printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
     m_printLabel.ClearOccupied();
 
-    const SRect rect = pageRectangle(printer.width(), printer.height(), device.dpiX, chart.kind() == CCarte::Horizon);
+    const SRect rect = chartPageRect(printer.width(), printer.height(), device.dpiX, chart.kind() == CCarte::Horizon);
     const SPoint origin = chart.GetOrigin(dc, rect);
     dc.SetOrigin(origin);
     const std::uint32_t flags = skyDrawFlags(m_host.Display(), chart.kind(), true);

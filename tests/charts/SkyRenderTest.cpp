@@ -14,6 +14,7 @@
 #include "SkyWindowTestHost.h"
 #include "charts/CCarteHorizon.h"
 #include "charts/CZarnView.h"
+#include "charts/PrintPage.h"
 #include "sky/DrawFlags.h"
 
 namespace zarn {
@@ -160,6 +161,38 @@ TEST(SkyRender, PlanetViewTurnsTheStripTowardsJupiterWithItsName)
     EXPECT_EQ(placed->x, 3 * view.viewport()->height());
     EXPECT_EQ(view.LabelText(), "Jupiter");
     EXPECT_EQ(host.charts->Horizon().DirectionIndex(), CCarteHorizon::kKeepAngle);
+}
+
+TEST(SkyPrint, PageLayoutSquareAndTallerHorizonBand)
+{
+    // A4 at 600 dots per inch: 4960 x 7016 dots, margins of 236 dots.
+    const SRect square = chartPageRect(4960, 7016, 600, false);
+    EXPECT_EQ(square, (SRect{236, 1264, 4724, 5752}));
+    EXPECT_EQ(square.width(), square.height());
+    const SRect band = chartPageRect(4960, 7016, 600, true);
+    EXPECT_EQ(band.width(), square.width());
+    // 2 × 4.214 % of the width taller than the square.
+    EXPECT_EQ(band.height() - square.height(), 2 * static_cast<int>(std::lround(0.04214 * 4488)));
+}
+
+TEST(SkyRender, OffscreenDrawingGivesTheSamePicture)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    CZarnView view(host);
+    const QImage direct = render(host, view, QSize(500, 400));
+    host.CurrentChart().SetOffscreen();
+    QImage viaImage(direct.size(), QImage::Format_RGB32);
+    view.RenderTo(viaImage);
+    EXPECT_FALSE(host.CurrentChart().Offscreen());
+    int different = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x)
+            different += direct.pixel(x, y) != viaImage.pixel(x, y);
+    // Only the antialiased rim of the clip may differ.
+    EXPECT_LT(different, direct.width() * direct.height() / 100);
+    const QRect middle(direct.width() / 2 - 120, direct.height() / 2 - 120, 240, 240);
+    EXPECT_EQ(direct.copy(middle), viaImage.copy(middle));
 }
 
 TEST(SkyPrint, PdfPageWithoutAPrinterHoldsTheChart)

@@ -1,6 +1,8 @@
 #pragma once
 // What every window that shows the document implements: it registers with the
 // document and receives the update hints after every change.
+class QMdiSubWindow;
+
 namespace zarn {
 
 // The window kinds of the program; the document decides some commands by the
@@ -15,6 +17,14 @@ public:
     // hint: the bits of Hints.h; object: the view concerned by a 256/16384 hint.
     virtual void OnUpdate(CDocView* sender, unsigned hint, void* object) = 0;
     virtual ViewKind viewKind() const = 0;
+    // "&Imprimer": the print preview of the view, when it prints.
+    virtual bool canPrint() const { return false; }
+    virtual void printPreview() {}
+    // The print command itself (print dialog, or a PDF file without printer).
+    virtual void print() {}
 };
+
+// The view a window of the main window shows: the frame itself or its widget.
+CDocView* viewOfFrame(QMdiSubWindow* frame);
 
 }  // namespace zarn

@@ -68,6 +68,10 @@ void CSkyWindow::OnUpdate(CDocView* sender, unsigned hint, void* object)
     m_skyFrame->View().OnHint(hint, self);
 }
 
+void CSkyWindow::printPreview() { m_skyFrame->View().PrintPreview(); }
+
+void CSkyWindow::print() { m_skyFrame->View().Print(); }
+
 CCarte& CSkyWindow::CurrentChart() { return m_doc.charts()->Chart(m_doc.currentChartKind()); }
 
 CCarteHorizon& CSkyWindow::HorizonChart() { return m_doc.charts()->Horizon(); }

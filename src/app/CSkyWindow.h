@@ -30,6 +30,9 @@ public:
     // CDocView
     void OnUpdate(CDocView* sender, unsigned hint, void* object) override;
     ViewKind viewKind() const override { return ViewKind::Sky; }
+    bool canPrint() const override { return true; }
+    void printPreview() override;
+    void print() override;
 
     // SkyViewHost
     CCarte& CurrentChart() override;

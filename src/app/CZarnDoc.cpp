@@ -176,16 +176,25 @@ void CZarnDoc::UpdateAllViews(CDocView* sender, unsigned hint, void* object)
     updateCommandStates();
 }
 
+CDocView* viewOfFrame(QMdiSubWindow* frame)
+{
+    if (!frame)
+        return nullptr;
+    if (auto* view = dynamic_cast<CDocView*>(frame))
+        return view;
+    return dynamic_cast<CDocView*>(frame->widget());
+}
+
 CDocView* CZarnDoc::activeView() const
 {
     QMdiSubWindow* frame = m_frame.commandFrame();
-    return frame ? dynamic_cast<CDocView*>(frame->widget()) : nullptr;
+    return viewOfFrame(frame);
 }
 
 void CZarnDoc::openWindow(ViewKind kind)
 {
     for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
-        auto* view = dynamic_cast<CDocView*>(w->widget());
+        auto* view = viewOfFrame(w);
         if (view && view->viewKind() == kind) {
             m_frame.mdiArea()->setActiveSubWindow(w);
             return;

@@ -18,7 +18,7 @@ namespace zarn {
 bool CZarnDoc::isWindowOpen(ViewKind kind) const
 {
     for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
-        auto* view = dynamic_cast<CDocView*>(w->widget());
+        auto* view = viewOfFrame(w);
         if (view && view->viewKind() == kind)
             return true;
     }

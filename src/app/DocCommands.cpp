@@ -252,6 +252,12 @@ void CZarnDoc::onWindowCommand(int id)
     case cmd::Animation: openWindow(ViewKind::Animation); break;
     case cmd::Visibility: openWindow(ViewKind::Ephemerides); break;
     case cmd::AstroEvents: CHelpWindow::showContext(CHelpWindow::kAstroEvents); break;
+    case cmd::PrintPreview:
+    case cmd::Print:
+        // The Sun-and-Moon and search windows print the sky chart.
+        if (CDocView* view = activeView(); view && view->canPrint())
+            id == cmd::Print ? view->print() : view->printPreview();
+        break;
     default: break;
     }
 }

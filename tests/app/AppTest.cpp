@@ -9,9 +9,12 @@
 #include "app/CZarnApp.h"
 #include "app/CZarnDoc.h"
 #include "app/Translations.h"
+#include "shell/CActions.h"
 #include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
 #include "time/ui/CLieuDlg.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -98,6 +101,16 @@ TEST_F(ProgramFolder, FirstStartShowsThePlaceDialogThenTheSkyWindow)
     const QSize client = frame->mdiArea()->viewport()->size();
     EXPECT_EQ(frame->skyFrame()->geometry().left(), (client.width() + 2) * 10 / 37);
     EXPECT_GT(frame->minimumWidth(), 0);
+
+    // Printing goes to the sky window, also from the windows that redirect to it.
+    EXPECT_TRUE(frame->actions().action(cmd::PrintPreview)->isEnabled());
+    auto* side = frame->mdiArea()->addSubWindow(new QWidget);
+    CMainFrame::markRedirectsToSky(side);
+    side->show();
+    frame->mdiArea()->setActiveSubWindow(side);
+    EXPECT_EQ(frame->commandFrame(), frame->skyFrame());
+    EXPECT_EQ(app.document()->activeView()->viewKind(), ViewKind::Sky);
+    delete side;
 
     QTest::qWait(50);  // the sky view paints and writes the instant
     EXPECT_TRUE(frame->statusPane(1)->text().startsWith(QStringLiteral("Paris")));

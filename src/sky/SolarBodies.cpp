@@ -1,12 +1,10 @@
 #include "sky/SolarBodies.h"
 
+#include "sky/archive/ArchiveFile.h"
 #include "sky/archive/CArchiveReader.h"
 #include "sky/archive/CArchiveWriter.h"
 
-#include <fstream>
-#include <iterator>
 #include <new>
-#include <system_error>
 
 namespace zarn {
 
@@ -68,18 +66,10 @@ void SolarBodies::write(CArchiveWriter& archive) const
 
 std::optional<ArchiveError> SolarBodies::load(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return ArchiveError(ArchiveErrorKind::FileNotFound, path.string());
-    std::vector<std::uint8_t> bytes;
+    // Read like the other data files: bounded in size, never waiting on
+    // something that is not a regular file.
     try {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return ArchiveError(ArchiveErrorKind::Other, path.string());
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad())
-            return ArchiveError(ArchiveErrorKind::Other, path.string());
-        CArchiveReader archive(std::move(bytes));
+        CArchiveReader archive(readArchiveFile(path));
         read(archive);
     } catch (const ArchiveError& error) {
         return error;

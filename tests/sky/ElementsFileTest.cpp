@@ -1,5 +1,6 @@
 #include "BodiesTestData.h"
 
+#include "sky/archive/ArchiveFile.h"
 #include "sky/archive/CArchiveReader.h"
 #include "sky/archive/CArchiveWriter.h"
 
@@ -177,4 +178,24 @@ TEST(ElementsFile, MissingTruncatedAndNonFiniteFiles)
     EXPECT_EQ(error->kind(), ArchiveErrorKind::Damaged);
     // The Sun's elements were not half replaced.
     EXPECT_TRUE(std::isfinite(bodies.sun.GetElement(2, 0)));
+}
+
+TEST(ElementsFile, AnOversizedFileIsDamagedAndNotReadWhole)
+{
+    // The seven records followed by zeros up to one byte past the limit that
+    // every data file obeys: refused before anything is read, so a huge file
+    // can neither exhaust the memory nor pass for good elements.
+    const std::vector<std::uint8_t> original = fileBytes(elementsPath());
+    ScratchFile scratch;
+    scratch.write(original);
+    std::filesystem::resize_file(scratch.path(), kMaxArchiveFileSize + 1);
+
+    SolarBodies bodies = loadedBodies();
+    const double sunEccentricity = bodies.sun.GetElement(2, 0);
+    bodies.sun.SetElement(2, 0, 0.5);
+    const auto error = bodies.load(scratch.path());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->kind(), ArchiveErrorKind::Damaged);
+    EXPECT_EQ(bodies.sun.GetElement(2, 0), 0.5);  // nothing was taken from it
+    EXPECT_NE(sunEccentricity, 0.5);
 }

@@ -127,6 +127,7 @@ void CZarnView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     m_stripWidth = 6 * viewport()->height();
+    m_host.SetStripWidth(m_stripWidth);
     if (m_host.CurrentChart().kind() == CCarte::Horizon)
         UpdateStrip(true);
 }
@@ -241,10 +242,13 @@ void CZarnView::OnHoverTimer()
     if (!m_hovered)
         return;
     const std::string name = m_hovered->object->GetName();
+    const SPoint anchor{m_hovered->x, m_hovered->y};
+    if (m_labelText == name && m_labelAnchor == anchor)
+        return;  // already shown: nothing to repaint
     if (m_labelText != name)
         HideLabel();
     m_labelText = name;
-    m_labelAnchor = {m_hovered->x, m_hovered->y};
+    m_labelAnchor = anchor;
     viewport()->update();
 }
 

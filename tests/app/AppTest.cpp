@@ -112,6 +112,20 @@ TEST_F(ProgramFolder, FirstStartShowsThePlaceDialogThenTheSkyWindow)
     EXPECT_EQ(app.document()->activeView()->viewKind(), ViewKind::Sky);
     delete side;
 
+    // A resize of the main window reaches every view with 128 + 16 (whole sky).
+    struct Recorder : CDocView {
+        void OnUpdate(CDocView*, unsigned hint, void*) override { hints.push_back(hint); }
+        ViewKind viewKind() const override { return ViewKind::Chercher; }
+        std::vector<unsigned> hints;
+    } recorder;
+    app.document()->AddView(&recorder);
+    frame->showNormal();
+    frame->resize(frame->width() + 40, frame->height() + 30);
+    QTest::qWait(20);
+    app.document()->RemoveView(&recorder);
+    ASSERT_FALSE(recorder.hints.empty());
+    EXPECT_EQ(recorder.hints.back(), 0x90u);
+
     QTest::qWait(50);  // the sky view paints and writes the instant
     EXPECT_TRUE(frame->statusPane(1)->text().startsWith(QStringLiteral("Paris")));
     EXPECT_FALSE(frame->statusPane(3)->text().isEmpty());

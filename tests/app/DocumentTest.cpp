@@ -12,12 +12,15 @@
 #include "time/ZarnSettings.h"
 #include "time/ui/CDateDlg.h"
 #include "time/ui/CLieuDlg.h"
+#include "time/ui/CObservatoireDlg.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QDateTime>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -275,6 +278,27 @@ TEST_F(Document, PlanetAboveTheHorizonIsViewedAndFollowedByDateChanges)
     EXPECT_EQ(doc->viewedPlanet(), -1);
     EXPECT_EQ(doc->skyTitle(), QStringLiteral("Ciel"));
     EXPECT_EQ(view.hints.back(), hint::Date);
+}
+
+TEST_F(Document, ChangingTheObservatoryMovesTheInstantAndSendsHintTwo)
+{
+    writeSettingsWithParis();
+    load();
+    doc->observatories().push_back(CLieu("Québec", 71.2, 46.8 * 0.0174532925199433, -5, 1));
+    ModalCatcher catcher;
+    catcher.onDialog([](QWidget* w) {
+        if (auto* d = qobject_cast<CObservatoireDlg*>(w)) {
+            d->otherList()->topLevelItem(0)->setSelected(true);
+            d->changeButton()->click();
+            d->accept();
+        }
+    });
+    doc->onCommand(cmd::Observatory);
+    EXPECT_EQ(doc->instant().place().name(), "Québec");
+    EXPECT_EQ(doc->instant().place().zone(), -5);
+    EXPECT_EQ(doc->observatories()[1].name(), "Paris");
+    ASSERT_FALSE(view.hints.empty());
+    EXPECT_EQ(view.hints.back(), hint::Place);
 }
 
 TEST_F(Document, FigureToggleWithoutAnActiveViewOnlyUpdates)

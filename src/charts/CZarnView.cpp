@@ -31,8 +31,7 @@ constexpr int kEphemerides = 32808;
 
 // Update hint bits.
 constexpr unsigned kHintDate = 0x1, kHintPlace = 0x2, kHintOptions = 0x8, kHintWholeSky = 0x10,
-                   kHintZenith = 0x20, kHintHorizon = 0x40, kHintResized = 0x80, kHintFigures = 0x100,
-                   kHintOptionsOnly = 0x200, kHintAltitudeScale = 0x400;
+                   kHintZenith = 0x20, kHintHorizon = 0x40, kHintResized = 0x80, kHintFigures = 0x100;
 
 }  // namespace
 
@@ -79,8 +78,7 @@ void CZarnView::OnHint(unsigned hint, bool fromSelf)
         m_host.RecomputeSky();
     if (hint & (kHintDate | kHintPlace))
         m_host.SkyRecomputed();
-    (void)kHintOptionsOnly;
-    (void)kHintAltitudeScale;
+    // Every hint ends in a repaint (the window is always painted whole).
     viewport()->update();
 }
 

@@ -5,11 +5,13 @@
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
+#include "app/DialogHelp.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "time/ZarnSettings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -33,6 +35,7 @@ const QString& CZarnApp::settingsPath() const { return m_settings->path(); }
 bool CZarnApp::InitInstance()
 {
     m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir));
+    qApp->installEventFilter(new DialogHelp(this));
     m_frame = std::make_unique<CMainFrame>();
     connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
     m_frame->setCloseHandler([this] { return !m_doc || m_doc->close(); });

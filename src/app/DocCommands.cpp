@@ -14,6 +14,8 @@
 #include "time/ui/CObservatoireDlg.h"
 #include "time/ui/CTimeBar.h"
 
+#include <QApplication>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 
 #include <cmath>
@@ -238,6 +240,13 @@ void CZarnDoc::onWindowCommand(int id)
     case cmd::Observatory: runObservatoryList(); break;
     case cmd::SummerTime: {
         CHeureEteDlg dialog(m_instant.year(), &m_frame);
+        dialog.setWindowIcon(QApplication::windowIcon());
+        // Centred over the sky window.
+        if (QWidget* sky = m_frame.skyFrame()) {
+            dialog.adjustSize();
+            const QPoint centre = sky->mapToGlobal(sky->rect().center());
+            dialog.move(centre - QPoint(dialog.width() / 2, dialog.height() / 2));
+        }
         dialog.run();
         break;
     }

@@ -8,6 +8,7 @@
 #include "app/CStartupPicture.h"
 #include "app/CZarnApp.h"
 #include "app/CZarnDoc.h"
+#include "app/DialogHelp.h"
 #include "app/Translations.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
@@ -181,6 +182,22 @@ TEST(HelpWindow, EveryContextLeadsToAPageOfTheProgram)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("Fichier manquant")));
     window->close();
+}
+
+TEST(HelpWindow, FOneInADialogOpensItsPage)
+{
+    CLieuDlg dialog(PlaceFields{}, nullptr);
+    EXPECT_EQ(DialogHelp::contextOf(&dialog), 485);
+    DialogHelp filter;
+    dialog.nameField()->installEventFilter(&filter);
+    QTest::keyClick(dialog.nameField(), Qt::Key_F1);
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<CHelpWindow*>(w); h && h->isVisible())
+            help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(static_cast<CHelpWindow*>(help)->source().fileName(), QStringLiteral("observatoires.html"));
+    help->close();
 }
 
 TEST(Translations, FrenchCatalogueIsFoundAndAnEmptyOneIsRefused)

@@ -1,0 +1,39 @@
+#include "app/DialogHelp.h"
+
+#include "app/CHelpWindow.h"
+#include "time/ui/CDateDlg.h"
+#include "time/ui/CHeureEteDlg.h"
+#include "time/ui/CLieuDlg.h"
+#include "time/ui/CObservatoireDlg.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace zarn {
+
+int DialogHelp::contextOf(const QWidget* dialog)
+{
+    if (qobject_cast<const CLieuDlg*>(dialog))
+        return 485;
+    if (qobject_cast<const CObservatoireDlg*>(dialog))
+        return 483;
+    if (qobject_cast<const CDateDlg*>(dialog))
+        return 101;
+    if (qobject_cast<const CHeureEteDlg*>(dialog))
+        return 114;
+    return 0;
+}
+
+bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        const QWidget* widget = qobject_cast<QWidget*>(watched);
+        if (const int context = widget ? contextOf(widget->window()) : 0) {
+            CHelpWindow::showContext(context);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zarn

@@ -4,6 +4,7 @@
 
 #include "charts/ChartHost.h"
 #include "sky/CAstre.h"
+#include "sky/DrawFlags.h"
 #include "time/CInstant.h"
 #include "time/Calendar.h"
 
@@ -85,6 +86,11 @@ void CCarteCiel::PlaceBackgroundObjects(double scale, bool forPrint)
 }
 
 void CCarteCiel::DrawBackground(CSurface& dc, SRect rect) { dc.Ellipse(rect); }
+
+void CCarteCiel::DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags)
+{
+    CCarte::DrawObjects(dc, list, rect, flags | draw::kRoundChart);
+}
 
 void CCarteCiel::DrawDirections(CSurface& dc, SRect rect)
 {

@@ -23,6 +23,7 @@ public:
 
 protected:
     void DrawBackground(CSurface& dc, SRect rect) override;
+    void DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags) override;
     void DrawDirections(CSurface& dc, SRect rect) override;
     void DrawTitle(CSurface& dc, SRect rect, const std::string& text, const SFont& font) override;
     // Every second background object, every third on a 640-pixel screen.

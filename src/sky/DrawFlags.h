@@ -19,5 +19,8 @@ constexpr std::uint32_t kGrid = 0x400;
 constexpr std::uint32_t kEquatorialMoon = 0x800;  // Moon phase in equatorial orientation
 constexpr std::uint32_t kZenithChart = 0x1000;
 constexpr std::uint32_t kConstellationStyle = 0x2000;
+// Set by the round charts for their objects: the zenith is towards the
+// chart's centre rather than up (the Moon turns its phase accordingly).
+constexpr std::uint32_t kRoundChart = 0x8000;
 
 }  // namespace zarn::draw

@@ -47,8 +47,12 @@ bool CLune::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
     const int r = dc.IsPrinter() ? 2 * dc.Millimetre().cy : mulDiv(5, dc.ScreenWidth(), 640);
     // Charts in the observer's frame turn the limb by the parallactic angle;
     // equatorial charts use the bright-limb angle alone.
-    const double orientation =
+    double orientation =
         (flags & draw::kEquatorialMoon) ? m_brightLimbAngle : m_brightLimbAngle - m_parallacticAngle;
+    // On a round chart the zenith lies towards the centre (the origin), not
+    // straight up: turn the phase by the angle between the two directions.
+    if ((flags & draw::kRoundChart) && !(flags & draw::kEquatorialMoon) && (x != 0 || y != 0))
+        orientation += std::atan2(static_cast<double>(y), static_cast<double>(-x)) - kPi / 2.0;
     const Colour ink = dc.IsPrinter() ? kBlack : inkFor(dc, flags, GetColor());
     dc.Save();
     dc.SetPen(ink, 0);

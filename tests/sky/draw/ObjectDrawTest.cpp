@@ -233,6 +233,44 @@ TEST(MoonDraw, WaxingMoonLitTowardsTheWestAndNewMoonDark)
     }
 }
 
+// The lit polygon's mean offset from the Moon's centre.
+std::pair<double, double> litCentre(const RecordingSurface& dc, int x0, int y0)
+{
+    const auto points = dc.Of("polygon").at(0).points;
+    double sx = 0.0;
+    double sy = 0.0;
+    for (const SPoint& p : points) {
+        sx += p.x - x0;
+        sy += p.y - y0;
+    }
+    return {sx / points.size(), sy / points.size()};
+}
+
+TEST(MoonDraw, OnARoundChartThePhaseTurnsWithTheDirectionOfTheZenith)
+{
+    SolarBodies bodies;
+    ASSERT_FALSE(bodies.load(std::string(ZARN_DATA_DIR) + "/ELEMENTS.ZAR").has_value());
+    const CLieu paris("Paris", -2.33, 48.83 * 0.0174532925199433, 1, 1);
+    ASSERT_TRUE(bodies.moon.Compute(CInstant(28, 9, 1998, 20, 0, 0, paris)));
+    // Due south on the round chart (below the centre) the zenith is up, as on
+    // the horizon chart: the same picture.
+    RecordingSurface strip;
+    RecordingSurface south;
+    bodies.moon.Draw(strip, 0, 200, draw::kMoon, nullptr);
+    bodies.moon.Draw(south, 0, 200, draw::kMoon | draw::kRoundChart, nullptr);
+    const auto [a, b] = litCentre(strip, 0, 200);
+    const auto [c, d] = litCentre(south, 0, 200);
+    EXPECT_NEAR(a, c, 0.5);
+    EXPECT_NEAR(b, d, 0.5);
+    // On the west point the zenith is to the left: the picture turns a quarter
+    // turn counter-clockwise.
+    RecordingSurface west;
+    bodies.moon.Draw(west, 200, 0, draw::kMoon | draw::kRoundChart, nullptr);
+    const auto [e, f] = litCentre(west, 200, 0);
+    EXPECT_NEAR(e, b, 0.7);
+    EXPECT_NEAR(f, -a, 0.7);
+}
+
 TEST(MarkerDraw, ZenithCrossAndLinePointsFollowTheirBits)
 {
     RecordingSurface dc;

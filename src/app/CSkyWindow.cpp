@@ -17,6 +17,9 @@ namespace zarn {
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The sky window stays as long as the document: no close button.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint);
     m_skyFrame = new CZarnFrm(*this, this);
     setWidget(m_skyFrame);
     setWindowTitle(doc.skyTitle());

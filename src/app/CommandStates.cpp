@@ -7,8 +7,7 @@
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
-#include "time/Calendar.h"
-#include "tools/CLeverCoucher.h"
+#include "tools/AlmanacTexts.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -88,28 +87,10 @@ void CZarnDoc::updateCommandStates()
 
 QString CZarnDoc::notVisibleText(int bodyIndex)
 {
-    const QString time = QString::fromStdString(m_instant.timeText());
-    QString text = QString::fromStdString(m_instant.dateText()) + QStringLiteral("  à");
-    if (time.size() < 2 || time[1] != QLatin1Char(' '))
-        text += QLatin1Char(' ');
-    text += time + QStringLiteral("\n\n");
-    if (bodyIndex == 6)
-        text += QStringLiteral("     La LUNE n'est pas visible.\n\n");
-    else if (bodyIndex == 0)
-        text += QStringLiteral("     Le SOLEIL n'est pas visible.\n\n");
-    else
-        text += QStringLiteral("     La planète ") +
-                QString::fromStdString(bodies().body(bodyIndex).GetName()).toUpper() +
-                QStringLiteral("\n     n'est pas visible.\n\n");
-
     // The next rise is searched on copies: the document's bodies keep their place.
     SolarBodies copies(bodies());
-    const CInstant copy = m_instant;
-    const double r = CLeverCoucher::NextRise(&copies.body(bodyIndex), bodyIndex == 0 ? -0.61 : 0.0, copy);
-    const double p = toPackedMinutes(r);
-    text += QStringLiteral("   Prochain lever:  ") +
-            (p < 0 ? QStringLiteral("  -   ") : QString::asprintf("%5.2f", reduce24(p)));
-    return text;
+    CPlaSol& body = copies.body(bodyIndex);
+    return QString::fromStdString(zarn::notVisibleText(body, bodyIndex, body.GetName(), m_instant));
 }
 
 }  // namespace zarn

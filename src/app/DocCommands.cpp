@@ -13,6 +13,7 @@
 #include "time/ui/CHeureEteDlg.h"
 #include "time/ui/CObservatoireDlg.h"
 #include "time/ui/CTimeBar.h"
+#include "tools/AlmanacTexts.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -184,10 +185,8 @@ void CZarnDoc::onPlanetCommand(int id)
         UpdateAllViews(nullptr, showPlanet(index));
         return;
     }
-    const QString title = index == 0 ? QStringLiteral("Soleil")
-                                     : (index == 6 ? QStringLiteral("Lune") : QStringLiteral("Planète"));
-    QMessageBox box(QMessageBox::Information, QStringLiteral("  ") + title, notVisibleText(index),
-                    QMessageBox::Ok, &m_frame);
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(notVisibleTitle(index)),
+                    notVisibleText(index), QMessageBox::Ok, &m_frame);
     box.exec();
 }
 

@@ -157,17 +157,20 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
 std::optional<double> CRechercheConjonction::Refine5(CAstre& a, CAstre& b, double t1, double t2, double fine)
 {
     double d1 = Delta(a, b, t1);
-    // Narrow a long bracket to one fine step, keeping its first sign change.
-    for (int k = 0; k < 60 && t2 - t1 > fine; ++k) {
-        const double tm = 0.5 * (t1 + t2);
-        const double dm = Delta(a, b, tm);
-        if (crosses(d1, dm)) {
-            t2 = tm;
-        } else {
-            t1 = tm;
-            d1 = dm;
+    // Halves the bracket down to the given width, keeping its first sign change.
+    const auto narrow = [&](double width) {
+        for (int k = 0; k < 60 && t2 - t1 > width; ++k) {
+            const double tm = 0.5 * (t1 + t2);
+            const double dm = Delta(a, b, tm);
+            if (crosses(d1, dm)) {
+                t2 = tm;
+            } else {
+                t1 = tm;
+                d1 = dm;
+            }
         }
-    }
+    };
+    narrow(fine);
     const double centre = 0.5 * (t1 + t2);
     for (int j = 0; j < 5; ++j)
         m_samples[j] = Delta(a, b, centre + (j - 2) * fine);
@@ -175,16 +178,7 @@ std::optional<double> CRechercheConjonction::Refine5(CAstre& a, CAstre& b, doubl
     if (std::isfinite(n) && std::fabs(n) <= 1.0)
         return centre + n * fine;
     // The polynomial did not fit: halve the bracket down to a minute.
-    for (int k = 0; k < 60 && t2 - t1 > 0.0005; ++k) {
-        const double tm = 0.5 * (t1 + t2);
-        const double dm = Delta(a, b, tm);
-        if (crosses(d1, dm)) {
-            t2 = tm;
-        } else {
-            t1 = tm;
-            d1 = dm;
-        }
-    }
+    narrow(0.0005);
     return 0.5 * (t1 + t2);
 }
 

@@ -4,16 +4,13 @@
 #include <string_view>
 
 #include "sky/archive/CArchiveReader.h"
+#include "sky/archive/ArchiveTags.h"
 
 namespace zarn {
 
 namespace {
 
-constexpr std::uint16_t kNullTag = 0x0000;
-constexpr std::uint16_t kNewClassTag = 0xFFFF;
-constexpr std::uint16_t kBigTag = 0x7FFF;
-constexpr std::uint16_t kClassTag = 0x8000;
-constexpr std::uint32_t kBigClassFlag = 0x80000000;
+using namespace archive_tags;
 
 // Counts the nesting of objects for as long as one object is being read.
 class DepthGuard {

@@ -3,15 +3,12 @@
 #include <limits>
 
 #include "sky/archive/CArchiveWriter.h"
+#include "sky/archive/ArchiveTags.h"
 
 namespace zarn {
 
 namespace {
-constexpr std::uint16_t kNullTag = 0x0000;
-constexpr std::uint16_t kNewClassTag = 0xFFFF;
-constexpr std::uint16_t kBigTag = 0x7FFF;
-constexpr std::uint16_t kClassTag = 0x8000;
-constexpr std::uint32_t kBigClassFlag = 0x80000000;
+using namespace archive_tags;
 // The 32-bit forms keep bit 31 for the class flag.
 constexpr std::uint32_t kMaxIndex = 0x7FFFFFFF;
 }  // namespace

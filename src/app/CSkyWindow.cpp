@@ -81,17 +81,8 @@ CCarteHorizon& CSkyWindow::HorizonChart() { return m_doc.charts()->Horizon(); }
 
 SkyDisplay CSkyWindow::Display() const
 {
-    const DisplayOptions& o = m_doc.options();
     SkyDisplay d;
-    d.starColouring = o.starColouring;
-    d.showSun = o.showSun;
-    d.showMoon = o.showMoon;
-    d.showPlanets = o.showPlanets;
-    d.showEcliptic = o.showEcliptic;
-    d.showEquator = o.showEquator;
-    d.figureFlags = o.figureFlags;
-    d.printStarNames = o.printStarNames;
-    d.altitudeScale = o.altitudeScale;
+    static_cast<SkyToggles&>(d) = m_doc.options();
     d.viewedPlanet = m_doc.viewedPlanet();
     return d;
 }

@@ -1,24 +1,14 @@
 #pragma once
 // The display options the document keeps for every chart.
-#include <array>
 #include <cstdint>
+
+#include "charts/SkyToggles.h"
 
 namespace zarn {
 
-struct DisplayOptions {
+struct DisplayOptions : SkyToggles {
     std::uint32_t skyColour = 0;  // 0x00RRGGBB
     int skyColourIndex = 0;
-    int starColouring = 1;
-    int showSun = 1;
-    int showMoon = 1;
-    int showPlanets = 1;
-    int showEcliptic = 1;
-    int showEquator = 1;
-    // Constellation figures: [0] whole sky, [1] zenith, [2] horizon,
-    // [3] constellations view, [4] animation, [5] conjunction chart.
-    std::array<int, 6> figureFlags{0, 0, 0, 1, 1, 0};
-    int printStarNames = 1;
-    int altitudeScale = 0;
     int coordinateGrid = 0;
 };
 

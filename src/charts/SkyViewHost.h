@@ -7,6 +7,7 @@
 #include <string>
 
 #include "charts/CQtSurface.h"
+#include "charts/SkyToggles.h"
 
 class QAction;
 
@@ -17,17 +18,8 @@ class CCarte;
 class CCarteHorizon;
 class CInstant;
 
-// The document's toggles that decide the display bits of a paint.
-struct SkyDisplay {
-    int starColouring = 1;
-    int showSun = 1;
-    int showMoon = 1;
-    int showPlanets = 1;
-    int showEcliptic = 1;
-    int showEquator = 1;
-    std::array<int, 6> figureFlags{};  // [0] whole sky, [1] zenith, [2] horizon, ...
-    int printStarNames = 1;
-    int altitudeScale = 0;
+// The toggles of a paint, with the planet being viewed.
+struct SkyDisplay : SkyToggles {
     int viewedPlanet = -1;  // body index of the viewed planet, −1 when none
 };
 

@@ -55,4 +55,24 @@ std::optional<double> calcSunRightAscension(const CInstant& instant)
     return bodies.sun.GetAlpha();
 }
 
+std::optional<NamedBody> namedBody(const CalcContext& context, const char* usage, int& status)
+{
+    status = 2;
+    if (context.args.size() != 1) {
+        invalidInput(usage);
+        return std::nullopt;
+    }
+    const std::optional<int> index = bodyIndexOf(context.args[0]);
+    if (!index) {
+        invalidInput("Astre inconnu : " + context.args[0]);
+        return std::nullopt;
+    }
+    status = 1;
+    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
+    if (!bodies)
+        return std::nullopt;
+    status = 0;
+    return NamedBody{std::move(*bodies), *index};
+}
+
 }  // namespace zarn

@@ -1,6 +1,7 @@
 #pragma once
 // The solar-system bodies for the commands of zarn-calc: names typed on the
 // command line and the bodies read from ELEMENTS.ZAR.
+#include "calc/CalcCommand.h"
 #include "sky/SolarBodies.h"
 
 #include <optional>
@@ -21,5 +22,15 @@ std::optional<int> integerArgument(const std::string& text, int lo, int hi);
 // The Sun's right ascension (radians) at the instant, for the true solar
 // time; nothing when ELEMENTS.ZAR cannot be read.
 std::optional<double> calcSunRightAscension(const CInstant& instant);
+
+// For the commands that take one body name: the bodies read from ELEMENTS.ZAR
+// and the index of the named one. On failure the message is printed and
+// status holds the exit status (2 for a wrong argument, 1 for the file).
+struct NamedBody {
+    SolarBodies bodies;
+    int index = 0;
+    CPlaSol& body() { return bodies.body(index); }
+};
+std::optional<NamedBody> namedBody(const CalcContext& context, const char* usage, int& status);
 
 }  // namespace zarn

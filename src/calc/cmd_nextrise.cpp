@@ -10,16 +10,13 @@ namespace zarn {
 namespace {
 int runNextRise(CalcContext& context)
 {
-    if (context.args.size() != 1)
-        return invalidInput("usage : zarn-calc nextrise ASTRE");
-    const std::optional<int> index = bodyIndexOf(context.args[0]);
-    if (!index)
-        return invalidInput("Astre inconnu : " + context.args[0]);
-    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
-    if (!bodies)
-        return 1;
-    CPlaSol& body = bodies->body(*index);
-    std::printf("%s\n", notVisibleText(body, *index, body.GetName(), context.instant).c_str());
+    int status = 0;
+    std::optional<NamedBody> named = namedBody(context, "usage : zarn-calc nextrise ASTRE", status);
+    if (!named)
+        return status;
+    CPlaSol& body = named->body();
+    const int index = named->index;
+    std::printf("%s\n", notVisibleText(body, index, body.GetName(), context.instant).c_str());
     return 0;
 }
 

@@ -18,15 +18,12 @@ double degrees(double radians) { return radians * kDegPerRad; }
 
 int runPosition(CalcContext& context)
 {
-    if (context.args.size() != 1)
-        return invalidInput("usage : zarn-calc position ASTRE");
-    const std::optional<int> index = bodyIndexOf(context.args[0]);
-    if (!index)
-        return invalidInput("Astre inconnu : " + context.args[0]);
-    std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
-    if (!bodies)
-        return 1;
-    CPlaSol& body = bodies->body(*index);
+    int status = 0;
+    std::optional<NamedBody> named = namedBody(context, "usage : zarn-calc position ASTRE", status);
+    if (!named)
+        return status;
+    CPlaSol& body = named->body();
+    const int index = named->index;
     const CInstant& instant = context.instant;
     if (!body.Compute(instant)) {
         std::fprintf(stderr, "Position impossible à calculer\n");
@@ -39,14 +36,14 @@ int runPosition(CalcContext& context)
                 body.GetDistance(), degrees(h.altitude), degrees(h.azimuth),
                 ReduceAngle(degrees(body.GetEclipticLongitude()), 0.0, 360.0),
                 degrees(body.GetEclipticLatitude()));
-    if (*index == kMoon) {
-        const CLune& moon = bodies->moon;
+    if (index == kMoon) {
+        const CLune& moon = named->bodies.moon;
         std::printf(" k=%.6f i=%.6f chi=%.6f q=%.6f", moon.GetIlluminatedFraction(),
                     degrees(moon.GetPhaseAngle()), degrees(moon.GetBrightLimbAngle()),
                     degrees(moon.GetParallacticAngle()));
     }
-    if (*index == kSaturn)
-        std::printf(" B=%.6f", degrees(bodies->planet(kSaturn).RingTilt(instant.centuries())));
+    if (index == kSaturn)
+        std::printf(" B=%.6f", degrees(named->bodies.planet(kSaturn).RingTilt(instant.centuries())));
     std::printf("\n");
     return 0;
 }

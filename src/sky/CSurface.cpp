@@ -31,17 +31,8 @@ bool rectTouchesEllipse(const SRect& r, const SRect& box)
 
 bool SClip::isPointVisible(int x, int y) const
 {
-    switch (kind) {
-    case None:
-        return true;
-    case Empty:
-        return false;
-    case Rect:
-        return rect.contains(x, y);
-    case Ellipse:
-        return rectTouchesEllipse({x, y, x + 1, y + 1}, rect);
-    }
-    return false;
+    // A point is the one-unit square at its coordinates.
+    return isRectVisible({x, y, x + 1, y + 1});
 }
 
 bool SClip::isRectVisible(const SRect& r) const

@@ -191,17 +191,21 @@ CDocView* CZarnDoc::activeView() const
     return viewOfFrame(frame);
 }
 
-void CZarnDoc::openWindow(ViewKind kind)
+CZarnDoc::OpenedWindow CZarnDoc::openWindow(ViewKind kind)
 {
     for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
         auto* view = viewOfFrame(w);
         if (view && view->viewKind() == kind) {
             m_frame.mdiArea()->setActiveSubWindow(w);
-            return;
+            return {view, false};
         }
     }
-    if (const WindowKinds::Opener& open = m_kinds[kind])
-        open(*this, m_frame);
+    const WindowKinds::Opener& open = m_kinds[kind];
+    if (!open)
+        return {};
+    QMdiSubWindow* frame = open(*this, m_frame);
+    CDocView* view = viewOfFrame(frame);
+    return {view, view != nullptr};
 }
 
 }  // namespace zarn

@@ -43,7 +43,13 @@ public:
     void RemoveView(CDocView* view);
     void UpdateAllViews(CDocView* sender, unsigned hint, void* object = nullptr);
     CDocView* activeView() const;
-    void openWindow(ViewKind kind);
+    // Brings the window of the kind to the front, opening it when there is
+    // none. The view is null when the kind has no window in this program.
+    struct OpenedWindow {
+        CDocView* view = nullptr;
+        bool isNew = false;
+    };
+    OpenedWindow openWindow(ViewKind kind);
 
     // Commands (menus, buttons) and their enabled and checked states.
     void onCommand(int id);
@@ -114,6 +120,7 @@ public:
     // Shows the instant's five time scales when the time bar is visible.
     void refreshTimeBar();
 
+private:
     CMainFrame& m_frame;
     WindowKinds m_kinds;
     QString m_programDir;

@@ -5,6 +5,8 @@ class QMdiSubWindow;
 
 namespace zarn {
 
+class CDateHeure;
+
 // The window kinds of the program; the document decides some commands by the
 // kind of the active window.
 enum class ViewKind { Sky, Constellations, Animation, Catalogue, Soleil, Ephemerides, Conjonction, Chercher };
@@ -22,6 +24,16 @@ public:
     virtual void printPreview() {}
     // The print command itself (print dialog, or a PDF file without printer).
     virtual void print() {}
+    // The body (index 0 Sun ... 6 Moon) and date on which the ephemerides
+    // dialog opens when this view is active, as the conjunction and animation
+    // windows ask through their context menus; false to use the document's
+    // own date and the dialog's last body.
+    virtual bool ephemeridesRequest(int* bodyIndex, CDateHeure* date) const
+    {
+        (void)bodyIndex;
+        (void)date;
+        return false;
+    }
 };
 
 // The view a window of the main window shows: the frame itself or its widget.

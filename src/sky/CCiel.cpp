@@ -43,6 +43,10 @@ CConstellation* CCiel::findByAbbreviation(const std::string& abbreviation) const
 
 std::string CCiel::constellationName(const std::string& abbreviation) const
 {
+    // An object without a constellation (a user object, the zenith) would
+    // otherwise take the name of the first group without an abbreviation.
+    if (abbreviation.empty())
+        return {};
     const CConstellation* constellation = findByAbbreviation(abbreviation);
     return constellation ? constellation->name() : std::string();
 }

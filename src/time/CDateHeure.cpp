@@ -45,8 +45,14 @@ void CDateHeure::shift(int days, int hours, int minutes, int seconds, bool forwa
 {
     const double jd = julianDay();
     const double r = hours + minutes / 60.0 + seconds / 3600.0;
-    const double moved = forward ? jd + r / 24.0 + days : jd - r / 24.0 - days;
-    const CalendarDate date = calendarDate(moved);
+    setFromJulianDay(forward ? jd + r / 24.0 + days : jd - r / 24.0 - days);
+}
+
+void CDateHeure::setFromJulianDay(double jd)
+{
+    CalendarDate date = calendarDate(jd);
+    if (toPacked(date.hours) >= 24.0)
+        date = calendarDate(std::floor(jd - 0.5) + 1.5);
     m_day = date.day;
     m_month = date.month;
     m_year = date.year;

@@ -54,6 +54,9 @@ public:
 
 protected:
     double comparisonValue() const;
+    // Sets the date and time of a Julian day; a time that would read as 24 h
+    // (a few hundredths of a second before midnight) is 0 h of the next day.
+    void setFromJulianDay(double jd);
 
     int m_year = 2000;
     int m_day = 1;

@@ -140,25 +140,24 @@ void CInstant::refreshTexts()
 
 void CInstant::setNow()
 {
+    // The clock counts universal time; the present at the observatory is that
+    // instant in the observatory's own legal time, whatever the computer's
+    // zone: its zone time, one hour later while its summer time is in force.
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    m_year = local.tm_year + 1900;
-    m_month = local.tm_mon + 1;
-    m_day = local.tm_mday;
-    m_hour = local.tm_hour;
-    m_minute = local.tm_min;
-    m_second = local.tm_sec > 59 ? 59 : local.tm_sec;  // no leap second here
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    const double seconds = utc.tm_hour * 3600.0 + utc.tm_min * 60.0 + (utc.tm_sec > 59 ? 59 : utc.tm_sec);
+    const double jd = zarn::julianDay(utc.tm_mday, utc.tm_mon + 1, utc.tm_year + 1900, seconds / 86400.0);
+    const int zone = m_place.zone();
+    setFromJulianDay(jd + (zone + 1) / 24.0);
+    if (!m_place.observesSummerTime() || !isSummerTime())
+        setFromJulianDay(jd + zone / 24.0);
     refreshTexts();
 }
 
 void CInstant::setFromUniversalJulianDay(double jd)
 {
-    const CalendarDate date = calendarDate(jd);
-    m_day = date.day;
-    m_month = date.month;
-    m_year = date.year;
-    setTimeFromHours(date.hours);
+    setFromJulianDay(jd);
     // The event's universal date decides summer time; move to legal time.
     const int k = m_place.zone() + (m_place.observesSummerTime() ? m_summerTime : 0);
     if (k != 0)

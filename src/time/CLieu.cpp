@@ -40,21 +40,38 @@ std::int32_t getInt32(const std::uint8_t* in)
     return static_cast<std::int32_t>(bits);
 }
 
-constexpr double kHalfPi = 1.5707963267948966;
+// How far past a limit a stored coordinate may lie and still be brought back
+// onto it: the packed bias adds 0.1" (2.8e-5 degree, 4.8e-7 radian).
+constexpr double kLongitudeMargin = 1e-3;
+constexpr double kLatitudeMargin = 2e-5;
+
+double clampedTo(double value, double limit)
+{
+    return value > limit ? limit : value < -limit ? -limit : value;
+}
 }  // namespace
 
 CLieu::CLieu(std::string name, double longitude, double latitude, int zone, int observesSummerTime)
-    : m_name(std::move(name)), m_longitude(longitude), m_observesSummerTime(observesSummerTime)
+    : m_name(std::move(name)), m_observesSummerTime(observesSummerTime)
 {
+    setLongitude(longitude);
     setLatitude(latitude);
     setZone(zone);
 }
 
+bool CLieu::acceptableCoordinates(double longitude, double latitude)
+{
+    return std::isfinite(longitude) && std::fabs(longitude) <= kLongitudeLimit + kLongitudeMargin &&
+           std::isfinite(latitude) && std::fabs(latitude) <= kLatitudeLimit + kLatitudeMargin;
+}
+
+void CLieu::setLongitude(double degreesWest) { m_longitude = clampedTo(degreesWest, kLongitudeLimit); }
+
 void CLieu::setLatitude(double radians)
 {
-    m_latitude = radians;
-    m_cosLatitude = std::cos(radians);
-    m_sinLatitude = std::sin(radians);
+    m_latitude = clampedTo(radians, kLatitudeLimit);
+    m_cosLatitude = std::cos(m_latitude);
+    m_sinLatitude = std::sin(m_latitude);
 }
 
 CLieu::Record CLieu::toRecord() const
@@ -72,7 +89,7 @@ CLieu::Record CLieu::toRecord() const
 CLieu CLieu::fromRecord(const Record& record)
 {
     CLieu place;
-    place.m_longitude = getDouble(&record[8]);
+    place.setLongitude(getDouble(&record[8]));
     place.setLatitude(getDouble(&record[16]));
     place.m_zone = static_cast<std::int8_t>(record[40]);
     place.m_observesSummerTime = getInt32(&record[44]);
@@ -85,11 +102,11 @@ std::optional<CLieu> CLieu::fromBytes(const std::uint8_t* bytes, std::size_t siz
         return std::nullopt;
     Record record;
     std::memcpy(record.data(), bytes, size);
-    CLieu place = fromRecord(record);
     // A damaged record must not become a place that breaks every computation.
-    if (!std::isfinite(place.m_longitude) || std::fabs(place.m_longitude) > 180.0 ||
-        !std::isfinite(place.m_latitude) || std::fabs(place.m_latitude) > kHalfPi + 1e-9 ||
-        place.m_zone < -12 || place.m_zone > 13)
+    if (!acceptableCoordinates(getDouble(&record[8]), getDouble(&record[16])))
+        return std::nullopt;
+    CLieu place = fromRecord(record);
+    if (place.m_zone < -12 || place.m_zone > 13)
         return std::nullopt;
     place.m_observesSummerTime = place.m_observesSummerTime != 0 ? 1 : 0;
     return place;

@@ -27,8 +27,18 @@ public:
     int observesSummerTime() const { return m_observesSummerTime; }
 
     void setName(std::string name) { m_name = std::move(name); }
-    void setLongitude(double degreesWest) { m_longitude = degreesWest; }
+    // Both are kept within their limits: a pole or the date line typed as
+    // 90.00 or 180.00 comes out of the packed conversion (and of the degree
+    // to radian factor) a hair past the limit, where the cosine of the
+    // latitude turns negative and every rise and set is inverted.
+    void setLongitude(double degreesWest);
     void setLatitude(double radians);
+
+    static constexpr double kLongitudeLimit = 180.0;               // degrees
+    static constexpr double kLatitudeLimit = 1.5707963267948966;   // radians, cos > 0
+    // Whether stored coordinates can be a place: finite, and within their
+    // limits or no further past them than such a conversion puts them.
+    static bool acceptableCoordinates(double longitude, double latitude);
     void setZone(int zone) { m_zone = static_cast<std::int8_t>(zone); }
     void setObservesSummerTime(int flag) { m_observesSummerTime = flag; }
 

@@ -134,6 +134,15 @@ double CLeverCoucher::EventTime(const CInstant& baseDay, double t0, int directio
     return toLegalHours(baseDay, t, m_observesSummerTime);
 }
 
+bool CLeverCoucher::ReachesAltitude(const CInstant& baseDay, double transit)
+{
+    // At the upper transit the hour angle is 0: the body is at its highest
+    // when cos H0 ≤ 1.
+    double alpha = 0.0;
+    double theta = 0.0;
+    return HourAngleCosine(instantAtHours(baseDay, transit), alpha, theta) <= 1.0;
+}
+
 CLeverCoucher::TransitEvents CLeverCoucher::EventsOfTransit(const CInstant& baseDay, double transit,
                                                             double previousRise)
 {
@@ -145,9 +154,11 @@ CLeverCoucher::TransitEvents CLeverCoucher::EventsOfTransit(const CInstant& base
     if ((ev.set == kAlwaysAbove && ev.rise != kAlwaysAbove) ||
         (previousRise > kAlwaysBelow && ev.set == kAlwaysBelow))
         ev.set = EventTime(baseDay, transit, +1, true);
-    if (previousRise == kAlwaysBelow && ev.rise != kAlwaysBelow) {
+    if (previousRise == kAlwaysBelow && ev.rise != kAlwaysBelow && ReachesAltitude(baseDay, transit)) {
         // The body rises again after days below the altitude: that first rise
-        // comes before this transit.
+        // comes before this transit. When it is still below the altitude at
+        // this transit, the rise found (by the look-ahead to the next day)
+        // is the next day's, and there is nothing before this transit.
         ev.extraRise = true;
         ev.extraRiseTime = EventTime(baseDay, transit - 6.0, -1, true);
     }

@@ -50,6 +50,7 @@ private:
     };
     TransitEvents EventsOfTransit(const CInstant& baseDay, double transit, double previousRise);
     double HourAngleCosine(const CInstant& at, double& alpha, double& theta);
+    bool ReachesAltitude(const CInstant& baseDay, double transit);
     static double NextEvent(CAstre* body, double altitudeDegrees, const CInstant& date, bool rise);
 
     double m_spare[2] = {-1.0, -1.0};

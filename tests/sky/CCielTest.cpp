@@ -109,5 +109,6 @@ TEST(Ciel, LookupsByNameFromTheEndAndByAbbreviationFromTheStart)
     EXPECT_NE(sky.ciel.findByAbbreviation("SER"), &tail);
     EXPECT_EQ(sky.ciel.constellationName("SER"), "Serpent");
     EXPECT_EQ(sky.ciel.constellationName("XYZ"), "");
+    EXPECT_EQ(sky.ciel.constellationName(""), "");  // not "Objets"
 }
 

@@ -152,3 +152,53 @@ TEST(Instant, SetTimeFromHoursRoundsSecondsWithoutCarry)
     EXPECT_EQ(d.minute(), 0);
     EXPECT_EQ(d.second(), 0);
 }
+
+TEST(Instant, UniversalTimeJustBeforeLegalMidnightCarriesIntoTheNextDay)
+{
+    // Every whole minute of 25 winter days in Paris (legal = UT + 1 h), and
+    // in a place on universal time, where no hour is added afterwards.
+    CLieu utc("Accra", 0.0, 5.6 * kRadPerDeg, 0, 0);
+    for (const CLieu& place : {paris(), utc}) {
+        const int offset = place.zone() * 60;
+        CInstant i = at(1, 1, 2000, 0, 0, place);
+        for (int minute = 0; minute < 25 * 1440; ++minute) {
+            i.setFromUniversalJulianDay(julianDay(1, 1, 2000, minute / 1440.0));
+            const int legal = minute + offset;
+            ASSERT_EQ(i.day(), 1 + legal / 1440) << place.name() << " " << minute;
+            ASSERT_EQ(i.hour() * 60 + i.minute(), legal % 1440) << place.name() << " " << minute;
+            ASSERT_EQ(i.second(), 0);
+        }
+    }
+}
+
+TEST(Instant, NowIsTheClockInTheObservatorysLegalTimeWhateverTheComputersZone)
+{
+    const char* saved = std::getenv("TZ");
+    const std::string savedZone = saved ? saved : "";
+    const CLieu observatories[] = {paris(), CLieu("Tokyo", -139.7, 35.7 * kRadPerDeg, 9, 0)};
+    for (const char* zone : {"UTC", "Europe/Paris", "America/New_York"}) {
+        setenv("TZ", zone, 1);
+        tzset();
+        for (const CLieu& place : observatories) {
+            CInstant i = at(1, 1, 2000, 0, 0, place);
+            i.setNow();
+            const double clock = std::time(nullptr) / 86400.0 + 2440587.5;
+            EXPECT_NEAR(i.universalJulianDay(), clock, 3.0 / 86400) << zone << " " << place.name();
+        }
+    }
+    // In the observatory's own zone the legal time is the computer's.
+    setenv("TZ", "Europe/Paris", 1);
+    tzset();
+    CInstant i = at(1, 1, 2000, 0, 0);
+    i.setNow();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    if (local.tm_gmtoff != 0)  // the zone is known on this computer
+        EXPECT_NEAR(i.hour() * 60 + i.minute(), local.tm_hour * 60 + local.tm_min, 1) << "Paris";
+    if (saved)
+        setenv("TZ", savedZone.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}

@@ -1,6 +1,7 @@
 #include "time/CLieu.h"
 #include "time/Calendar.h"
 #include "time/Profile.h"
+#include "time/ZarnSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -50,8 +51,42 @@ TEST(Place, DamagedRecordsAreRefused)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     std::memcpy(&r[16], &nan, 8);
     EXPECT_FALSE(CLieu::fromBytes(r.data(), r.size()).has_value());
-    CLieu::Record far = CLieu("x", 500.0, 0.5, 2, 0).toRecord();
+    CLieu::Record far = CLieu("x", 10.0, 0.5, 2, 0).toRecord();
+    const double farLongitude = 500.0;
+    std::memcpy(&far[8], &farLongitude, 8);
     EXPECT_FALSE(CLieu::fromBytes(far.data(), far.size()).has_value());
+}
+
+TEST(Place, PolesAndTheDateLineStayOnTheLimitThroughTheSettings)
+{
+    // As the place dialog builds them from 90.00 N, 90.00 S and 180.00 W.
+    const double pole = fromPacked(90.00) * kRadPerDeg;
+    ZarnSettings out;
+    out.observatories = {CLieu("Nord", fromPacked(180.00), pole, 12, 0),
+                         CLieu("Sud", -fromPacked(180.00), -pole, -12, 0)};
+    for (const CLieu& place : out.observatories) {
+        EXPECT_EQ(std::fabs(place.longitude()), 180.0);
+        EXPECT_EQ(std::fabs(place.latitude()), CLieu::kLatitudeLimit);
+        EXPECT_GT(place.cosLatitude(), 0.0);  // a negative one inverts rise and set
+    }
+    Profile file;
+    writeSettings(out, file, false);
+    const ZarnSettings in = readSettings(Profile::parse(file.serialize()));
+    ASSERT_EQ(in.observatories.size(), 2u);
+    EXPECT_EQ(in.observatories[0].longitude(), 180.0);
+    EXPECT_EQ(in.observatories[0].latitude(), CLieu::kLatitudeLimit);
+    EXPECT_EQ(in.observatories[1].longitude(), -180.0);
+    EXPECT_EQ(in.observatories[1].latitude(), -CLieu::kLatitudeLimit);
+
+    // A record stored a hair past the limit is brought back onto it, not lost.
+    CLieu::Record r = out.observatories[0].toRecord();
+    const double past[] = {180.0000278, 1.5707968};
+    std::memcpy(&r[8], &past[0], 8);
+    std::memcpy(&r[16], &past[1], 8);
+    const auto back = CLieu::fromBytes(r.data(), r.size());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->longitude(), 180.0);
+    EXPECT_EQ(back->latitude(), CLieu::kLatitudeLimit);
 }
 
 TEST(Profile, BinaryValuesUseTwoLettersPerByte)

@@ -17,6 +17,11 @@ TEST_F(Almanac, PolarSunAtSeventyNorthIsUpAllDayInJuneAndAbsentInDecember)
     EXPECT_EQ(june.sunText, "Soleil de minuit");
     const SunMoonDay december = computeSunMoonDay(bodies.sun, bodies.moon, CInstant(21, 12, 2004, 12, 0, 0, at(70.0)));
     EXPECT_EQ(december.sunText, "Soleil invisible");
+    // At the poles themselves, typed as 90.00 (the latitude must not pass the pole).
+    const CInstant solstice(21, 6, 2004, 12, 0, 0, at(fromPacked(90.00)));
+    EXPECT_EQ(computeSunMoonDay(bodies.sun, bodies.moon, solstice).sunText, "Soleil de minuit");
+    const CInstant south(21, 6, 2004, 12, 0, 0, at(-fromPacked(90.00)));
+    EXPECT_EQ(computeSunMoonDay(bodies.sun, bodies.moon, south).sunText, "Soleil invisible");
     const SunMoonDay paris = computeSunMoonDay(bodies.sun, bodies.moon, CInstant(21, 6, 2004, 12, 0, 0, Almanac::paris()));
     EXPECT_EQ(paris.sunText, "");
     EXPECT_EQ(paris.sunRiseText, " 5.49");  // legal time, summer hour included

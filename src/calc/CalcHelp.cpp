@@ -26,7 +26,8 @@ constexpr CommandHelp kHelp[] = {
     {"times", "Les cinq échelles de temps de la barre du temps.", nullptr},
     {"position",
      "Position d'un astre : ra dec dist alt az lon lat en degrés (dist en UA, en rayons\n"
-     "terrestres pour la Lune ; la Lune ajoute k i chi q, Saturne B).\n"
+     "terrestres pour la Lune ; az compté du sud vers l'ouest ; la Lune ajoute k i chi q,\n"
+     "Saturne B).\n"
      "Avec --every H.MM --count N : N positions (1 à 100 000) de H.MM en H.MM heures,\n"
      "à partir de la date et de l'heure ; la dernière au plus tard en 2099.",
      "date heure ecart_tu ra dec dist alt az lon lat [k i chi q | B]"},

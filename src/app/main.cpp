@@ -2,6 +2,7 @@
 #include "app/CZarnApp.h"
 #include "app/Translations.h"
 #include "app/WindowKinds.h"
+#include "sky/DataFolder.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,7 +39,9 @@ int main(int argc, char* argv[])
     if (!zarn::installFrenchQtTranslations(app, zarn::defaultTranslationsFolder(), &reason))
         std::fprintf(stderr, "zarn : %s ; les boutons standard restent en anglais.\n", qPrintable(reason));
 
-    zarn::CZarnApp zarnApp(QCoreApplication::applicationDirPath(), zarn::programWindowKinds());
+    // Beside the program in the build tree, PREFIX/share/zarn once installed.
+    const std::string dataDir = zarn::dataFolder(QCoreApplication::applicationDirPath().toStdString());
+    zarn::CZarnApp zarnApp(QString::fromStdString(dataDir), zarn::programWindowKinds());
     if (!zarnApp.InitInstance())
         return 1;
     return app.exec();

@@ -1,11 +1,11 @@
 // Bodies and arguments shared by the commands of zarn-calc.
 #include "calc/CalcBodies.h"
+#include "calc/CalcArguments.h"
 #include "calc/CalcOptions.h"
+#include "sky/DataFolder.h"
 #include "sky/SkyLoadResult.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 namespace zarn {
 
@@ -37,19 +37,14 @@ std::optional<SolarBodies> loadBodies(const std::string& dataDir)
 
 std::optional<int> integerArgument(const std::string& text, int lo, int hi)
 {
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || end == text.c_str() || *end != '\0' || errno != 0 || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
+    return boundedWord(text, lo, hi).value;
 }
 
 // The Sun's right ascension for the true solar time of the "times" command.
 std::optional<double> calcSunRightAscension(const CInstant& instant)
 {
     SolarBodies bodies;
-    if (bodies.load(std::filesystem::path(programDirectory()) / "ELEMENTS.ZAR") ||
+    if (bodies.load(std::filesystem::path(dataFolder(programDirectory())) / "ELEMENTS.ZAR") ||
         !bodies.sun.Compute(instant))
         return std::nullopt;
     return bodies.sun.GetAlpha();

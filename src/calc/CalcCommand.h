@@ -17,6 +17,7 @@ struct CalcContext {
     CInstant instant;
     std::vector<std::string> args;  // the command's own arguments, options removed
     std::string dataDir;            // folder of CIEL.ZAR, ELEMENTS.ZAR, OBJETS.ZAR
+    bool tsv = false;               // tab-separated columns instead of the windows' texts
 };
 
 using CalcFunction = int (*)(CalcContext&);

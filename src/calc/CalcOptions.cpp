@@ -1,13 +1,13 @@
 // Common options of zarn-calc and the place they describe.
 #include "calc/CalcOptions.h"
 
+#include "sky/archive/ArchiveFile.h"
 #include "time/Calendar.h"
 #include "time/Profile.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -95,14 +95,16 @@ std::size_t utf8Length(const std::string& s)
     return n;
 }
 
+// The settings file, read like the program reads it: a regular file of at
+// most 4 MiB (a named pipe in its place must not hang a script).
 std::optional<std::string> readFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    try {
+        const std::vector<std::uint8_t> bytes = readArchiveFile(path, 4 * 1024 * 1024);
+        return std::string(bytes.begin(), bytes.end());
+    } catch (const ArchiveError&) {
         return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    }
 }
 }  // namespace
 

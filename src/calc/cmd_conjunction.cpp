@@ -1,6 +1,8 @@
 // zarn-calc conjunction BODY1 BODY2 [--next N] and opposition PLANET [--next N].
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
+#include "calc/TsvOutput.h"
+#include "time/Calendar.h"
 #include "sky/SkyModel.h"
 #include "tools/ConjunctionSearch.h"
 
@@ -33,6 +35,14 @@ bool loadSky(SkyModel& sky, const CalcContext& context)
     return loaded.ok();
 }
 
+void printEventTsv(const char* what, const CInstant& at, double separation)
+{
+    const LegalStamp stamp = stampOf(at);
+    printTsvRow({what, stamp.date, stamp.time, stamp.offset, degreesText(separation * kDegPerRad)});
+}
+
+void printTsvHeader() { zarn::printTsvHeader({"evenement", "date", "heure", "ecart_tu", "separation"}); }
+
 int notFound()
 {
     std::fprintf(stderr, "Aucun événement trouvé\n");
@@ -58,6 +68,12 @@ int runConjunction(CalcContext& context)
         result = search.NextConjunction(*result);
     if (!result)
         return notFound();
+    if (context.tsv) {
+        printTsvHeader();
+        printEventTsv("conjonction", result->found.event, result->found.separation);
+        printEventTsv("plus_proche", result->found.closest, result->found.smallest);
+        return 0;
+    }
     std::printf("%s\n%s\n", result->eventText.c_str(), result->closestText.c_str());
     return 0;
 }
@@ -80,6 +96,11 @@ int runOpposition(CalcContext& context)
         result = search.NextOpposition(*result);
     if (!result)
         return notFound();
+    if (context.tsv) {
+        printTsvHeader();
+        printEventTsv("opposition", result->found.event, result->found.separation);
+        return 0;
+    }
     std::printf("%s\n", result->eventText.c_str());
     return 0;
 }

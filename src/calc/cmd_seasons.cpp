@@ -1,6 +1,9 @@
-// zarn-calc seasons YEAR: the four lines of the seasons dialog.
+// zarn-calc seasons YEAR [LAST]: the four lines of the seasons dialog for one
+// year or for every year of a range.
+#include "calc/CalcArguments.h"
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
+#include "calc/TsvOutput.h"
 #include "tools/Seasons.h"
 
 #include <cstdio>
@@ -8,23 +11,48 @@
 namespace zarn {
 
 namespace {
+constexpr const char* kSeasonNames[4] = {"printemps", "ete", "automne", "hiver"};
+
+void printSeasons(const SeasonsOfYear& seasons, bool tsv)
+{
+    for (int k = 0; k < 4; ++k) {
+        if (!tsv) {
+            std::printf("%s\n", seasons.lines[k].c_str());
+            continue;
+        }
+        // The offset in force at the minute shown by the window.
+        const LegalStamp at = stampAt(seasons.universalJulianDays[k], utOffsetHours(seasons.starts[k]));
+        printTsvRow({kSeasonNames[k], at.date, at.time, at.offset});
+    }
+}
+
 int runSeasons(CalcContext& context)
 {
-    if (context.args.size() != 1)
-        return invalidInput("usage : zarn-calc seasons ANNEE");
-    const std::optional<int> year = integerArgument(context.args[0], 1901, 2099);
-    if (!year)
-        return invalidInput("Tapez un nombre entier compris entre 1901 et 2099.");
+    const auto& args = context.args;
+    if (args.empty() || args.size() > 2)
+        return invalidInput("usage : zarn-calc seasons ANNEE [ANNEE_FIN]");
+    const BoundedInteger first = boundedWord(args[0], 1901, 2099);
+    const BoundedInteger last = args.size() == 2 ? boundedWord(args[1], 1901, 2099) : first;
+    if (!first.value || !last.value)
+        return invalidInput(first.value ? last.error : first.error);
+    if (*last.value < *first.value)
+        return invalidInput("L'année de fin précède l'année de début.");
     std::optional<SolarBodies> bodies = loadBodies(context.dataDir);
     if (!bodies)
         return 1;
-    const SeasonsOfYear seasons = computeSeasons(bodies->sun, context.instant.place(), *year);
-    for (const std::string& line : seasons.lines)
-        std::printf("%s\n", line.c_str());
+    if (context.tsv)
+        printTsvHeader({"saison", "date", "heure", "ecart_tu"});
+    // Over several years each year's lines come under the dialog's title.
+    const bool titled = !context.tsv && *last.value > *first.value;
+    for (int year = *first.value; year <= *last.value; ++year) {
+        if (titled)
+            std::printf("%s\n", seasonsTitle(year).c_str());
+        printSeasons(computeSeasons(bodies->sun, context.instant.place(), year), context.tsv);
+    }
     return 0;
 }
 
-const CalcCommand seasons("seasons", "ANNEE", runSeasons);
+const CalcCommand seasons("seasons", "ANNEE [ANNEE_FIN]", runSeasons);
 }  // namespace
 
 }  // namespace zarn

@@ -26,6 +26,8 @@ int runDst(CalcContext& context)
 
 int runJd(CalcContext& context)
 {
+    if (!context.args.empty())
+        return invalidInput("usage : zarn-calc jd");
     std::printf("%.6f\n%.6f\n", context.instant.julianDay(), context.instant.universalJulianDay());
     return 0;
 }
@@ -40,6 +42,8 @@ std::string trimmed(const std::string& s)
 namespace {
 int runTimes(CalcContext& context)
 {
+    if (!context.args.empty())
+        return invalidInput("usage : zarn-calc times");
     const TimeBarTexts texts =
         timeBarTexts(context.instant, calcSunRightAscension(context.instant));
     for (const TimeScale& scale : texts.scales)

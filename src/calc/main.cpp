@@ -1,35 +1,29 @@
 // zarn-calc: the engine's computations from the command line, with the same
 // texts as the program's windows.
 #include "calc/CalcCommand.h"
+#include "calc/CalcHelp.h"
 #include "calc/CalcOptions.h"
+#include "sky/DataFolder.h"
 #include "time/Calendar.h"
 
-#include <cstdio>
-
 using namespace zarn;
-
-namespace {
-int usage()
-{
-    std::fprintf(stderr,
-                 "usage : zarn-calc COMMANDE [--date J.M.A] [--time H.MM] [--lon 2.20E] "
-                 "[--lat 48.51N] [--zone 1] [--dst 1|0] [--name TEXTE]\ncommandes :\n");
-    for (const CalcCommand* command : CalcCommand::all())
-        std::fprintf(stderr, "  %s %s\n", command->name, command->usage);
-    return 2;
-}
-}  // namespace
 
 int main(int argc, char* argv[])
 {
     CalcOptions options;
     if (auto error = splitOptions(argc, argv, options))
         return invalidInput(*error);
+    if (auto answered = answerHelpOrVersion(options.rest))
+        return *answered;
+    const bool tsv = takeFlag(options.rest, "--tsv");
     if (options.rest.empty())
-        return usage();
-    const CalcCommand* command = CalcCommand::find(options.rest.front());
+        return usageError("");
+    const std::string& name = options.rest.front();
+    const CalcCommand* command = CalcCommand::find(name);
     if (command == nullptr)
-        return usage();
+        return usageError((name[0] == '-' ? "Option inconnue : " : "Commande inconnue : ") + name);
+    if (tsv && !hasTsvOutput(name))
+        return invalidInput("La commande " + name + " n'a pas de sortie --tsv.");
 
     const PlaceOrError place = placeFromOptions(options, defaultPlace());
     if (!place.place)
@@ -56,6 +50,7 @@ int main(int argc, char* argv[])
     }
     context.instant.refreshTexts();
     context.args.assign(options.rest.begin() + 1, options.rest.end());
-    context.dataDir = programDirectory();
+    context.dataDir = dataFolder(programDirectory());
+    context.tsv = tsv;
     return command->run(context);
 }

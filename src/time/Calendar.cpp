@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <string_view>
 
 namespace zarn {
 
@@ -80,12 +82,46 @@ const char* monthNameOf(int month)
     return month >= 0 && month <= 12 ? names[month] : "";
 }
 
+namespace {
+// A whole number written with decimal digits only, at most `maxDigits` of
+// them, and an optional leading minus when `allowMinus`: nothing before or
+// after it, no blanks, no exponent and no overflow. Nothing otherwise.
+std::optional<int> strictInteger(std::string_view text, std::size_t maxDigits, bool allowMinus)
+{
+    const bool negative = allowMinus && !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > maxDigits)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+}  // namespace
+
 ParsedDate parseDate(const std::string& text)
 {
+    // Day, month and year separated by single dots, as "%d.%d.%d" reads them,
+    // but the whole text must be used: "1.1.2000junk" or a year that would
+    // overflow is not a date.
     ParsedDate out;
-    if (text.empty())
+    const auto first = text.find('.');
+    const auto second = first == std::string::npos ? first : text.find('.', first + 1);
+    if (second == std::string::npos)
         return out;
-    std::sscanf(text.c_str(), "%d.%d.%d", &out.day, &out.month, &out.year);
+    const std::string_view all(text);
+    const auto day = strictInteger(all.substr(0, first), 2, false);
+    const auto month = strictInteger(all.substr(first + 1, second - first - 1), 2, false);
+    const auto year = strictInteger(all.substr(second + 1), 4, false);
+    if (!day || !month || !year)
+        return out;
+    out.day = *day;
+    out.month = *month;
+    out.year = *year;
     out.valid = out.year >= 1901 && out.year <= 2099 && out.month >= 1 && out.month <= 12 &&
                 out.day >= 1 && out.day <= daysInMonth(out.month, out.year);
     return out;
@@ -93,25 +129,16 @@ ParsedDate parseDate(const std::string& text)
 
 bool parseTime(const std::string& text, int minHours, int maxHours)
 {
-    if (text.empty() || text.find('-', 1) != std::string::npos)
+    // Hours, then optionally "." and exactly two digits of minutes. A leading
+    // "-" gives negative hours, which only the declination's range accepts.
+    const std::string_view all(text);
+    const auto dot = all.find('.');
+    const auto hours = strictInteger(all.substr(0, dot), 3, true);
+    const auto minutes = dot == std::string_view::npos ? std::optional<int>(0)
+                                                       : strictInteger(all.substr(dot + 1), 2, false);
+    if (!hours || !minutes || (dot != std::string_view::npos && all.size() - dot - 1 != 2))
         return false;
-    std::string hoursText = text;
-    std::string minutesText = "0";
-    const auto dot = text.find('.');
-    if (dot != std::string::npos) {
-        hoursText = text.substr(0, dot);
-        minutesText = text.substr(dot + 1);
-        if (minutesText.size() != 2 || minutesText.find('.') != std::string::npos)
-            return false;
-    }
-    int hours = 0;
-    int minutes = 0;
-    // A part that is not a number is refused (the bare "%d" reading would leave
-    // its variable untouched and accept it).
-    if (std::sscanf(hoursText.c_str(), "%d", &hours) != 1 ||
-        std::sscanf(minutesText.c_str(), "%d", &minutes) != 1)
-        return false;
-    return hours >= minHours && hours <= maxHours && minutes >= 0 && minutes < 60;
+    return *hours >= minHours && *hours <= maxHours && *minutes < 60;
 }
 
 HourMinuteSecond readTime(const std::string& text)

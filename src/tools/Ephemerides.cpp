@@ -7,6 +7,7 @@
 #include "tools/CLeverCoucher.h"
 #include "tools/DayClock.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zarn {
@@ -59,9 +60,7 @@ std::string riseSetRow(const CJourLeverCoucher& day, const std::string& dateText
 
 std::vector<std::string> riseSetRows(CAstre& body, int bodyIndex, const CInstant& firstDay, int count)
 {
-    CLeverCoucher series(&body, eventAltitude(bodyIndex));
-    std::vector<CJourLeverCoucher> days = series.ComputeSeries(addDays(firstDay, -1), count);
-    inheritCodes(days);
+    const std::vector<CJourLeverCoucher> days = riseSetDays(body, bodyIndex, firstDay, count);
     std::vector<std::string> rows;
     rows.reserve(days.size());
     for (int i = 0; i < count; ++i)
@@ -73,17 +72,37 @@ std::vector<std::string> positionRows(CAstre& body, const CInstant& firstDay, in
 {
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(count));
-    const double hours = firstDay.hour() + firstDay.minute() / 60.0 + firstDay.second() / 3600.0;
-    for (int i = 0; i < count; ++i) {
-        const CInstant day = instantAtHours(addDays(firstDay, i), hours);
-        const BodyPosition p = positionAt(body, day);
+    for (const DailyPosition& day : dailyPositions(body, firstDay, count)) {
+        const BodyPosition& p = day.position;
         const std::string ra = packedText(ReduceAngle(p.alpha, 0.0, kTwoPi) * kHoursPerRad);
         const std::string dec = packedText(p.delta * kDegPerRad);
-        rows.push_back(format("%10s%5s%6s", day.shortDateText().c_str(), ra.c_str(), dec.c_str()));
+        rows.push_back(format("%10s%5s%6s", day.at.shortDateText().c_str(), ra.c_str(), dec.c_str()));
     }
     return rows;
 }
 }  // namespace
+
+std::vector<CJourLeverCoucher> riseSetDays(CAstre& body, int bodyIndex, const CInstant& firstDay, int count)
+{
+    if (count <= 0)
+        return {};
+    CLeverCoucher series(&body, eventAltitude(bodyIndex));
+    std::vector<CJourLeverCoucher> days = series.ComputeSeries(addDays(firstDay, -1), count);
+    inheritCodes(days);
+    return days;
+}
+
+std::vector<DailyPosition> dailyPositions(CAstre& body, const CInstant& firstDay, int count)
+{
+    std::vector<DailyPosition> days;
+    days.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    const double hours = firstDay.hour() + firstDay.minute() / 60.0 + firstDay.second() / 3600.0;
+    for (int i = 0; i < count; ++i) {
+        const CInstant day = instantAtHours(addDays(firstDay, i), hours);
+        days.push_back({day, positionAt(body, day)});
+    }
+    return days;
+}
 
 double eventAltitude(int bodyIndex) { return bodyIndex == 0 ? -0.61 : 0.0; }
 
@@ -102,12 +121,17 @@ std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMod
     return positionRows(body, firstDay, count);
 }
 
-std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
-                                        const CInstant& chosenDate)
+CInstant ephemerisFirstDay(const CInstant& chosenDate)
 {
     CInstant first = chosenDate;
     first.shiftByDays(-static_cast<double>(kEphemerisDaysBefore));
-    return ephemerisRows(body, bodyIndex, mode, first, kEphemerisDays);
+    return first;
+}
+
+std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
+                                        const CInstant& chosenDate, int count)
+{
+    return ephemerisRows(body, bodyIndex, mode, ephemerisFirstDay(chosenDate), count);
 }
 
 }  // namespace zarn

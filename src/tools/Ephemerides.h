@@ -2,6 +2,8 @@
 // The rows of the solar-system ephemerides table: 160 days of one body, either
 // its rise and set times or its right ascension and declination.
 #include "time/CInstant.h"
+#include "tools/BodyAccess.h"
+#include "tools/CJourLeverCoucher.h"
 
 #include <string>
 #include <vector>
@@ -24,9 +26,24 @@ double eventAltitude(int bodyIndex);
 std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMode mode,
                                        const CInstant& firstDay, int count = kEphemerisDays);
 
-// The table of the dialog: 160 rows starting 10 days before the chosen date.
+// The table of the dialog: 160 rows (or count) starting 10 days before the
+// chosen date.
 std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
-                                        const CInstant& chosenDate);
+                                        const CInstant& chosenDate, int count = kEphemerisDays);
+
+// The first day of that table.
+CInstant ephemerisFirstDay(const CInstant& chosenDate);
+
+// The values behind the rows. Rise and set: one record per day from firstDay,
+// a day without an event next to a run of codes taking that code.
+std::vector<CJourLeverCoucher> riseSetDays(CAstre& body, int bodyIndex, const CInstant& firstDay, int count);
+
+// Position: the body each day at the time of day of firstDay.
+struct DailyPosition {
+    CInstant at;
+    BodyPosition position;
+};
+std::vector<DailyPosition> dailyPositions(CAstre& body, const CInstant& firstDay, int count);
 
 // The h.mm text of a rise or set time: "  -  " when it is not a time.
 std::string eventTimeText(double hours);

@@ -8,6 +8,7 @@
 #include "tools/BodyAccess.h"
 #include "tools/DayClock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zarn {
@@ -57,9 +58,9 @@ int phaseCodeOfDay(CAstre& moon, const CInstant& day)
     return kNoPhase;
 }
 
-std::optional<std::array<PhaseEvent, 4>> nextPhases(CAstre& moon, const CInstant& date)
+std::optional<std::vector<PhaseEvent>> principalPhases(CAstre& moon, const CInstant& date, int count)
 {
-    std::array<PhaseEvent, 4> phases;
+    std::vector<PhaseEvent> phases(static_cast<std::size_t>(std::max(count, 0)));
     CInstant day = dayStart(date);
     for (PhaseEvent& phase : phases) {
         int code = kNoPhase;
@@ -78,6 +79,16 @@ std::optional<std::array<PhaseEvent, 4>> nextPhases(CAstre& moon, const CInstant
         day = addDays(day, 6);
     }
     moon.Compute(date);  // leave the Moon at the instant it was asked for
+    return phases;
+}
+
+std::optional<std::array<PhaseEvent, 4>> nextPhases(CAstre& moon, const CInstant& date)
+{
+    const auto found = principalPhases(moon, date, 4);
+    if (!found)
+        return std::nullopt;
+    std::array<PhaseEvent, 4> phases;
+    std::copy(found->begin(), found->end(), phases.begin());
     return phases;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace zarn {
 
@@ -24,5 +25,8 @@ int phaseCodeOfDay(CAstre& moon, const CInstant& day);
 // The four phases from the day of the date on; nothing if the Moon's
 // position cannot be followed (bounded search).
 std::optional<std::array<PhaseEvent, 4>> nextPhases(CAstre& moon, const CInstant& date);
+
+// The next count phases from the day of the date on, in order.
+std::optional<std::vector<PhaseEvent>> principalPhases(CAstre& moon, const CInstant& date, int count);
 
 }  // namespace zarn

@@ -14,7 +14,8 @@ namespace {
 constexpr const char* kLabels[4] = {"Printemps:", "Eté:", "Automne:", "Hiver:"};
 constexpr int kMaxCorrections = 50;
 
-CInstant seasonStart(CAstre& sun, const CLieu& place, int year, int k)
+// The universal Julian day at which the Sun's apparent longitude is k × 90°.
+double seasonJulianDay(CAstre& sun, const CLieu& place, int year, int k)
 {
     double jd = (year + k * 0.25) * 365.2422 + 1721141.3;
     const double target = k * 1.570796327;
@@ -26,6 +27,12 @@ CInstant seasonStart(CAstre& sun, const CLieu& place, int year, int k)
         if (!(std::fabs(c) > 0.0001))
             break;
     }
+    return jd;
+}
+
+CInstant seasonStart(const CLieu& place, int year, double jd)
+{
+    CInstant date(1, 1, year, 0, 0, 0, place);
     date.setFromUniversalJulianDay(jd);
     // Half a minute more, so that the minute shown is the nearest one.
     date.shift(0, 0, 0, 30, true);
@@ -40,7 +47,8 @@ SeasonsOfYear computeSeasons(const CSoleil& documentSun, const CLieu& place, int
     SeasonsOfYear out;
     out.text.push_back('\n');
     for (int k = 0; k < 4; ++k) {
-        out.starts[k] = seasonStart(sun, place, year, k);
+        out.universalJulianDays[k] = seasonJulianDay(sun, place, year, k);
+        out.starts[k] = seasonStart(place, year, out.universalJulianDays[k]);
         const CInstant& d = out.starts[k];
         char buffer[128];
         std::snprintf(buffer, sizeof buffer, " %d %s  à  %d h %02d", d.day(), d.monthName().c_str(),

@@ -12,6 +12,7 @@ class CSoleil;
 
 struct SeasonsOfYear {
     std::array<CInstant, 4> starts;  // legal time at the place, rounded to the minute
+    std::array<double, 4> universalJulianDays{};  // the same instants, unrounded
     std::string text;                // the dialog's text: "\n" then four lines, each + "\n\n"
     std::array<std::string, 4> lines;
 };

@@ -10,10 +10,12 @@ struct CalcResult {
     std::string out;
 };
 
-inline CalcResult runCalc(const std::string& arguments)
+// stderr joins stdout, unless keepStderrApart: then only stdout is collected.
+inline CalcResult runCalc(const std::string& arguments, bool keepStderrApart = false)
 {
     CalcResult result;
-    const std::string command = std::string(ZARN_CALC) + " " + arguments + " 2>&1";
+    const std::string command =
+        std::string(ZARN_CALC) + " " + arguments + (keepStderrApart ? " 2>/dev/null" : " 2>&1");
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
         return result;

@@ -65,6 +65,10 @@ TEST(ParseDate, AcceptsOnlyRealDatesOf1901To2099)
     EXPECT_FALSE(parseDate("").valid);
     EXPECT_FALSE(parseDate("12.2003").valid);
     EXPECT_FALSE(parseDate("abc").valid);
+    // The whole text is the date: no trailing junk, no overflowing year.
+    EXPECT_FALSE(parseDate("1.1.2000junk").valid);
+    EXPECT_FALSE(parseDate("1.1.4294969395").valid);
+    EXPECT_FALSE(parseDate(" 1.1.2000").valid);
     const ParsedDate d = parseDate("23.9.1998");
     ASSERT_TRUE(d.valid);
     EXPECT_EQ(d.day, 23);
@@ -88,6 +92,8 @@ TEST(ParseTime, FollowsTheHoursDotMinutesForm)
     EXPECT_FALSE(parseTime(".30", 0, 23));
     EXPECT_FALSE(parseTime("ab.cd", 0, 23));
     EXPECT_FALSE(parseTime("1.2.", 0, 23));
+    for (const char* junk : {"9.5x", "9. 5", "22:30", "1e308", "9.05 ", "+9", "4294967305"})
+        EXPECT_FALSE(parseTime(junk, 0, 23)) << junk;
     EXPECT_TRUE(parseTime("-5.30", -90, 90));
     const HourMinuteSecond t = readTime("9.05");
     EXPECT_EQ(t.hours, 9);

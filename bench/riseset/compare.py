@@ -12,7 +12,9 @@ counts, for each place and body:
   missing reference events with nothing of the same kind within 30 minutes,
   spurious events of the table with no reference event of the same kind
           (grazing ones and near misses included) within 30 minutes,
-  grazing grazing reference events (not counted above).
+  grazing grazing reference events (not counted above), and how many of them
+          the table does not show within 2 minutes,
+  max     the largest difference of a required event shown within 30 min.
 The table shows at most one second event per day (a second set wins over a
 second rise), so a day with two rises and two sets loses one of them here.
 
@@ -100,11 +102,17 @@ def compare(s):
     required = [(kind, t) for kind, t, _ in s["events"] if kind in "rs"]
     end = s["days"] * 1440.0
     counts = {"events": len(required), "off": 0, "missing": 0, "spurious": 0,
-              "grazing": sum(1 for kind, _, _ in s["events"] if kind in "RS")}
+              "grazing": 0, "grazing off": 0, "max": 0.0}
+    for kind, t, _ in s["events"]:
+        if kind in "RS":
+            counts["grazing"] += 1
+            counts["grazing off"] += nearest(ours[kind.lower()], t) > 2.0
     for kind, t in required:
         gap = nearest(ours[kind], t)
         counts["off"] += gap > 2.0
         counts["missing"] += gap > 30.0
+        if gap <= 30.0:
+            counts["max"] = max(counts["max"], gap)
     for kind in "rs":
         for t in ours[kind]:
             if 30.0 < t < end - 30.0 and min(nearest(theirs[kind], t), nearest(grazes, t)) > 30.0:
@@ -113,16 +121,17 @@ def compare(s):
 
 
 def main():
-    print(f"{'latitude':>9s} {'body':7s} {'events':>6s} {'> 2 min':>7s} {'missing':>7s} {'spurious':>8s} {'grazing':>7s}")
+    print(f"{'latitude':>9s} {'body':7s} {'events':>6s} {'> 2 min':>7s} {'missing':>7s} {'spurious':>8s}"
+          f" {'grazing':>7s} {'> 2 min':>7s} {'max min':>7s}")
     totals = {}
     for s in read_reference(REFERENCE):
         c = compare(s)
         for key, value in c.items():
-            totals[key] = totals.get(key, 0) + value
+            totals[key] = max(totals.get(key, 0), value) if key == "max" else totals.get(key, 0) + value
         print(f"{s['lat']:9.2f} {s['body']:7s} {c['events']:6d} {c['off']:7d} {c['missing']:7d}"
-              f" {c['spurious']:8d} {c['grazing']:7d}")
+              f" {c['spurious']:8d} {c['grazing']:7d} {c['grazing off']:7d} {c['max']:7.2f}")
     print(f"{'total':>17s} {totals['events']:6d} {totals['off']:7d} {totals['missing']:7d}"
-          f" {totals['spurious']:8d} {totals['grazing']:7d}")
+          f" {totals['spurious']:8d} {totals['grazing']:7d} {totals['grazing off']:7d} {totals['max']:7.2f}")
 
 
 if __name__ == "__main__":

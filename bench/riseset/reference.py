@@ -11,6 +11,13 @@ made for the poles. Conventions are the program's:
   - Lune: topocentric centre at -0.61 deg (the program's rule, geocentric
     altitude = parallax - 0.61 deg, is the same crossing);
   - no refraction (pressure 0), elevation 0, universal time.
+Each body has its own year, chosen to hold the rare cases of a series: the
+Sun from 1 March 2006 (polar night and midnight Sun at 66 and 70 deg), the
+Moon from 1 March 2004 (short first passes above the horizon after days
+below it, at 66 N, 70 N and 70 S), Venus from 1 July 2008 (the inferior
+conjunction of March 2009, near right ascension 0 h, while the body moves
+backwards across it).
+
 The altitude is sampled every 15 min (Moon) or 30 min (Sun, Venus) from 12 h
 before to 12 h after the year; each change of sign is refined by bisection to
 0.1 s, and each local extremum of the sampled altitude by golden-section
@@ -40,10 +47,10 @@ import sys
 
 import ephem
 
-START = (2006, 3, 1)
 DAYS = 365
 PLACES = [(0.0, 0.0), (48.85, 2.35), (66.0, 25.0), (70.0, 25.0), (-70.0, 25.0)]
-BODIES = [("Soleil", ephem.Sun, -0.61, 30), ("Lune", ephem.Moon, -0.61, 15), ("Vénus", ephem.Venus, 0.0, 30)]
+BODIES = [("Soleil", ephem.Sun, -0.61, 30, (2006, 3, 1)), ("Lune", ephem.Moon, -0.61, 15, (2004, 3, 1)),
+          ("Vénus", ephem.Venus, 0.0, 30, (2008, 7, 1))]
 GRAZE = 0.1      # degrees
 ALT_ERROR = 0.06  # degrees
 MIN_TOL = 2.0    # minutes
@@ -111,9 +118,11 @@ def series(f, start, step_minutes):
                     extrema.append((t, v, sign))
                     # A short pass across h0 between two samples.
                     same_side = (values[i - 1] > 0) == (values[i] > 0) == (values[i + 1] > 0)
+                    # A rise then a set around a maximum, a set then a rise
+                    # around a minimum.
                     if same_side and (v > 0) != (values[i] > 0):
-                        crossings.append((bisect(f, times[i - 1], values[i - 1], t), -sign))
-                        crossings.append((bisect(f, t, v, times[i + 1]), sign))
+                        crossings.append((bisect(f, times[i - 1], values[i - 1], t), sign))
+                        crossings.append((bisect(f, t, v, times[i + 1]), -sign))
     crossings.sort()
     extrema.sort()
     return crossings, extrema
@@ -172,12 +181,12 @@ def main():
         elif args[0] == "--places":  # a part of the places, by index, to share the work
             places = [PLACES[int(i)] for i in args[1].split(",")]
         args = args[2:]
-    start = ephem.Date("%d/%d/%d" % START)
     print("# Rises and sets from PyEphem %s; made by bench/riseset/reference.py (see its header)." % ephem.__version__)
     for lat, lon in places:
-        for name, cls, h0, step in BODIES:
+        for name, cls, h0, step, (year, month, day) in BODIES:
             f = Altitude(lat, lon, cls, h0)
-            print(f"series {lat:.2f} {lon:.2f} {name} {h0} {START[2]}.{START[1]}.{START[0]} {DAYS}")
+            start = ephem.Date("%d/%d/%d" % (year, month, day))
+            print(f"series {lat:.2f} {lon:.2f} {name} {h0} {day}.{month}.{year} {DAYS}")
             for line in lines_for(f, float(start), step):
                 print(line)
             sys.stdout.flush()

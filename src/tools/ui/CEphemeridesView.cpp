@@ -215,10 +215,22 @@ void CEphemeridesView::drawHourScale(QPainter& painter, const Geometry& g) const
     }
 }
 
+QRectF CEphemeridesView::bar(const Geometry& g, int row)
+{
+    return QRectF(QPointF(g.axisLeft, g.rowTop + row * g.rowStep),
+                  QPointF(g.axisRight, g.rowTop + row * g.rowStep + g.rowHeight));
+}
+
+QRect CEphemeridesView::barRect(int row) const { return bar(geometry(size()), row).toAlignedRect(); }
+
+QColor CEphemeridesView::barColour(int row) const
+{
+    return colourOf(row == 0 ? m_bodies.sun.GetColor() : m_bodies.body(row).GetColor());
+}
+
 void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) const
 {
-    const QRectF bar(QPointF(g.axisLeft, g.rowTop + row * g.rowStep),
-                     QPointF(g.axisRight, g.rowTop + row * g.rowStep + g.rowHeight));
+    const QRectF bar = CEphemeridesView::bar(g, row);
     auto span = [&](double from, double to, const QColor& colour) {
         const double x0 = g.hoursToX(std::clamp(from, 12.0, 36.0) - 12.0);
         const double x1 = g.hoursToX(std::clamp(to, 12.0, 36.0) - 12.0);
@@ -227,16 +239,15 @@ void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) co
     double nightFrom = 0.0;
     double nightTo = 0.0;
     const bool night = sunNight(m_night.sun, nightFrom, nightTo);
-    const QColor sunColour = colourOf(m_bodies.sun.GetColor());
     // The Sun's row shows day and night; a planet's row the day in grey, the
     // night in black and the planet's own colour while it can be seen.
-    span(12.0, 36.0, row == 0 ? sunColour : kDayGrey);
+    span(12.0, 36.0, row == 0 ? barColour(0) : kDayGrey);
     if (night)
         span(nightFrom, nightTo, Qt::black);
     if (row > 0) {
         const VisibilityInterval& seen = m_night.planets[static_cast<std::size_t>(row - 1)];
         if (seen.start >= 0.0 && seen.end > seen.start)
-            span(seen.start, seen.end, colourOf(m_bodies.body(row).GetColor()));
+            span(seen.start, seen.end, barColour(row));
     }
 
     const QPixmap picture = planetPicture(pictureIndex(row), painter.device()->devicePixelRatioF());

@@ -41,6 +41,9 @@ public:
     static QStringList hourLabels();
     // x of the red line in the window.
     int redLineX() const;
+    // The bar of a row in the window, and the colour of its visible part.
+    QRect barRect(int row) const;
+    QColor barColour(int row) const;
 
     // Draws the chart on a page of the given size (no slider on paper).
     void drawPage(QPainter& painter, QSize page) const;
@@ -66,6 +69,7 @@ private:
     void draw(QPainter& painter, const Geometry& g, bool withSlider) const;
     void drawHourScale(QPainter& painter, const Geometry& g) const;
     void drawRow(QPainter& painter, const Geometry& g, int row) const;
+    static QRectF bar(const Geometry& g, int row);
     QRect redLineStrip(int position) const;
     QRect timeLabelRect(QSize size) const;
     void printOn(QPrinter& printer) const;

@@ -32,4 +32,12 @@ void CAlmanacPopup::hideEvent(QHideEvent* event)
 
 QColor CAlmanacPopup::background() { return QColor(227, 227, 227); }
 
+void CAlmanacPopup::fillWithBackground(QWidget& widget)
+{
+    widget.setAutoFillBackground(true);
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Window, background());
+    widget.setPalette(pal);
+}
+
 }  // namespace zarn

@@ -10,8 +10,10 @@ class CAlmanacPopup : public QWidget {
 public:
     explicit CAlmanacPopup(QWidget* owner);
 
-    // The light 3-D colour behind the popups and the Sun-and-Moon window.
+    // The light 3-D colour behind the popups and the almanac windows.
     static QColor background();
+    // Gives a window that background.
+    static void fillWithBackground(QWidget& widget);
 
     // Shows the popup with its top-left corner at a screen point.
     void showAt(QPoint globalTopLeft, QSize size);

@@ -6,7 +6,7 @@
 #include "sky/Colour.h"
 #include "time/Calendar.h"
 #include "tools/ui/CAlmanacPopup.h"
-#include "tools/ui/PagePrinting.h"
+#include "charts/PagePrinting.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -53,10 +53,7 @@ CEphemeridesView::CEphemeridesView(const SolarBodies& bodies, const CInstant& do
     : QWidget(parent), m_bodies(bodies), m_document(document)
 {
     setStatusTip(QStringLiteral(" Période de visibilité des planètes"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, CAlmanacPopup::background());
-    setPalette(pal);
+    CAlmanacPopup::fillWithBackground(*this);
     m_font = QFont(QStringLiteral("Liberation Serif"));
     m_font.setPointSizeF(10.0);
     m_slider = new QSlider(Qt::Horizontal, this);

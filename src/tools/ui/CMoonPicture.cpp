@@ -24,6 +24,8 @@ QPainterPath CMoonPicture::litRegion(QSize size, double terminator, double illum
     // A Moon lit at 1 % still shows a thread of light.
     if (std::lround(illuminatedFraction * 100.0) == 1 && std::abs(e) == w / 2)
         e += e > 0 ? -1 : 1;
+    if (e >= w / 2)
+        return {};  // new Moon: nothing lit
     QPainterPath disc;
     disc.addEllipse(QRectF(0, 0, w, h));
     // The half away from the Sun is taken off.

@@ -40,7 +40,6 @@ void CPhasesPopup::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), background());
-    painter.setPen(Qt::black);
     const int W = width();
     const int H = height();
     const QFontMetrics fm(font());
@@ -49,6 +48,7 @@ void CPhasesPopup::paintEvent(QPaintEvent*)
         const int centre = X + 11 * W / 90;
         const QString date = dateText(i);
         const QString time = timeText(i);
+        painter.setPen(Qt::black);
         painter.drawText(QPoint(centre - fm.horizontalAdvance(date) / 2, 15 * H / 63 - fm.descent()), date);
         painter.drawText(QPoint(centre - fm.horizontalAdvance(time) / 2, 45 * H / 63 + fm.ascent()), time);
         drawSymbol(painter, QRect(QPoint(X + 10 * W / 180, 18 * H / 63), QPoint(X + 34 * W / 180, 42 * H / 63)),

@@ -35,10 +35,7 @@ CSoleilView::CSoleilView(const SolarBodies& bodies, const CInstant& document, QW
     : QWidget(parent), m_bodies(bodies), m_document(document)
 {
     setStatusTip(QStringLiteral(" Lever et coucher du Soleil et de la Lune"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, CAlmanacPopup::background());
-    setPalette(pal);
+    CAlmanacPopup::fillWithBackground(*this);
     m_textFont = font();
     m_textFont.setPointSizeF(8.0);
     m_picture = new CMoonPicture(this);
@@ -147,6 +144,26 @@ void CSoleilView::resizeEvent(QResizeEvent* event)
     hidePopups();
 }
 
+void CSoleilView::fitTextFont()
+{
+    // 8 points, smaller in a narrow window: the set time fits in the last
+    // third of a box, and the phase text beside the Moon's picture.
+    QFont font = m_textFont;
+    for (double points = 8.0; points >= 5.0; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetrics fm(font);
+        if (fm.horizontalAdvance(kSet + QStringLiteral("00.00")) <= m_sunBox.width() * 7 / 20 - 2 &&
+            fm.horizontalAdvance(QStringLiteral("décroissante")) <= m_moonBox.width() / 2 - 12 &&
+            fm.height() * 2 <= m_sunBox.height() * 2 / 5 + fm.descent())
+            break;
+    }
+    if (font == m_textFont)
+        return;
+    m_textFont = font;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_phasesButton, m_twilightButton, m_phases, m_twilight})
+        w->setFont(font);
+}
+
 void CSoleilView::layoutChildren()
 {
     const int w = width();
@@ -154,6 +171,7 @@ void CSoleilView::layoutChildren()
     const int m = w / 10;
     m_sunBox = QRect(QPoint(m, 3 * h / 80), QPoint(w - m, 113 * h / 320));
     m_moonBox = QRect(QPoint(m, 123 * h / 320), QPoint(w - m, 310 * h / 320));
+    fitTextFont();
 
     // The twilight button in the lower part of the Sun's box.
     const QSize button = m_twilightButton->sizeHint();
@@ -164,7 +182,7 @@ void CSoleilView::layoutChildren()
     // Below the Moon's times: the picture on the left, the phase text and
     // the phases button on the right.
     const QFontMetrics fm(m_textFont);
-    const int top = m_moonBox.top() + 2 * m_sunBox.height() / 5 + fm.descent() + 6;
+    const int top = m_moonBox.top() + timesOffset() + fm.descent() + 6;
     const QRect area(QPoint(m_moonBox.left() + 6, top), QPoint(m_moonBox.right() - 6, m_moonBox.bottom() - 6));
     const int side = std::max(0, std::min(area.height(), area.width() * 9 / 20));
     m_picture->setGeometry(area.left() + area.width() / 20, area.top() + (area.height() - side) / 2, side, side);
@@ -174,6 +192,13 @@ void CSoleilView::layoutChildren()
     const int py = area.bottom() - phases.height();
     m_phasesButton->setGeometry(right + (area.right() - right - pw) / 2, py, pw, phases.height());
     m_phaseArea = QRect(QPoint(right, area.top()), QPoint(area.right(), py - 2));
+}
+
+int CSoleilView::timesOffset() const
+{
+    // The times stand at 2/5 of the Sun's box in both boxes, under the title.
+    const QFontMetrics fm(m_textFont);
+    return std::max(2 * m_sunBox.height() / 5, fm.height() + fm.ascent());
 }
 
 void CSoleilView::paintEvent(QPaintEvent*)
@@ -201,8 +226,7 @@ void CSoleilView::drawBox(QPainter& painter, const QRect& box, const QString& ti
     painter.drawText(titleRect, Qt::AlignCenter, title);
 
     painter.setPen(Qt::black);
-    // The times stand at 2/5 of the Sun's box in both boxes.
-    const int baseline = box.top() + 2 * m_sunBox.height() / 5;
+    const int baseline = box.top() + timesOffset();
     if (!texts.single.isEmpty()) {
         painter.drawText(QPoint(box.center().x() - fm.horizontalAdvance(texts.single) / 2, baseline - fm.descent()),
                          texts.single);

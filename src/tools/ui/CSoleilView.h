@@ -64,6 +64,8 @@ private:
     void computePhases();
     void computeTwilight();
     void layoutChildren();
+    void fitTextFont();
+    int timesOffset() const;
     void drawBox(QPainter& painter, const QRect& box, const QString& title, const BoxTexts& texts) const;
 
     SolarBodies m_bodies;

@@ -1,5 +1,5 @@
 #pragma once
-// One-page printing of a tool window: the print preview, from whose bar the
+// One-page printing of a window: the print preview, from whose bar the
 // page is printed, and printing with the print dialog (into a PDF file chosen
 // by the user when the computer has no printer).
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "tools/ui/PagePrinting.h"
+#include "charts/PagePrinting.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>

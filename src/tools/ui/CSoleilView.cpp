@@ -7,6 +7,7 @@
 #include "tools/ui/CPhasesPopup.h"
 #include "tools/ui/CTwilightPopup.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -135,6 +136,16 @@ QString CSoleilView::moonLine() const
 {
     const BoxTexts t = moonTexts();
     return t.single.isEmpty() ? t.first + QStringLiteral("   ") + t.second : t.single;
+}
+
+void CSoleilView::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the popups for those who do not click.
+    if (event->key() == Qt::Key_Escape && (m_phases->isVisible() || m_twilight->isVisible())) {
+        hidePopups();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CSoleilView::resizeEvent(QResizeEvent* event)

@@ -89,6 +89,9 @@ TEST_F(AlmanacWindow, PolarDaysAndThePopupsButtons)
     view.showTwilight();
     view.resize(300, 400);
     EXPECT_FALSE(view.twilightPopup()->isVisible());
+    view.showPhases();
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(view.phasesPopup()->isVisible());
 }
 
 TEST(MoonPicture, LitPartStandsOnTheSideOfTheSun)

@@ -6,6 +6,7 @@
 #include "tools/ui/CSaisonsDlg.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -75,4 +76,13 @@ TEST_F(AlmanacWindow, VisibilityNightBeforeNoonAndItsBars)
     const QImage image = view.grab().toImage();
     EXPECT_FALSE(barShows(image, view.barRect(4), view.barColour(4)));
     EXPECT_TRUE(barShows(image, view.barRect(5), view.barColour(5)));
+
+    // The printed page carries the same bars.
+    QImage page(2000, 1400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    view.drawPage(painter, page.size());
+    painter.end();
+    EXPECT_TRUE(barShows(page, page.rect(), view.barColour(5)));
+    EXPECT_FALSE(barShows(page, page.rect(), view.barColour(4)));
 }

@@ -24,6 +24,10 @@ constexpr ContextPage kPages[] = {
     {101, "qrc:/help/date.html"},
     {114, "qrc:/help/date.html#ete"},
     {32819, "qrc:/help/date.html#temps"},
+    {209, "qrc:/help/ephemerides.html"},
+    {133, "qrc:/help/soleil.html"},
+    {336, "qrc:/help/saisons.html"},
+    {134, "qrc:/help/visibilite.html"},
 };
 
 QPointer<CHelpWindow> g_window;

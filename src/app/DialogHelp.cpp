@@ -13,6 +13,12 @@ namespace zarn {
 
 int DialogHelp::contextOf(const QWidget* dialog)
 {
+    // A window that names its own help context (the tool windows and their
+    // dialogs), from the focused control outwards.
+    for (const QWidget* w = dialog; w; w = w->parentWidget())
+        if (const QVariant context = w->property("helpContext"); context.isValid())
+            return context.toInt();
+    dialog = dialog ? dialog->window() : nullptr;
     if (qobject_cast<const CLieuDlg*>(dialog))
         return 485;
     if (qobject_cast<const CObservatoireDlg*>(dialog))
@@ -26,10 +32,17 @@ int DialogHelp::contextOf(const QWidget* dialog)
 
 bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const QWidget* widget = qobject_cast<QWidget*>(watched);
-        if (const int context = widget ? contextOf(widget->window()) : 0) {
-            CHelpWindow::showContext(context);
+        if (const int context = widget ? contextOf(widget) : 0) {
+            // In a window with its own page, F1 is that page's key, not the
+            // main window's shortcut to the manual.
+            if (type == QEvent::ShortcutOverride)
+                event->accept();
+            else
+                CHelpWindow::showContext(context);
             return true;
         }
     }

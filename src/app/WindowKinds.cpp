@@ -1,5 +1,6 @@
 #include "app/WindowKinds.h"
 
+#include "app/AlmanacWindows.h"
 #include "app/CSkyWindow.h"
 
 namespace zarn {
@@ -8,6 +9,8 @@ WindowKinds programWindowKinds()
 {
     WindowKinds kinds;
     kinds[ViewKind::Sky] = &CSkyWindow::open;
+    kinds[ViewKind::Soleil] = &openSunMoonWindow;
+    kinds[ViewKind::Ephemerides] = &openVisibilityWindow;
     return kinds;
 }
 

@@ -2,19 +2,17 @@
 // (a taller band for the horizon panorama), printed star names placed without
 // overlap, and the caption under the chart.
 #include <QAction>
-#include <QFileDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QToolBar>
 #include <cmath>
 
 #include "charts/CCarte.h"
 #include "charts/CQtSurface.h"
 #include "charts/CZarnView.h"
+#include "charts/PagePrinting.h"
 #include "charts/PrintPage.h"
 
 namespace zarn {
@@ -90,22 +88,8 @@ void CZarnView::PrintPreview()
 
 void CZarnView::Print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer on this computer: the page goes into a PDF file.
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Imprimer dans un fichier PDF"),
-                                                          QStringLiteral("carte.pdf"),
-                                                          QStringLiteral("Documents PDF (*.pdf)"));
-        if (file.isEmpty())
-            return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    } else {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
-    PrintChart(printer, false);
+    printPage(this, QPageLayout::Portrait, QStringLiteral("carte.pdf"),
+              [this](QPrinter& printer) { PrintChart(printer, false); });
 }
 
 }  // namespace zarn

@@ -27,10 +27,8 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
         charts->AttachView(&m_skyFrame->View());
     m_doc.AddView(this);
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
-    connect(&frame, &CMainFrame::resizedWithSkyFrame, this, &CSkyWindow::placeInClientArea);
-    // The print command shows the chart's print preview, from which it is printed.
-    if (QAction* print = frame.actions().action(cmd::PrintPreview))
-        connect(print, &QAction::triggered, &m_skyFrame->View(), &CZarnView::PrintPreview);
+    // The sky window takes its place again whenever the work area changes.
+    connect(&frame, &CMainFrame::workAreaResized, this, &CSkyWindow::placeInClientArea);
 }
 
 CSkyWindow::~CSkyWindow()
@@ -87,7 +85,7 @@ SkyDisplay CSkyWindow::Display() const
     return d;
 }
 
-void CSkyWindow::SetPrintStarNames(bool on) { m_doc.options().printStarNames = on ? 1 : 0; }
+void CSkyWindow::SetPrintStarNames(bool on) { m_doc.setPrintStarNames(on); }
 
 const CInstant& CSkyWindow::Instant() const { return m_doc.instant(); }
 
@@ -112,6 +110,16 @@ void CSkyWindow::ShowInstant(const std::string& place, const std::string& date, 
 }
 
 void CSkyWindow::SkyRecomputed() { m_doc.refreshTimeBar(); }
+
+void CSkyWindow::StripScrolled() { m_doc.horizonScrolled(); }
+
+void CSkyWindow::PrintingBegins()
+{
+    m_captionBeforePrinting = m_frame.mainTitle();
+    m_frame.SetMainTitle(QString());
+}
+
+void CSkyWindow::PrintingEnds() { m_frame.SetMainTitle(m_captionBeforePrinting); }
 
 void CSkyWindow::StarClicked(const std::string&, double, double)
 {

@@ -5,6 +5,7 @@
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
+#include "app/DialogFrames.h"
 #include "app/DialogHelp.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
@@ -36,9 +37,16 @@ bool CZarnApp::InitInstance()
 {
     m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir));
     qApp->installEventFilter(new DialogHelp(this));
+    qApp->installEventFilter(new DialogFrames(this));
     m_frame = std::make_unique<CMainFrame>();
     connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
-    m_frame->setCloseHandler([this] { return !m_doc || m_doc->close(); });
+    m_frame->setCloseHandler([this] {
+        if (m_doc && !m_doc->close())
+            return false;
+        // Nothing stays open after the main window: the program ends.
+        CHelpWindow::closeHelp();
+        return true;
+    });
     placeMainWindow();
     return openDocument();
 }
@@ -66,10 +74,18 @@ void CZarnApp::placeMainWindow()
 
 bool CZarnApp::openDocument()
 {
+    // Centred on the main window as it will stand: a maximised window may not
+    // have its final size yet.
+    QRect over = m_frame->frameGeometry();
+    if (m_frame->windowState() & Qt::WindowMaximized)
+        if (const QScreen* screen = m_frame->screen())
+            over = screen->availableGeometry();
     CStartupPicture* picture =
-        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get());
+        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get(), over);
     m_doc = new CZarnDoc(*m_frame, m_kinds, m_programDir, *m_settings);
     m_doc->setMinimumSplashMs(picture ? m_splashMs : 0);
+    if (picture)
+        m_doc->setStartupPictureArea(picture->frameGeometry());
     const bool loaded = m_doc->load();
     if (picture)
         picture->close();

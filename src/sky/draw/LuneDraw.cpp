@@ -44,7 +44,7 @@ bool CLune::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
 {
     if (!(flags & draw::kMoon))
         return false;
-    const int r = dc.IsPrinter() ? 2 * dc.Millimetre().cy : mulDiv(5, dc.ScreenWidth(), 640);
+    const int r = dc.IsPrinter() ? 2 * dc.Millimetre().cy : ScreenRadius(dc);
     // Charts in the observer's frame turn the limb by the parallactic angle;
     // equatorial charts use the bright-limb angle alone.
     double orientation =
@@ -66,6 +66,9 @@ bool CLune::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
     dc.Restore();
     return true;
 }
+
+// The disc grows with the screen: 5 pixels on a 640-pixel screen.
+int CLune::ScreenRadius(const CSurface& dc) const { return mulDiv(5, dc.ScreenWidth(), 640); }
 
 bool CLune::HitTest(SPoint point, int x, int y, const CSurface&, std::uint32_t) const
 {

@@ -17,9 +17,10 @@ namespace zarn {
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // The sky window stays as long as the document: no close button.
-    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint);
+    // The sky window stays as long as the document, at its fixed place: a
+    // title without close, minimise or maximise button (the system-menu hint
+    // would bring the close button back).
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_skyFrame = new CZarnFrm(*this, this);
     setWidget(m_skyFrame);
     setWindowTitle(doc.skyTitle());

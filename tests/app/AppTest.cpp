@@ -205,7 +205,7 @@ TEST_F(RunningProgram, PrintingOpensOnePreviewWithABlankCaption)
 TEST_F(RunningProgram, SkyWindowKeepsItsPlaceAndItsButtonsFit)
 {
     QMdiSubWindow* sky = frame->skyFrame();
-    EXPECT_FALSE(sky->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(sky->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
     auto* tool = frame->mdiArea()->addSubWindow(new QWidget);
     tool->resize(300, 200);
     tool->show();
@@ -331,6 +331,8 @@ TEST(Dialogs, FixedSizeDialogsHaveNoMinimiseOrMaximiseButton)
     const Qt::WindowFlags flags = dialog.windowHandle()->flags();
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    // The frame is made of these buttons alone, not the window manager's choice.
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     dialog.close();
 }
 

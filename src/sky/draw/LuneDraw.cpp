@@ -14,7 +14,7 @@ namespace zarn {
 namespace {
 
 // The lit part as a polygon: the limb from t = 0° to 180° relative to the
-// orientation, then back along the terminator, whose distance from the centre
+// orientation, then along the terminator, whose distance from the centre
 // at each degree is ρ = r·K / √(1 − cos² t · (1 − K²)), K the terminator
 // factor (1 new, 0 quarter, −1 full). Relative to the centre, y downward.
 std::vector<SPoint> litPart(int x, int y, double r, double K, double orientation)
@@ -34,7 +34,14 @@ std::vector<SPoint> litPart(int x, int y, double r, double K, double orientation
         terminator.push_back({x + static_cast<int>(std::lround(rho * std::cos(a))),
                               y - static_cast<int>(std::lround(rho * std::sin(a)))});
     }
-    limb.insert(limb.end(), terminator.rbegin(), terminator.rend());
+    // Back along the terminator to the limb's start. A gibbous terminator
+    // (K < 0) lies beyond the centre, its ends swapped: following it forward
+    // closes the outline without crossing the disc along a diameter, which a
+    // smoothed fill would show as a dark seam.
+    if (K < 0.0)
+        limb.insert(limb.end(), terminator.begin(), terminator.end());
+    else
+        limb.insert(limb.end(), terminator.rbegin(), terminator.rend());
     return limb;
 }
 

@@ -1,6 +1,7 @@
 #include "app/CSkyWindow.h"
 
 #include "app/CZarnDoc.h"
+#include "app/Hints.h"
 #include "charts/CZarnFrm.h"
 #include "charts/CZarnView.h"
 #include "charts/SkyChartSet.h"
@@ -46,7 +47,8 @@ QMdiSubWindow* CSkyWindow::open(CZarnDoc& doc, CMainFrame& frame)
     frame.setSkyFrame(window);
     window->placeInClientArea();
     window->show();
-    window->m_skyFrame->View().OnHint(0x80 | (doc.currentChartKind() == 2 ? 0x40 : 0x10), false);
+    const unsigned chart = doc.currentChartKind() == 2 ? hint::Horizon : hint::WholeSky;
+    window->m_skyFrame->View().OnHint(hint::Resized | chart, false);
     return window;
 }
 

@@ -5,8 +5,8 @@
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
-#include "app/DialogFrames.h"
 #include "app/DialogHelp.h"
+#include "app/Hints.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
@@ -37,7 +37,6 @@ bool CZarnApp::InitInstance()
 {
     m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir));
     qApp->installEventFilter(new DialogHelp(this));
-    qApp->installEventFilter(new DialogFrames(this));
     m_frame = std::make_unique<CMainFrame>();
     connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
     m_frame->setCloseHandler([this] {
@@ -96,7 +95,8 @@ bool CZarnApp::openDocument()
     }
     connect(m_frame.get(), &CMainFrame::activeFrameChanged, m_doc, &CZarnDoc::updateCommandStates);
     connect(m_frame.get(), &CMainFrame::resizedWithSkyFrame, m_doc, [this] {
-        m_doc->UpdateAllViews(nullptr, m_doc->currentChartKind() == 2 ? 0xC0 : 0x90);
+        const unsigned chart = m_doc->currentChartKind() == 2 ? hint::Horizon : hint::WholeSky;
+        m_doc->UpdateAllViews(nullptr, hint::Resized | chart);
     });
     m_doc->openWindow(ViewKind::Sky);
     m_frame->SetMainTitle(m_doc->skyTitle());

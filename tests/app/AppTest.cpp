@@ -5,7 +5,6 @@
 
 #include "app/CHelpWindow.h"
 #include "app/CSkyWindow.h"
-#include "app/DialogFrames.h"
 #include "charts/CViewButtonBar.h"
 #include "time/CDateHeure.h"
 #include "time/ui/CDateDlg.h"
@@ -322,12 +321,12 @@ TEST(HelpWindow, StandsAboveAModalDialogAndStaysOpenAfterIt)
 
 TEST(Dialogs, FixedSizeDialogsHaveNoMinimiseOrMaximiseButton)
 {
-    DialogFrames frames;
+    DialogHelp frames;
     CDateHeure date(1, 1, 2000, 12, 0, 0);
     CDateDlg dialog(date, nullptr);
     dialog.installEventFilter(&frames);
     dialog.show();
-    EXPECT_TRUE(DialogFrames::isFixedDialog(&dialog));
+    EXPECT_TRUE(DialogHelp::isFixedDialog(&dialog));
     const Qt::WindowFlags flags = dialog.windowHandle()->flags();
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);

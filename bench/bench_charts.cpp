@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "charts/CCarteCiel.h"
+#include "charts/CCarteHorizon.h"
 #include "charts/CFactsSurface.h"
 #include "charts/CQtSurface.h"
 #include "charts/SkyChartSet.h"
@@ -69,6 +70,24 @@ void BM_RepaintWholeSky(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RepaintWholeSky)->Unit(benchmark::kMillisecond);
+
+// The horizon strip facing south with its smoothed ground and direction labels.
+void BM_RepaintHorizon(benchmark::State& state)
+{
+    CCarteHorizon& chart = sky().charts->Horizon();
+    chart.SetDirection(0);
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    // The window shows the middle of the strip, 6 × 1080 wide.
+    const int scroll = 3 * 1080 - 960;
+    const SRect strip{scroll, -1080, scroll + 1920, 0};
+    for (auto _ : state) {
+        QPainter painter(&image);
+        CQtSurface dc(painter, sky().palette, CQtSurface::ScreenDevice(image));
+        dc.SetOrigin({-scroll, 1080});
+        chart.Draw(dc, strip, 0x1 | 0x2 | 0x4 | 0x8 | 0x10 | 0x20 | 0x40 | 0x80 | 0x100);
+    }
+}
+BENCHMARK(BM_RepaintHorizon)->Unit(benchmark::kMillisecond);
 
 void BM_HoverHitTest(benchmark::State& state)
 {

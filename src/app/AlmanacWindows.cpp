@@ -63,7 +63,7 @@ QMdiSubWindow* openSunMoonWindow(CZarnDoc& doc, CMainFrame& frame)
             window->setGeometry(sunMoonFrameRect(frame.mdiArea()->viewport()->size()));
     };
     place();
-    QObject::connect(&frame, &CMainFrame::resizedWithSkyFrame, window, place);
+    QObject::connect(&frame, &CMainFrame::workAreaResized, window, place);
     window->show();
     return window;
 }

@@ -32,6 +32,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(text);
     layout->addWidget(buttons);
 }

@@ -1,5 +1,7 @@
 #include "app/CHelpWindow.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPointer>
 
 namespace zarn {
@@ -50,10 +52,48 @@ QUrl CHelpWindow::urlOfContext(int context)
     return QUrl(QStringLiteral("qrc:/help/index.html"));
 }
 
+void CHelpWindow::followModalDialog()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this || modal == parentWidget())
+        return;
+    const QRect place = geometry();
+    const bool placed = testAttribute(Qt::WA_Moved);
+    if (parentWidget())
+        parentWidget()->removeEventFilter(this);
+    setParent(modal, Qt::Window);
+    if (placed)
+        setGeometry(place);
+    if (modal)
+        modal->installEventFilter(this);
+}
+
+bool CHelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The dialog closes: the help window stays open on its own.
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        const bool shown = isVisible();
+        parentWidget()->removeEventFilter(this);
+        const QRect place = geometry();
+        setParent(nullptr, Qt::Window);
+        setGeometry(place);
+        if (shown)
+            show();
+    }
+    return QTextBrowser::eventFilter(watched, event);
+}
+
+void CHelpWindow::closeHelp()
+{
+    if (g_window)
+        g_window->close();
+}
+
 CHelpWindow* CHelpWindow::showContext(int context)
 {
     if (!g_window)
         g_window = new CHelpWindow;
+    g_window->followModalDialog();
     g_window->setSource(urlOfContext(context));
     g_window->show();
     g_window->raise();

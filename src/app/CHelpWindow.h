@@ -12,13 +12,22 @@ public:
     static constexpr int kAstroEvents = 98381;
 
     // Shows the one help window at the page of a context (the contents page
-    // for an unknown context) and brings it to the front.
+    // for an unknown context) and brings it to the front. While a modal
+    // dialog is open the help window stands above it and stays usable.
     static CHelpWindow* showContext(int context);
     static CHelpWindow* showContents();
     static QUrl urlOfContext(int context);
+    // Closes the help window: the program ends with its main window.
+    static void closeHelp();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CHelpWindow();
+    // Makes the window a child of the modal dialog (input to the dialog's
+    // children is not blocked), or a window of its own without one.
+    void followModalDialog();
 };
 
 }  // namespace zarn

@@ -1,6 +1,7 @@
 #include "app/CSkyWindow.h"
 
 #include "app/CZarnDoc.h"
+#include "app/Hints.h"
 #include "charts/CZarnFrm.h"
 #include "charts/CZarnView.h"
 #include "charts/SkyChartSet.h"
@@ -17,9 +18,10 @@ namespace zarn {
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // The sky window stays as long as the document: no close button.
-    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint);
+    // The sky window stays as long as the document, at its fixed place: a
+    // title without close, minimise or maximise button (the system-menu hint
+    // would bring the close button back).
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     m_skyFrame = new CZarnFrm(*this, this);
     setWidget(m_skyFrame);
     setWindowTitle(doc.skyTitle());
@@ -27,7 +29,8 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
         charts->AttachView(&m_skyFrame->View());
     m_doc.AddView(this);
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
-    connect(&frame, &CMainFrame::resizedWithSkyFrame, this, &CSkyWindow::placeInClientArea);
+    // The sky window takes its place again whenever the work area changes.
+    connect(&frame, &CMainFrame::workAreaResized, this, &CSkyWindow::placeInClientArea);
 }
 
 CSkyWindow::~CSkyWindow()
@@ -44,7 +47,8 @@ QMdiSubWindow* CSkyWindow::open(CZarnDoc& doc, CMainFrame& frame)
     frame.setSkyFrame(window);
     window->placeInClientArea();
     window->show();
-    window->m_skyFrame->View().OnHint(0x80 | (doc.currentChartKind() == 2 ? 0x40 : 0x10), false);
+    const unsigned chart = doc.currentChartKind() == 2 ? hint::Horizon : hint::WholeSky;
+    window->m_skyFrame->View().OnHint(hint::Resized | chart, false);
     return window;
 }
 
@@ -84,7 +88,7 @@ SkyDisplay CSkyWindow::Display() const
     return d;
 }
 
-void CSkyWindow::SetPrintStarNames(bool on) { m_doc.options().printStarNames = on ? 1 : 0; }
+void CSkyWindow::SetPrintStarNames(bool on) { m_doc.setPrintStarNames(on); }
 
 const CInstant& CSkyWindow::Instant() const { return m_doc.instant(); }
 
@@ -109,6 +113,16 @@ void CSkyWindow::ShowInstant(const std::string& place, const std::string& date, 
 }
 
 void CSkyWindow::SkyRecomputed() { m_doc.refreshTimeBar(); }
+
+void CSkyWindow::StripScrolled() { m_doc.horizonScrolled(); }
+
+void CSkyWindow::PrintingBegins()
+{
+    m_captionBeforePrinting = m_frame.mainTitle();
+    m_frame.SetMainTitle(QString());
+}
+
+void CSkyWindow::PrintingEnds() { m_frame.SetMainTitle(m_captionBeforePrinting); }
 
 void CSkyWindow::StarClicked(const std::string&, double, double)
 {

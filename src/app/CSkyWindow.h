@@ -46,6 +46,9 @@ public:
     void SetStripWidth(int width) override;
     void ShowInstant(const std::string& place, const std::string& date, const std::string& time) override;
     void SkyRecomputed() override;
+    void StripScrolled() override;
+    void PrintingBegins() override;
+    void PrintingEnds() override;
     void StarClicked(const std::string& constellation, double ra, double dec) override;
     std::string ConstellationOf(const CAstre& object) const override;
     QAction* Action(int id) const override;
@@ -57,6 +60,7 @@ private:
     CZarnDoc& m_doc;
     CMainFrame& m_frame;
     CZarnFrm* m_skyFrame;
+    QString m_captionBeforePrinting;
 };
 
 }  // namespace zarn

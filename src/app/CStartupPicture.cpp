@@ -20,18 +20,34 @@ QImage CStartupPicture::loadPicture(const QString& bmpPath)
     return image;
 }
 
-CStartupPicture* CStartupPicture::show(const QString& bmpPath, QWidget* owner)
+CStartupPicture* CStartupPicture::show(const QString& bmpPath, QWidget* owner, const QRect& over)
 {
     QImage picture = loadPicture(bmpPath);
     if (picture.isNull())
         return nullptr;
     auto* window = new CStartupPicture(std::move(picture), owner);
-    const QRect area = owner ? owner->frameGeometry() : QRect();
+    const QRect area = over.isValid() ? over : (owner ? owner->frameGeometry() : QRect());
     window->move(area.center() - window->rect().center());
     window->QWidget::show();
     window->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return window;
+}
+
+QPoint CStartupPicture::placeClearOf(const QRect& picture, QSize dialog, const QRect& screen)
+{
+    const int gap = 8;
+    const int x = std::clamp(picture.center().x() - dialog.width() / 2, screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - dialog.width()));
+    if (picture.bottom() + gap + dialog.height() <= screen.bottom())
+        return {x, picture.bottom() + gap};
+    if (picture.top() - gap - dialog.height() >= screen.top())
+        return {x, picture.top() - gap - dialog.height()};
+    const int y = std::clamp(picture.center().y() - dialog.height() / 2, screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - dialog.height()));
+    if (picture.right() + gap + dialog.width() <= screen.right())
+        return {picture.right() + gap, y};
+    return {std::max(screen.left(), picture.left() - gap - dialog.width()), y};
 }
 
 CStartupPicture::CStartupPicture(QImage picture, QWidget* owner)

@@ -11,7 +11,12 @@ class CStartupPicture : public QWidget {
     Q_OBJECT
 public:
     // Nothing is shown (and nullptr returned) when the file cannot be read.
-    static CStartupPicture* show(const QString& bmpPath, QWidget* owner);
+    // The picture is centred on the owner, or on the given rectangle: where
+    // the owner will stand once shown (maximised or restored).
+    static CStartupPicture* show(const QString& bmpPath, QWidget* owner, const QRect& over = QRect());
+    // Where a dialog of the given size stands so as not to hide the picture:
+    // below it, else above it, else beside it, within the screen area.
+    static QPoint placeClearOf(const QRect& picture, QSize dialog, const QRect& screen);
     // The picture with its colour entry 15 set to the title's orange.
     static QImage loadPicture(const QString& bmpPath);
 

@@ -6,6 +6,7 @@
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
 #include "app/DialogHelp.h"
+#include "app/Hints.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
@@ -38,7 +39,13 @@ bool CZarnApp::InitInstance()
     qApp->installEventFilter(new DialogHelp(this));
     m_frame = std::make_unique<CMainFrame>();
     connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
-    m_frame->setCloseHandler([this] { return !m_doc || m_doc->close(); });
+    m_frame->setCloseHandler([this] {
+        if (m_doc && !m_doc->close())
+            return false;
+        // Nothing stays open after the main window: the program ends.
+        CHelpWindow::closeHelp();
+        return true;
+    });
     placeMainWindow();
     return openDocument();
 }
@@ -66,10 +73,18 @@ void CZarnApp::placeMainWindow()
 
 bool CZarnApp::openDocument()
 {
+    // Centred on the main window as it will stand: a maximised window may not
+    // have its final size yet.
+    QRect over = m_frame->frameGeometry();
+    if (m_frame->windowState() & Qt::WindowMaximized)
+        if (const QScreen* screen = m_frame->screen())
+            over = screen->availableGeometry();
     CStartupPicture* picture =
-        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get());
+        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get(), over);
     m_doc = new CZarnDoc(*m_frame, m_kinds, m_programDir, *m_settings);
     m_doc->setMinimumSplashMs(picture ? m_splashMs : 0);
+    if (picture)
+        m_doc->setStartupPictureArea(picture->frameGeometry());
     const bool loaded = m_doc->load();
     if (picture)
         picture->close();
@@ -80,7 +95,8 @@ bool CZarnApp::openDocument()
     }
     connect(m_frame.get(), &CMainFrame::activeFrameChanged, m_doc, &CZarnDoc::updateCommandStates);
     connect(m_frame.get(), &CMainFrame::resizedWithSkyFrame, m_doc, [this] {
-        m_doc->UpdateAllViews(nullptr, m_doc->currentChartKind() == 2 ? 0xC0 : 0x90);
+        const unsigned chart = m_doc->currentChartKind() == 2 ? hint::Horizon : hint::WholeSky;
+        m_doc->UpdateAllViews(nullptr, hint::Resized | chart);
     });
     m_doc->openWindow(ViewKind::Sky);
     m_frame->SetMainTitle(m_doc->skyTitle());

@@ -1,6 +1,7 @@
 #include "app/CZarnDoc.h"
 
 #include "app/CSettingsStore.h"
+#include "app/CStartupPicture.h"
 #include "app/FileMessages.h"
 #include "app/Hints.h"
 #include "charts/SkyChartSet.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QMdiArea>
+#include <QScreen>
 #include <QMdiSubWindow>
 #include <QThread>
 
@@ -91,6 +93,12 @@ void CZarnDoc::askFirstObservatory()
     // The result is the first observatory even when the user cancels: the
     // defaults of a new place then stand.
     CLieuDlg dialog(newPlaceFields(), &m_frame);
+    if (m_pictureArea.isValid()) {
+        dialog.adjustSize();
+        const QScreen* screen = m_frame.screen();
+        const QRect available = screen ? screen->availableGeometry() : m_pictureArea.adjusted(-800, -600, 800, 600);
+        dialog.move(CStartupPicture::placeClearOf(m_pictureArea, dialog.frameGeometry().size(), available));
+    }
     dialog.run();
     m_observatories.push_back(dialog.fields().toPlace());
 }
@@ -189,6 +197,13 @@ CDocView* CZarnDoc::activeView() const
 {
     QMdiSubWindow* frame = m_frame.commandFrame();
     return viewOfFrame(frame);
+}
+
+CDocView* CZarnDoc::focusedView() const
+{
+    // The current window even while the main window is not active.
+    QMdiSubWindow* frame = m_frame.mdiArea()->currentSubWindow();
+    return viewOfFrame(frame ? frame : m_frame.skyFrame());
 }
 
 CZarnDoc::OpenedWindow CZarnDoc::openWindow(ViewKind kind)

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -44,7 +45,12 @@ public:
     void AddView(CDocView* view);
     void RemoveView(CDocView* view);
     void UpdateAllViews(CDocView* sender, unsigned hint, void* object = nullptr);
+    // The view that receives printing and routed commands: the active one,
+    // the sky view for the Sun-and-Moon and search windows.
     CDocView* activeView() const;
+    // The view of the window that is really active, whatever it routes to;
+    // the figure and grid toggles and their states follow it.
+    CDocView* focusedView() const;
     // Brings the window of the kind to the front, opening it when there is
     // none. The view is null when the kind has no window in this program.
     struct OpenedWindow {
@@ -65,6 +71,15 @@ public:
     int currentChartKind() const { return m_chartKind; }
     int horizonDirection() const { return m_horizonDirection; }
     int viewedPlanet() const { return m_viewedPlanet; }  // body index, -1 when none
+    // A new instant (a date chosen in a tool window): the viewed target is
+    // followed as after a date command, and all views are updated.
+    void setInstant(const CInstant& instant);
+    // A new observatory list; when its first place changed the instant moves
+    // there and all views are updated.
+    void setObservatories(std::vector<CLieu> list);
+    void setPrintStarNames(bool on);
+    // The user scrolled the horizon strip: no direction is faced any more.
+    void horizonScrolled();
     // The object chosen by the search; the sky window turns towards it.
     void viewObject(CAstre* object, const QString& title);
     CAstre* viewedObject() const { return m_viewedObject; }
@@ -99,6 +114,8 @@ public:
 
     // How long the start-up picture stays at least, from the start of loading.
     void setMinimumSplashMs(int ms) { m_splashMs = ms; }
+    // Where the start-up picture stands: the first-place dialog keeps clear of it.
+    void setStartupPictureArea(const QRect& area) { m_pictureArea = area; }
 
 signals:
     void skyTitleChanged(const QString& title);
@@ -122,6 +139,7 @@ private:
     void runSeasons();
     void centreOverWindows(QWidget& dialog) const;
     void toggleFigures();
+    void instantChanged();
     bool isWindowOpen(ViewKind kind) const;
 
 public:
@@ -143,13 +161,14 @@ private:
     std::vector<CDocView*> m_views;
 
     int m_chartKind = 0;         // 0 whole sky, 1 zenith, 2 horizon
-    int m_horizonDirection = 0;  // 0 S ... 7 SE; -1 when turned towards a target
+    int m_horizonDirection = 0;  // 0 S ... 7 SE; -1 turned towards a target; 8 scrolled freely
     int m_viewedPlanet = -1;
     CAstre* m_viewedObject = nullptr;
     QString m_skyTitle = QStringLiteral("Ciel");
     int m_stripWidth = 0;
     int m_splashMs = 3000;
     QPointer<QObject> m_ephemerides;
+    QRect m_pictureArea;
 };
 
 }  // namespace zarn

@@ -47,7 +47,7 @@ void CZarnDoc::updateCommandStates()
         a.setEnabled(id, !viewed);
     }
 
-    const CDocView* view = activeView();
+    const CDocView* view = focusedView();
     const ViewKind kind = view ? view->viewKind() : ViewKind::Sky;
     if (kind == ViewKind::Catalogue || kind == ViewKind::Ephemerides) {
         a.setEnabled(Figures, false);

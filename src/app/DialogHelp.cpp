@@ -7,7 +7,10 @@
 #include "time/ui/CObservatoireDlg.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QWindow>
 
 namespace zarn {
 
@@ -30,9 +33,37 @@ int DialogHelp::contextOf(const QWidget* dialog)
     return 0;
 }
 
+bool DialogHelp::isFixedDialog(const QWidget* window)
+{
+    if (!qobject_cast<const QDialog*>(window) || !window->isWindow())
+        return false;
+    if (window->layout() && window->layout()->sizeConstraint() == QLayout::SetFixedSize)
+        return true;
+    return window->minimumSize() == window->maximumSize();
+}
+
+void DialogHelp::trimFrame(QWidget* dialog)
+{
+    // At Show the native window exists but is not yet mapped: the window
+    // manager reads the new hints when it maps it.
+    QWindow* window = dialog->windowHandle();
+    if (!window)
+        return;
+    Qt::WindowFlags flags = window->flags();
+    flags &= ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint);
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (flags != window->flags())
+        window->setFlags(flags);
+}
+
 bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Show) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (isFixedDialog(widget))
+            trimFrame(widget);
+    }
     if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const QWidget* widget = qobject_cast<QWidget*>(watched);

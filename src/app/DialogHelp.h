@@ -1,5 +1,7 @@
 #pragma once
-// F1 in a dialog opens the help page of that dialog.
+// Rules every dialog of the program follows: F1 opens the help page of the
+// dialog, and a dialog of fixed size gets a frame with a title and a close
+// button but no minimise or maximise button.
 #include <QObject>
 
 namespace zarn {
@@ -10,9 +12,14 @@ public:
     using QObject::QObject;
     // The help context of the window a widget belongs to; 0 when it has no page.
     static int contextOf(const QWidget* dialog);
+    // Whether the window is a dialog whose size cannot change.
+    static bool isFixedDialog(const QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static void trimFrame(QWidget* dialog);
 };
 
 }  // namespace zarn

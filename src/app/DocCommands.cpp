@@ -29,6 +29,9 @@ int bodyIndexOfCommand(int id) { return (id - cmd::Mercure + 1) % 7; }
 
 const char* const kBodyNames[7] = {"Soleil", "Mercure", "Vénus", "Mars", "Jupiter", "Saturne", "Lune"};
 
+// The horizon chart scrolled by the user faces none of the eight directions.
+constexpr int kScrolledFreely = 8;
+
 // The sine of 59°: a target higher than this is shown on the zenith chart.
 constexpr double kZenithLimit = 0.857;
 }  // namespace
@@ -46,6 +49,9 @@ void CZarnDoc::onCommand(int id)
         onToggleCommand(id);
     else
         onWindowCommand(id);
+    // A checkable action flips itself when triggered; the rules decide again,
+    // also after a command that changed nothing (a body below the horizon).
+    updateCommandStates();
 }
 
 void CZarnDoc::dateChanged(int commandId)
@@ -70,6 +76,19 @@ void CZarnDoc::dateChanged(int commandId)
         m_instant.refreshTexts();
         break;
     }
+    instantChanged();
+}
+
+void CZarnDoc::setInstant(const CInstant& instant)
+{
+    m_instant = instant;
+    m_instant.recompute();
+    m_instant.refreshTexts();
+    instantChanged();
+}
+
+void CZarnDoc::instantChanged()
+{
     if (m_charts)
         m_charts->Chart(m_chartKind).RefreshSiderealTime();
 
@@ -192,7 +211,7 @@ void CZarnDoc::onPlanetCommand(int id)
 
 void CZarnDoc::toggleFigures()
 {
-    CDocView* view = activeView();
+    CDocView* view = focusedView();
     int flag = -1;
     if (view) {
         switch (view->viewKind()) {
@@ -219,18 +238,38 @@ void CZarnDoc::onToggleCommand(int id)
         UpdateAllViews(nullptr, hint::AltitudeScale);
     } else {
         m_options.coordinateGrid = !m_options.coordinateGrid;
-        UpdateAllViews(nullptr, hint::Grid, activeView());
+        UpdateAllViews(nullptr, hint::Grid, focusedView());
     }
 }
 
 void CZarnDoc::runObservatoryList()
 {
-    CObservatoireDlg dialog(m_observatories, &m_frame);
-    if (dialog.run() != QDialog::Accepted || !dialog.changed() || m_observatories.empty())
+    std::vector<CLieu> edited = m_observatories;
+    CObservatoireDlg dialog(edited, &m_frame);
+    if (dialog.run() == QDialog::Accepted && dialog.changed())
+        setObservatories(std::move(edited));
+}
+
+void CZarnDoc::setObservatories(std::vector<CLieu> list)
+{
+    if (list.empty())
+        return;  // the document always has a current place
+    m_observatories = std::move(list);
+    if (m_observatories.front() == m_instant.place())
         return;
     m_instant.setPlace(m_observatories.front());
     m_instant.refreshTexts();
     UpdateAllViews(nullptr, hint::Place);
+}
+
+void CZarnDoc::setPrintStarNames(bool on) { m_options.printStarNames = on ? 1 : 0; }
+
+void CZarnDoc::horizonScrolled()
+{
+    if (m_chartKind != 2 || m_horizonDirection == kScrolledFreely)
+        return;
+    m_horizonDirection = kScrolledFreely;
+    updateCommandStates();
 }
 
 void CZarnDoc::onWindowCommand(int id)

@@ -26,6 +26,13 @@ SRect squareAround(int x, int y) { return {x - 5, y - 5, x + 6, y + 6}; }
 
 }  // namespace
 
+int legibleFontHeight(const CSurface& dc, int height)
+{
+    if (dc.IsPrinter() || dc.IsSmallScreen())
+        return height;
+    return std::max(height, 9 * dc.LogicalDpiY() / 72);
+}
+
 CCarte::CCarte(ChartHost& host) : m_host(host) {}
 
 CCarte::~CCarte() = default;
@@ -214,10 +221,12 @@ void CCarte::DrawOffscreen(CSurface& dc, SRect rect, std::uint32_t flags)
     dc.SetClip(region);
     dc.CopyOffscreen(*image);
     dc.Restore();
-    // The block transfer stops at the chart's region; the labels a round
-    // chart writes outside its rim are drawn again on the window itself.
-    if (region.kind == SClip::Ellipse)
+    // The block transfer stops at the chart's region; the rim and the labels
+    // a round chart draws outside it are drawn again on the window itself.
+    if (region.kind == SClip::Ellipse) {
+        DrawGround(dc, adjusted);
         DrawDirections(dc, adjusted);
+    }
 }
 
 void CCarte::DrawSequence(CSurface& dc, SRect rect, std::uint32_t flags)

@@ -131,4 +131,9 @@ protected:
     double m_sinTheta = 0.0;
 };
 
+// A screen font's character height made legible: at least 9 points (12
+// pixels at 96 dots per inch), except on a 640-pixel screen, whose small
+// fonts are kept.
+int legibleFontHeight(const CSurface& dc, int height);
+
 }  // namespace zarn

@@ -92,6 +92,20 @@ void CCarteCiel::DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list
     CCarte::DrawObjects(dc, list, rect, flags | draw::kRoundChart);
 }
 
+void CCarteCiel::DrawGround(CSurface& dc, SRect rect)
+{
+    if (dc.IsPrinter())
+        return;
+    // The clip follows whole pixels; a smoothed ring of the sky colour on the
+    // rim gives the disc a clean edge over the symbols the clip cuts.
+    dc.Save();
+    dc.ClipNone();
+    dc.SetPen(paletteIndex(kSkyPaletteEntry), 2);
+    dc.SetNoBrush();
+    dc.Ellipse({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1});
+    dc.Restore();
+}
+
 void CCarteCiel::DrawDirections(CSurface& dc, SRect rect)
 {
     dc.Save();

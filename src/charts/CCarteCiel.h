@@ -24,6 +24,8 @@ public:
 protected:
     void DrawBackground(CSurface& dc, SRect rect) override;
     void DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags) override;
+    // On screen: the horizon circle smoothed over the clip's stepped edge.
+    void DrawGround(CSurface& dc, SRect rect) override;
     void DrawDirections(CSurface& dc, SRect rect) override;
     void DrawTitle(CSurface& dc, SRect rect, const std::string& text, const SFont& font) override;
     // Every second background object, every third on a 640-pixel screen.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "charts/CCarteCiel.h"
 #include "charts/ChartHost.h"
@@ -119,19 +120,33 @@ void CCarteHorizon::ChartToSky(double a, double b, double& ra, double& dec) cons
 
 void CCarteHorizon::DrawGround(CSurface& dc, SRect rect)
 {
-    dc.Save();
-    dc.SetPen(paletteIndex(kGroundPaletteEntry), 1);
     m_profile.Mark();
     GroundWalk walk(m_profile, rect.height());
     // The landscape runs along the whole strip; only the columns in view are
-    // drawn, but the sequence is followed from the start.
+    // drawn, but the sequence is followed from the start. Column i is filled
+    // from the horizon up to its height: one outline through the tops of the
+    // columns, smoothed on screen, instead of a line per column.
     const int columns = 6 * rect.height();
+    const int first = std::max(0, rect.left);
     const int last = std::min(columns, rect.right);
+    std::vector<SPoint> outline;
+    outline.reserve(static_cast<std::size_t>(std::max(0, last - first) + 3));
     for (int i = 0; i < last; ++i) {
-        if (i >= rect.left)
-            dc.Line(i, -1, i, -walk.Height() - 1);
+        if (i >= first) {
+            if (outline.empty())
+                outline.push_back({i, 0});
+            outline.push_back({i, -walk.Height()});
+        }
         walk.Advance(i);
     }
+    if (outline.empty())
+        return;
+    outline.push_back({last, outline.back().y});
+    outline.push_back({last, 0});
+    dc.Save();
+    dc.SetNoPen();
+    dc.SetBrush(paletteIndex(kGroundPaletteEntry));
+    dc.Polygon(outline);
     dc.Restore();
 }
 
@@ -152,7 +167,7 @@ void CCarteHorizon::DrawDirections(CSurface& dc, SRect rect)
 {
     dc.Save();
     const bool printer = dc.IsPrinter();
-    const int fontHeight = printer ? 4 * dc.Millimetre().cy : 12 * dc.LogicalDpiY() / 120;
+    const int fontHeight = printer ? 4 * dc.Millimetre().cy : legibleFontHeight(dc, 12 * dc.LogicalDpiY() / 120);
     dc.SetFont({"Times New Roman", -fontHeight, printer ? 400 : 300});
     dc.SetTextColour(printer ? kBlack : kWhite);
     dc.SetBackground(kWhite, false);
@@ -200,7 +215,7 @@ void CCarteHorizon::DrawAltitudeScale(CSurface& dc, SRect rect, Colour colour, s
         return;
     dc.Save();
     const bool printer = dc.IsPrinter();
-    const int fontHeight = printer ? 3 * dc.Millimetre().cy : 13 * dc.LogicalDpiY() / 120;
+    const int fontHeight = printer ? 3 * dc.Millimetre().cy : legibleFontHeight(dc, 13 * dc.LogicalDpiY() / 120);
     dc.SetFont({"Times New Roman", -fontHeight, 400});
     dc.SetPen(printer ? kBlack : kLightGrey, 0);
     dc.SetTextColour(colour);

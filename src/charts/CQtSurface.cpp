@@ -1,6 +1,7 @@
 #include "charts/CQtSurface.h"
 
 #include <QFontMetrics>
+#include <cmath>
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QScreen>
@@ -37,12 +38,49 @@ public:
 
 QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// A one-bit picture as an image, set bits in the ink, at twice its size when
+// the screen has two device pixels to the unit: the doubling rounds the
+// diagonals (each new pixel copies a neighbour only where two neighbours
+// agree) instead of showing two-by-two blocks.
+QImage pictureImage(const SBitmap& picture, QRgb ink, bool doubled)
+{
+    auto bit = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < picture.width && y < picture.height && picture.pixel(x, y);
+    };
+    const QRgb clear = qRgba(0, 0, 0, 0);
+    const int f = doubled ? 2 : 1;
+    QImage image(picture.width * f, picture.height * f, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const bool p = bit(x, y);
+            if (!doubled) {
+                image.setPixel(x, y, p ? ink : clear);
+                continue;
+            }
+            const bool a = bit(x, y - 1), b = bit(x + 1, y), c = bit(x - 1, y), d = bit(x, y + 1);
+            const bool e0 = (c == a && c != d && a != b) ? a : p;
+            const bool e1 = (a == b && a != c && b != d) ? b : p;
+            const bool e2 = (d == c && d != b && c != a) ? c : p;
+            const bool e3 = (b == d && b != a && d != c) ? d : p;
+            image.setPixel(2 * x, 2 * y, e0 ? ink : clear);
+            image.setPixel(2 * x + 1, 2 * y, e1 ? ink : clear);
+            image.setPixel(2 * x, 2 * y + 1, e2 ? ink : clear);
+            image.setPixel(2 * x + 1, 2 * y + 1, e3 ? ink : clear);
+        }
+    }
+    image.setDevicePixelRatio(f);
+    return image;
+}
+
 }  // namespace
 
 CQtSurface::CQtSurface(QPainter& painter, const PaletteColours& palette, const SurfaceDevice& device)
     : m_painter(painter), m_palette(palette), m_device(device)
 {
     m_painter.setBackgroundMode(Qt::TransparentMode);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    if (!device.printer && painter.device())
+        m_ratio = painter.device()->devicePixelRatioF();
 }
 
 CQtSurface::~CQtSurface() = default;
@@ -110,7 +148,11 @@ void CQtSurface::SetPatternBrush(const std::array<std::uint8_t, 8>& rows, Colour
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             pattern.setPixel(x, y, (rows[static_cast<std::size_t>(y)] >> (7 - x)) & 1 ? f : b);
-    m_painter.setBrush(QBrush(pattern));
+    // One pattern dot to a device pixel, as on a screen of one pixel a unit.
+    QBrush brush(pattern);
+    if (m_ratio != 1.0)
+        brush.setTransform(QTransform::fromScale(1.0 / m_ratio, 1.0 / m_ratio));
+    m_painter.setBrush(brush);
 }
 
 void CQtSurface::SetFont(const SFont& font) { m_painter.setFont(QtFont(font)); }
@@ -132,8 +174,16 @@ void CQtSurface::Line(int x1, int y1, int x2, int y2)
         x2 += x2 > x1 ? -1 : 1;
     else if (x1 == x2 && y1 == y2)
         return;
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.drawLine(x1, y1, x2, y2);
+    // Lines along the axes stay crisp; slanted ones are smoothed, through the
+    // centres of the pixels the plain line would light.
+    const bool slanted = x1 != x2 && y1 != y2;
+    m_painter.setRenderHint(QPainter::Antialiasing, slanted);
+    if (!slanted) {
+        m_painter.drawLine(x1, y1, x2, y2);
+        return;
+    }
+    const qreal c = m_painter.pen().isCosmetic() ? 0.5 / m_ratio : 0.5;
+    m_painter.drawLine(QPointF(x1 + c, y1 + c), QPointF(x2 + c, y2 + c));
 }
 
 QRectF CQtSurface::ShapeRect(const SRect& box) const
@@ -165,7 +215,17 @@ void CQtSurface::Polygon(const std::vector<SPoint>& points)
     m_painter.drawPolygon(polygon);
 }
 
-void CQtSurface::Pixel(int x, int y, Colour colour) { m_painter.fillRect(x, y, 1, 1, Resolve(colour)); }
+void CQtSurface::Pixel(int x, int y, Colour colour)
+{
+    // One device pixel, in the middle of the unit on a high-density screen.
+    if (m_ratio == 1.0) {
+        m_painter.fillRect(x, y, 1, 1, Resolve(colour));
+        return;
+    }
+    const qreal side = 1.0 / m_ratio;
+    const qreal inset = std::floor(m_ratio / 2.0) * side;
+    m_painter.fillRect(QRectF(x + inset, y + inset, side, side), Resolve(colour));
+}
 
 void CQtSurface::Text(int x, int y, const std::string& text, unsigned align)
 {
@@ -218,11 +278,8 @@ void CQtSurface::Bitmap(const SBitmap& picture, const SRect& destination, Colour
 {
     if (picture.width <= 0 || picture.height <= 0)
         return;
-    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-    const QRgb ink = Resolve(colour).rgb();
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            image.setPixel(x, y, picture.pixel(x, y) ? ink : qRgba(0, 0, 0, 0));
+    const bool doubled = m_ratio >= 1.5 && destination.width() == picture.width;
+    const QImage image = pictureImage(picture, Resolve(colour).rgb(), doubled);
     m_painter.drawImage(QRect(destination.left, destination.top, destination.width(), destination.height()), image);
 }
 

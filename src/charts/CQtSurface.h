@@ -77,6 +77,7 @@ private:
     QPainter& m_painter;
     PaletteColours m_palette;
     SurfaceDevice m_device;
+    qreal m_ratio = 1.0;  // device pixels to the unit on screen
     QColor m_textColour = Qt::black;
     // Pens, brushes, font and colours of Save (the clip and the origin are
     // kept by the base class: restoring a clip is costly for the painter).

@@ -5,6 +5,7 @@
 
 namespace zarn {
 
+class CViewButtonBar;
 class CZarnView;
 class SkyViewHost;
 
@@ -14,21 +15,10 @@ public:
     explicit CZarnFrm(SkyViewHost& host, QWidget* parent = nullptr);
 
     CZarnView& View() { return *m_view; }
-    QWidget& ButtonBar() { return *m_bar; }
-
-    // The sixteen buttons: their caption (empty for a picture), command and
-    // status text.
-    struct Button {
-        const char* caption;
-        int command;
-        const char* status;
-    };
-    static const Button kButtons[16];
+    CViewButtonBar& ButtonBar() { return *m_bar; }
 
 private:
-    QWidget* BuildBar(SkyViewHost& host);
-
-    QWidget* m_bar = nullptr;
+    CViewButtonBar* m_bar = nullptr;
     CZarnView* m_view = nullptr;
 };
 

@@ -11,6 +11,8 @@
 #include "charts/CCarteHorizon.h"
 #include "charts/CFactsSurface.h"
 #include "charts/CQtSurface.h"
+#include "app/Hints.h"
+#include "shell/CommandIds.h"
 #include "sky/CAstre.h"
 #include "time/CInstant.h"
 
@@ -19,19 +21,6 @@ namespace zarn {
 namespace {
 
 constexpr int kHoverDelayMs = 300;
-
-// Command ids of the context menu.
-constexpr int kCurrentDate = 32834;
-constexpr int kNewDate = 32835;
-constexpr int kFigures = 32805;
-constexpr int kAltitudeScale = 32818;
-constexpr int kGrid = 32806;
-constexpr int kPrintPreview = 57609;
-constexpr int kEphemerides = 32808;
-
-// Update hint bits.
-constexpr unsigned kHintDate = 0x1, kHintPlace = 0x2, kHintOptions = 0x8, kHintWholeSky = 0x10,
-                   kHintZenith = 0x20, kHintHorizon = 0x40, kHintResized = 0x80, kHintFigures = 0x100;
 
 }  // namespace
 
@@ -42,8 +31,11 @@ CZarnView::CZarnView(SkyViewHost& host, QWidget* parent) : QAbstractScrollArea(p
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Hover names at least 9 points high, except on a 640-pixel screen.
     const int dpi = logicalDpiY();
-    m_screenLabel.SetFont({"MS Sans Serif", -(13 * dpi / 120), 400});
+    const bool smallScreen = CQtSurface::ScreenDevice(*this).screenWidth == 640;
+    const int height = 13 * dpi / 120;
+    m_screenLabel.SetFont({"MS Sans Serif", -(smallScreen ? height : std::max(height, 9 * dpi / 72)), 400});
     m_hoverTimer.setInterval(kHoverDelayMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CZarnView::OnHoverTimer);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CZarnView::OnScrolled);
@@ -53,36 +45,41 @@ CZarnView::~CZarnView() = default;
 
 SurfaceDevice CZarnView::ScreenDevice() const { return CQtSurface::ScreenDevice(*viewport()); }
 
-void CZarnView::OnHint(unsigned hint, bool fromSelf)
+void CZarnView::OnHint(unsigned bits, bool fromSelf)
 {
-    if (hint & (0x1000 | 0x2000 | 0x4000))
+    using namespace zarn::hint;
+    if (bits & (Catalogue | Animation | Grid))
         return;
-    if (hint & (kHintDate | kHintPlace | kHintWholeSky | kHintZenith | kHintHorizon | kHintResized))
+    if (bits & (Date | Place | WholeSky | Zenith | Horizon | Resized))
         HideLabel();
-    if (hint & kHintFigures) {
+    if (bits & Figures) {
         if (!fromSelf)
             return;
         m_host.CurrentChart().SetOffscreen();
     }
-    if (hint & (kHintWholeSky | kHintZenith)) {
+    if (bits & (WholeSky | Zenith)) {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         horizontalScrollBar()->setRange(0, 0);
     }
-    if (hint & kHintResized) {
+    if (bits & Resized) {
         m_stripWidth = 6 * viewport()->height();
         m_host.SetStripWidth(m_stripWidth);
     }
-    if (hint & kHintHorizon)
-        UpdateStrip(hint & kHintResized);
-    if (hint & (kHintDate | kHintPlace | kHintOptions | kHintResized))
+    if (bits & Horizon) {
+        // A direction or a target chosen anew is faced in the middle.
+        if (!(bits & Resized))
+            m_facing = true;
+        UpdateStrip();
+    }
+    if (bits & (Date | Place | UserObjects | Resized))
         m_host.RecomputeSky();
-    if (hint & (kHintDate | kHintPlace))
+    if (bits & (Date | Place))
         m_host.SkyRecomputed();
     // Every hint ends in a repaint (the window is always painted whole).
     viewport()->update();
 }
 
-void CZarnView::UpdateStrip(bool keepFraction)
+void CZarnView::UpdateStrip()
 {
     if (m_stripWidth <= 0)
         m_stripWidth = 6 * viewport()->height();
@@ -92,10 +89,12 @@ void CZarnView::UpdateStrip(bool keepFraction)
     horizontalScrollBar()->setRange(0, std::max(0, m_stripWidth - client));
     horizontalScrollBar()->setPageStep(std::max(1, m_stripWidth / 16));
     m_settingScroll = false;
-    if (keepFraction) {
+    if (!m_facing) {
+        // Scrolled by the user: the same part of the sky after a resize.
         SetScroll(static_cast<int>(std::lround(m_stripWidth * m_scrollFraction)));
     } else {
-        // The middle of the strip (the chosen direction) in the middle of the window.
+        // The middle of the strip (the faced direction) in the middle of the
+        // window, also after a resize.
         SetScroll(static_cast<int>(std::lround(3.0 * viewport()->height() - client / 2.0)));
         m_scrollFraction = m_stripWidth > 0 ? horizontalScrollBar()->value() / double(m_stripWidth) : 0.0;
     }
@@ -114,6 +113,7 @@ void CZarnView::OnScrolled(int value)
         m_scrollFraction = value / double(m_stripWidth);
     if (m_settingScroll)
         return;
+    m_facing = false;
     if (m_host.CurrentChart().kind() == CCarte::Horizon) {
         m_host.HorizonChart().SetDirection(CCarteHorizon::kKeepAngle);
         m_host.StripScrolled();
@@ -126,8 +126,11 @@ void CZarnView::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     m_stripWidth = 6 * viewport()->height();
     m_host.SetStripWidth(m_stripWidth);
+    // The charts' scales follow the window (the time bar shown or hidden
+    // changes it without a resize of the main window): place everything again.
+    m_host.RecomputeSky();
     if (m_host.CurrentChart().kind() == CCarte::Horizon)
-        UpdateStrip(true);
+        UpdateStrip();
 }
 
 void CZarnView::paintEvent(QPaintEvent*)
@@ -165,11 +168,18 @@ void CZarnView::Paint(QPainter& painter, QSize size)
     m_labelDrawn = false;
     chart.Draw(dc, m_paintRect, m_drawFlags);
     if (!m_labelText.empty() && !m_labelDrawn)
-        ShowLabel(dc, m_labelText, m_labelAnchor);
+        ShowLabelOf(dc, m_labelObject, m_labelText, m_labelAnchor);
 }
 
 void CZarnView::ShowLabel(CSurface& dc, const std::string& text, SPoint at)
 {
+    // The charts name the selected object.
+    ShowLabelOf(dc, m_host.SelectedObject(), text, at);
+}
+
+void CZarnView::ShowLabelOf(CSurface& dc, const CAstre* object, const std::string& text, SPoint at)
+{
+    m_labelObject = object;
     m_labelText = text;
     m_labelAnchor = at;
     if (text.empty())
@@ -177,7 +187,9 @@ void CZarnView::ShowLabel(CSurface& dc, const std::string& text, SPoint at)
     // To the right of points in the left half of the window, else to the left.
     const int centre = (m_paintRect.left + m_paintRect.right) / 2;
     const int code = at.x < centre ? CVueNoms::kRight : CVueNoms::kLeft;
-    m_screenLabel.Show(dc, text, at, code, 2 * dc.Millimetre().cx);
+    // Two millimetres away, and never over the object's own symbol.
+    const int clearance = object ? object->ScreenRadius(dc) + 3 : 0;
+    m_screenLabel.Show(dc, text, at, code, std::max(2 * dc.Millimetre().cx, clearance));
     m_labelDrawn = true;
 }
 
@@ -228,6 +240,7 @@ void CZarnView::mouseMoveEvent(QMouseEvent* event)
     if (m_labelText != name) {
         HideLabel();
         if (const PlacedObject* placed = m_host.CurrentChart().ScreenPlacementOf(selected)) {
+            m_labelObject = selected;
             m_labelText = name;
             m_labelAnchor = {placed->x, placed->y};
             viewport()->update();
@@ -245,6 +258,7 @@ void CZarnView::OnHoverTimer()
         return;  // already shown: nothing to repaint
     if (m_labelText != name)
         HideLabel();
+    m_labelObject = m_hovered->object;
     m_labelText = name;
     m_labelAnchor = anchor;
     viewport()->update();
@@ -286,23 +300,23 @@ void CZarnView::contextMenuEvent(QContextMenuEvent* event)
             action->setChecked(command->isChecked());
             action->setEnabled(command->isEnabled());
             connect(action, &QAction::triggered, command, [command] { command->trigger(); });
-        } else if (id == kPrintPreview) {
+        } else if (id == cmd::PrintPreview) {
             connect(action, &QAction::triggered, this, &CZarnView::PrintPreview);
         } else {
             action->setEnabled(false);
         }
     };
-    add(kCurrentDate, "&Date Actuelle ");
-    add(kNewDate, "&Nouvelle Date ");
+    add(cmd::CurrentDate, "&Date Actuelle ");
+    add(cmd::NewDate, "&Nouvelle Date ");
     menu.addSeparator();
-    add(kFigures, "&Figure constellations");
-    add(kAltitudeScale, "&Echelle des hauteurs");
-    add(kGrid, "&Grille des coordonnées");
+    add(cmd::Figures, "&Figure constellations");
+    add(cmd::AltitudeScale, "&Echelle des hauteurs");
+    add(cmd::Grid, "&Grille des coordonnées");
     menu.addSeparator();
-    add(kPrintPreview, "&Imprimer");
+    add(cmd::PrintPreview, "&Imprimer");
     if (CAstre* selected = m_host.SelectedObject()) {
         menu.addSeparator();
-        add(kEphemerides, ("Éphémérides " + selected->GetName()).c_str());
+        add(cmd::SolarSystem, ("Éphémérides " + selected->GetName()).c_str());
     }
     menu.exec(event->globalPos());
 }

@@ -62,9 +62,11 @@ protected:
 private:
     void Paint(QPainter& painter, QSize client);
     ChartHit HitAt(QPoint windowPoint, bool* insideChart);
+    void ShowLabelOf(CSurface& dc, const CAstre* object, const std::string& text, SPoint at);
     void OnHoverTimer();
     void OnScrolled(int value);
-    void UpdateStrip(bool keepFraction);
+    // Scroll range and position of the horizon strip for the window's size.
+    void UpdateStrip();
     void SetScroll(int value);
     SurfaceDevice ScreenDevice() const;
 
@@ -78,8 +80,11 @@ private:
     double m_scrollFraction = 0.0;
     int m_stripWidth = 0;
     bool m_settingScroll = false;
+    bool m_facing = true;    // the strip faces a direction or target, not scrolled since
+
     QTimer m_hoverTimer;
     std::string m_labelText;
+    const CAstre* m_labelObject = nullptr;  // the object the label names
     SPoint m_labelAnchor;
     bool m_labelDrawn = false;
 };

@@ -20,11 +20,21 @@ namespace zarn {
 SRect chartPageRect(int pageWidth, int pageHeight, int dpi, bool horizon)
 {
     const int m = static_cast<int>(std::lround(10.0 * dpi / 25.4));
+    const int caption = static_cast<int>(std::lround(15.0 * dpi / 25.4));
+    const double growth = horizon ? 2 * 0.04214 : 0.0;
+    // The square as wide as the page less its margins, unless a landscape
+    // page leaves too little height for it, its caption and, for the
+    // panorama, the taller band.
+    int side = pageWidth - 2 * m;
+    const int room = static_cast<int>((pageHeight - 2 * m - caption) / (1.0 + growth));
+    side = std::max(1, std::min(side, room));
     SRect rect;
-    rect.left = m;
+    rect.left = (pageWidth - side) / 2;
+    rect.right = rect.left + side;
     rect.top = (pageHeight + 2 * m - pageWidth) / 2;
-    rect.right = pageWidth - m;
-    rect.bottom = rect.top + pageWidth - 2 * m;
+    if (side < pageWidth - 2 * m)
+        rect.top = (pageHeight - caption - side) / 2;  // square and caption centred
+    rect.bottom = rect.top + side;
     if (horizon) {
         const int grow = static_cast<int>(std::lround(0.04214 * rect.width()));
         rect.top -= grow;
@@ -39,6 +49,7 @@ void CZarnView::PrintChart(QPrinter& printer, bool preview)
     QPainter painter;
     if (!painter.begin(&printer))
         return;
+    m_host.PrintingBegins();
     SurfaceDevice device = ScreenDevice();
     device.printer = true;
     device.preview = preview;
@@ -56,6 +67,7 @@ void CZarnView::PrintChart(QPrinter& printer, bool preview)
     const std::uint32_t flags = skyDrawFlags(m_host.Display(), chart.kind(), true);
     chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
     painter.end();
+    m_host.PrintingEnds();
 }
 
 void CZarnView::PrintPreview()

@@ -45,8 +45,12 @@ public:
     virtual void ShowInstant(const std::string& place, const std::string& date, const std::string& time) = 0;
     // After a change of date or place: the Sun-and-Moon window follows.
     virtual void SkyRecomputed() {}
-    // The horizon strip was scrolled (the search window follows).
+    // The horizon strip was scrolled by the user (the search window follows,
+    // and no direction is faced any more).
     virtual void StripScrolled() {}
+    // Around a printed page: the main window's caption is blank meanwhile.
+    virtual void PrintingBegins() {}
+    virtual void PrintingEnds() {}
     // A star was clicked: the full name of its constellation and the sky
     // position of the click (radians). Empty name for no constellation.
     virtual void StarClicked(const std::string& constellation, double ra, double dec) = 0;

@@ -14,7 +14,7 @@ CActions::CActions(QObject* parent) : QObject(parent)
         action->setStatusTip(prompt(info.id));
         action->setCheckable(info.checkable);
         if (*info.shortcut)
-            action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(info.shortcut)));
         action->setData(info.id);
         const int id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { emit triggered(id); });

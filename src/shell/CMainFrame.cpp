@@ -3,6 +3,7 @@
 #include "shell/CActions.h"
 #include "shell/CPlanetMenu.h"
 #include "shell/CommandIds.h"
+#include "shell/WindowArrangement.h"
 #include "time/ui/CTimeBar.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace zarn {
@@ -35,6 +37,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi = new QMdiArea(central);
     m_mdi->setBackground(QColor(231, 234, 239));
     layout->addWidget(m_mdi, 1);
+    m_mdi->viewport()->installEventFilter(this);
     m_timeBar = new CTimeBar(central);
     layout->addWidget(m_timeBar);
     setCentralWidget(central);
@@ -80,8 +83,8 @@ void CMainFrame::buildMenus()
     addCommands(bar->addMenu(QStringLiteral("Fe&nêtre")), {Cascade, Tile});
     addCommands(bar->addMenu(QStringLiteral("&?")), {Manual, HelpIndex, 0, About});
 
-    connect(m_actions->action(Cascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    connect(m_actions->action(Tile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(m_actions->action(Cascade), &QAction::triggered, this, &CMainFrame::cascadeToolWindows);
+    connect(m_actions->action(Tile), &QAction::triggered, this, &CMainFrame::tileToolWindows);
     connect(m_actions->action(Exit), &QAction::triggered, this, &QWidget::close);
 }
 
@@ -170,6 +173,38 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
     if (m_skyFrame)
         emit resizedWithSkyFrame();
 }
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize)
+        emit workAreaResized();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QList<QMdiSubWindow*> CMainFrame::toolWindows() const
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w != m_skyFrame && w->isVisible() && !w->isMinimized())
+            windows << w;
+    return windows;
+}
+
+QRect CMainFrame::toolArea() const
+{
+    const QRect area = m_mdi->viewport()->rect();
+    if (!m_skyFrame)
+        return area;
+    return QRect(area.topLeft(), QPoint(std::max(area.left(), m_skyFrame->geometry().left() - 1), area.bottom()));
+}
+
+void CMainFrame::cascadeToolWindows()
+{
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    cascadeWindows(toolWindows(), toolArea(), std::max(8, step));
+}
+
+void CMainFrame::tileToolWindows() { tileWindows(toolWindows(), toolArea()); }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {

@@ -57,15 +57,25 @@ public:
 
     QSize minimumTrackingSize() const;
 
+    // "&Cascade" and "&Mosaïque": the windows other than the sky window are
+    // arranged left of it; the sky window keeps its place.
+    void cascadeToolWindows();
+    void tileToolWindows();
+
 signals:
     void resizedWithSkyFrame();
+    // The work area changed size (main window resized, time bar shown or hidden).
+    void workAreaResized();
     void activeFrameChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QList<QMdiSubWindow*> toolWindows() const;
+    QRect toolArea() const;
     void buildMenus();
     void buildStatusBar();
     void addCommands(class QMenu* menu, std::initializer_list<int> ids);

@@ -39,7 +39,10 @@ void CPlanetMenu::keyPressEvent(QKeyEvent* event)
     QAction* chosen = actions().value(index);
     if (!chosen || !chosen->isEnabled())
         return;  // a disabled item ignores its letter
-    hide();
+    // The whole chain of menus closes, as after a click on the item.
+    for (QWidget* w = this; w; w = w->parentWidget())
+        if (auto* menu = qobject_cast<QMenu*>(w))
+            menu->hide();
     chosen->trigger();
 }
 

@@ -16,7 +16,7 @@ constexpr std::array kCommands{
     CommandInfo{Exit, "&Quitter", " Quitter ZARN", "Ctrl+Q", false},
     CommandInfo{CurrentDate, "&Date Actuelle", " Date et heure de l'ordinateur", "Ctrl+D", false},
     CommandInfo{NewDate, "&Nouvelle Date", " Changer la date et l'heure", "Ctrl+N", false},
-    CommandInfo{NextDay, "Jour &suivant", " Même heure le jour suivant", "Ctrl++", false},
+    CommandInfo{NextDay, "Jour &suivant", " Même heure le jour suivant", "Ctrl++; Ctrl+=", false},
     CommandInfo{PreviousDay, "Jour &précédent", " Même heure le jour précédent", "Ctrl+-", false},
     CommandInfo{SummerTime, "&Heure d'été", " Début et fin de l'heure d'été", "", false},
     CommandInfo{TimeBar, "&Temps", " Heure légale, universelle, sidérale, solaire", "", true},

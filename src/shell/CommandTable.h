@@ -10,7 +10,7 @@ struct CommandInfo {
     int id;
     const char* text;      // UTF-8, with "&" before the mnemonic letter
     const char* prompt;    // status-bar text; the part after "\n" is a short name
-    const char* shortcut;  // QKeySequence text, or "" for none
+    const char* shortcut;  // QKeySequence texts separated by "; ", or "" for none
     bool checkable;
 };
 

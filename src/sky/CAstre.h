@@ -69,6 +69,9 @@ public:
     virtual bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels);
     virtual bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags);
     virtual bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const;
+    // Half the width of the symbol on a screen: a name shown beside the
+    // object stands further away than this.
+    virtual int ScreenRadius(const CSurface& dc) const;
 
     // The coordinates of the object, as the subclasses fill them.
     void SetEquatorial(double alpha, double delta)

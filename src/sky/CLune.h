@@ -54,6 +54,7 @@ public:
     bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
     bool DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t flags) override;
     bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+    int ScreenRadius(const CSurface& dc) const override;
 
     double GetParallacticAngle() const { return m_parallacticAngle; }
     double GetBrightLimbAngle() const { return m_brightLimbAngle; }

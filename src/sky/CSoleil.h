@@ -26,6 +26,7 @@ public:
     // A disc with eight rays (sky/draw/).
     bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;
     bool HitTest(SPoint point, int x, int y, const CSurface& dc, std::uint32_t flags) const override;
+    int ScreenRadius(const CSurface& dc) const override;
 
 protected:
     // The Sun theory itself; leaves λ☉ and R in the object.

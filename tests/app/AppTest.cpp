@@ -5,6 +5,10 @@
 #include "ProgramFolder.h"
 
 #include "app/CHelpWindow.h"
+#include "app/CSkyWindow.h"
+#include "charts/CViewButtonBar.h"
+#include "time/CDateHeure.h"
+#include "time/ui/CDateDlg.h"
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/CZarnApp.h"
@@ -23,6 +27,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QToolButton>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -108,13 +116,101 @@ TEST_F(ProgramFolder, FirstStartShowsThePlaceDialogThenTheSkyWindow)
     EXPECT_TRUE(frame->statusPane(1)->text().startsWith(QStringLiteral("Paris")));
     EXPECT_FALSE(frame->statusPane(3)->text().isEmpty());
 
-    // Quitting writes the place into the per-user settings.
+    // Quitting writes the place into the per-user settings, and closes the
+    // help window with the main window so that the program ends.
+    const QPointer<CHelpWindow> help = CHelpWindow::showContents();
     ASSERT_TRUE(frame->close());
+    EXPECT_TRUE(!help || !help->isVisible());
     const QString ini = user.filePath(QStringLiteral("Zarn/ZARN.INI"));
     ASSERT_TRUE(QFile::exists(ini));
     EXPECT_EQ(CSettingsStore(ini).load().value("Observatoires", "lieu0"), "Paris");
     EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("OBJETS.ZAR"))))
         << catcher.texts.join("|").toStdString() << QDir(program.path()).entryList().join(",").toStdString();
+}
+
+// The program started on a settings file with Paris.
+class RunningProgram : public ProgramFolder {
+protected:
+    void SetUp() override
+    {
+        ProgramFolder::SetUp();
+        app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
+        app->setMinimumSplashMs(0);
+        ModalCatcher catcher;
+        catcher.onDialog([](QWidget* w) {
+            if (auto* d = qobject_cast<CLieuDlg*>(w))
+                d->accept();
+        });
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->mainFrame();
+        frame->showNormal();
+        QTest::qWait(20);
+    }
+    void TearDown() override
+    {
+        ModalCatcher catcher(QMessageBox::Ignore);
+        frame->close();
+        app.reset();
+        ProgramFolder::TearDown();
+    }
+    QRect skyPlace() const { return CSkyWindow::frameRect(frame->mdiArea()->viewport()->size()); }
+
+    std::unique_ptr<CZarnApp> app;
+    CMainFrame* frame = nullptr;
+};
+
+TEST_F(RunningProgram, PrintingOpensOnePreviewWithABlankCaption)
+{
+    QStringList captions;
+    QObject::connect(frame, &QWidget::windowTitleChanged, [&](const QString& t) { captions << t; });
+    int previews = 0;
+    ModalCatcher catcher;
+    catcher.onDialog([&](QWidget* w) {
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w)) {
+            ++previews;
+            preview->reject();
+        }
+    });
+    frame->actions().action(cmd::PrintPreview)->trigger();
+    QTest::qWait(50);
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(captions.contains(QStringLiteral(" ZARN")));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral(" ZARN - Ciel"));
+}
+
+TEST_F(RunningProgram, SkyWindowKeepsItsPlaceAndItsButtonsFit)
+{
+    QMdiSubWindow* sky = frame->skyFrame();
+    EXPECT_FALSE(sky->windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
+    auto* tool = frame->mdiArea()->addSubWindow(new QWidget);
+    tool->resize(300, 200);
+    tool->show();
+    for (int command : {cmd::Cascade, cmd::Tile}) {
+        frame->actions().action(command)->trigger();
+        EXPECT_EQ(sky->geometry(), skyPlace());
+        EXPECT_LT(tool->geometry().right(), sky->geometry().left());
+    }
+    // The time bar takes room from the work area: the sky window follows.
+    frame->actions().action(cmd::TimeBar)->trigger();
+    QTest::qWait(20);
+    EXPECT_EQ(sky->geometry(), skyPlace());
+    frame->actions().action(cmd::TimeBar)->trigger();
+
+    // The sixteen buttons, apart and wholly visible, at the smallest window
+    // and at a low wide one.
+    auto& bar = *sky->findChild<CViewButtonBar*>();
+    for (const QSize size : {frame->minimumSize(), QSize(900, 420)}) {
+        frame->resize(size);
+        QTest::qWait(20);
+        const QRect visible = bar.rect().intersected(sky->widget()->rect().translated(-bar.pos()));
+        const QList<QToolButton*>& buttons = bar.buttons();
+        ASSERT_EQ(buttons.size(), 16);
+        for (int i = 0; i < buttons.size(); ++i) {
+            EXPECT_TRUE(visible.contains(buttons[i]->geometry())) << i << " at " << size.height();
+            for (int j = 0; j < i; ++j)
+                EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry())) << i << " " << j;
+        }
+    }
 }
 
 TEST_F(ProgramFolder, AbortOnAFailedWriteKeepsTheProgramOpen)
@@ -176,6 +272,45 @@ TEST(HelpWindow, FOneInADialogOpensItsPage)
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(static_cast<CHelpWindow*>(help)->source().fileName(), QStringLiteral("observatoires.html"));
     help->close();
+}
+
+TEST(HelpWindow, StandsAboveAModalDialogAndStaysOpenAfterIt)
+{
+    CDateHeure date(1, 1, 2000, 12, 0, 0);
+    CDateDlg dialog(date, nullptr);
+    QWidget* parentMeanwhile = nullptr;
+    QPointer<CHelpWindow> help;
+    ModalCatcher catcher;
+    catcher.onDialog([&](QWidget* w) {
+        if (w != &dialog)
+            return;
+        help = CHelpWindow::showContext(101);
+        parentMeanwhile = help->parentWidget();
+        dialog.reject();
+    });
+    dialog.exec();
+    // A child window of the dialog: above it, and not blocked by it.
+    EXPECT_EQ(parentMeanwhile, &dialog);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), nullptr);
+    help->close();
+}
+
+TEST(Dialogs, FixedSizeDialogsHaveNoMinimiseOrMaximiseButton)
+{
+    DialogHelp frames;
+    CDateHeure date(1, 1, 2000, 12, 0, 0);
+    CDateDlg dialog(date, nullptr);
+    dialog.installEventFilter(&frames);
+    dialog.show();
+    EXPECT_TRUE(DialogHelp::isFixedDialog(&dialog));
+    const Qt::WindowFlags flags = dialog.windowHandle()->flags();
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    // The frame is made of these buttons alone, not the window manager's choice.
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    dialog.close();
 }
 
 TEST(Translations, FrenchCatalogueIsFoundAndAnEmptyOneIsRefused)

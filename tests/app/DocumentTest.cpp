@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QDateTime>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -212,6 +214,11 @@ TEST_F(Document, ViewCommandsSetChartTitleHintAndStates)
     EXPECT_TRUE(a.action(cmd::HorizonSouth)->isEnabled());
     EXPECT_FALSE(a.action(cmd::HorizonSouth)->isChecked());
 
+    // Scrolled by hand, the strip faces nothing: one click brings back any direction.
+    doc->horizonScrolled();
+    EXPECT_FALSE(a.action(cmd::HorizonSouth + 3)->isChecked());
+    EXPECT_TRUE(a.action(cmd::HorizonSouth + 3)->isEnabled());
+
     doc->onCommand(cmd::Zenith);
     EXPECT_EQ(doc->skyTitle(), QStringLiteral("Zénith"));
     EXPECT_EQ(view.hints.back(), hint::Zenith);
@@ -252,6 +259,9 @@ TEST_F(Document, PlanetBelowTheHorizonShowsTheBoxAndChangesNothing)
     EXPECT_EQ(doc->viewedPlanet(), -1);
     EXPECT_EQ(doc->currentChartKind(), 0);
     EXPECT_TRUE(view.hints.empty());
+    // From the menu the checkable item flips itself: the rules set it back.
+    frame->actions().action(cmd::Soleil)->trigger();
+    EXPECT_FALSE(frame->actions().action(cmd::Soleil)->isChecked());
 }
 
 TEST_F(Document, PlanetAboveTheHorizonIsViewedAndFollowedByDateChanges)
@@ -309,6 +319,37 @@ TEST_F(Document, FigureToggleWithoutAnActiveViewOnlyUpdates)
     doc->onCommand(cmd::Figures);
     EXPECT_EQ(doc->options().figureFlags, before);
     EXPECT_EQ(view.hints.back(), hint::Figures);
+}
+
+TEST_F(Document, TogglesFollowTheWindowReallyActiveNotTheOneCommandsGoTo)
+{
+    writeSettingsWithParis();
+    load();
+    // A sky window, and a search window that sends commands to it.
+    struct Window : QWidget, CDocView {
+        explicit Window(ViewKind k) : kind(k) {}
+        void OnUpdate(CDocView*, unsigned, void*) override {}
+        ViewKind viewKind() const override { return kind; }
+        ViewKind kind;
+    };
+    QMdiSubWindow* sky = frame->mdiArea()->addSubWindow(new Window(ViewKind::Sky));
+    frame->setSkyFrame(sky);
+    QMdiSubWindow* search = frame->mdiArea()->addSubWindow(new Window(ViewKind::Chercher));
+    CMainFrame::markRedirectsToSky(search);
+    frame->show();
+    sky->show();
+    search->show();
+    frame->mdiArea()->setActiveSubWindow(search);
+    ASSERT_EQ(doc->activeView()->viewKind(), ViewKind::Sky);
+
+    const auto before = doc->options().figureFlags;
+    frame->actions().action(cmd::Figures)->trigger();
+    EXPECT_EQ(doc->options().figureFlags, before);
+    EXPECT_EQ(view.hints.back(), hint::Figures);
+    EXPECT_TRUE(frame->actions().action(cmd::Figures)->isEnabled());
+    frame->mdiArea()->setActiveSubWindow(sky);
+    frame->actions().action(cmd::Figures)->trigger();
+    EXPECT_NE(doc->options().figureFlags[0], before[0]);
 }
 
 TEST(ClosingWrites, ReadOnlyFileIsMadeWritableAndWritten)

@@ -173,6 +173,16 @@ TEST(SkyPrint, PageLayoutSquareAndTallerHorizonBand)
     EXPECT_EQ(band.width(), square.width());
     // 2 × 4.214 % of the width taller than the square.
     EXPECT_EQ(band.height() - square.height(), 2 * static_cast<int>(std::lround(0.04214 * 4488)));
+    // A landscape page: the square, its taller band and the 15 mm caption
+    // under it stay on the page, centred across it.
+    const int caption = static_cast<int>(std::lround(15 * 600 / 25.4));
+    for (const bool horizon : {false, true}) {
+        const SRect wide = chartPageRect(7016, 4960, 600, horizon);
+        EXPECT_GE(wide.top, 0);
+        EXPECT_LE(wide.bottom + caption, 4960);
+        EXPECT_NEAR(wide.left, 7016 - wide.right, 1);
+        EXPECT_GT(wide.width(), 3700);
+    }
 }
 
 TEST(SkyRender, OffscreenDrawingGivesTheSamePicture)

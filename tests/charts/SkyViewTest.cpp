@@ -95,6 +95,30 @@ TEST_F(SkyViewTest, HintsDecideWhatIsRecomputedAndTheLabelGoes)
     EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
 }
 
+TEST_F(SkyViewTest, FacedDirectionStaysInTheMiddleUntilTheUserScrolls)
+{
+    host.kind = 2;
+    view->OnHint(0x40, false);
+    auto middleOfWindow = [&] { return view->horizontalScrollBar()->value() + view->viewport()->width() / 2; };
+    auto middleOfStrip = [&] { return 3 * view->viewport()->height(); };
+    EXPECT_NEAR(middleOfWindow(), middleOfStrip(), 1);
+    view->resize(1000, 420);
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(middleOfWindow(), middleOfStrip(), 1);
+    view->OnHint(0xC0, false);  // the main window's resize hint
+    EXPECT_NEAR(middleOfWindow(), middleOfStrip(), 1);
+    EXPECT_EQ(host.scrolled, 0);
+
+    // Scrolled by the user: the document hears of it, and a resize keeps the
+    // same part of the sky at the left edge.
+    view->horizontalScrollBar()->setValue(100);
+    EXPECT_EQ(host.scrolled, 1);
+    const double fraction = view->ScrollFraction();
+    view->resize(900, 500);
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(view->horizontalScrollBar()->value(), fraction * 6 * view->viewport()->height(), 1);
+}
+
 TEST_F(SkyViewTest, NameAppearsAfterTheMouseRestsAndGoesOnEmptySky)
 {
     CAstre* vega = host.Named("Véga");

@@ -66,6 +66,7 @@ public:
     }
     std::string ConstellationOf(const CAstre& object) const override { return object.GetConstellationName(sky); }
     QAction* Action(int) const override { return nullptr; }
+    void StripScrolled() override { ++scrolled; }
 
     CInstant instant;
     SkyModel sky;
@@ -77,6 +78,7 @@ public:
     CAstre* selected = nullptr;
     int recomputed = 0;
     int stripWidth = 0;
+    int scrolled = 0;
     std::string status;
     std::string clicked;
     double clickedRa = 0.0;

@@ -66,6 +66,8 @@ TEST(MainFrame, TriggeredActionReportsItsIdentifier)
     frame.actions().action(cmd::NextDay)->trigger();
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toInt(), cmd::NextDay);
+    // "+" without its shift key as well.
+    EXPECT_TRUE(frame.actions().action(cmd::NextDay)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
 }
 
 TEST(MainFrame, StatusPanesAndTimeBarReplaceEachOther)

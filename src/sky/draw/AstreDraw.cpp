@@ -29,4 +29,7 @@ bool CAstre::DrawLabel(CSurface&, int, int, CVueNoms&, std::uint32_t) { return f
 
 bool CAstre::HitTest(SPoint, int, int, const CSurface&, std::uint32_t) const { return false; }
 
+// The 11 × 11 square in which the charts expect a symbol.
+int CAstre::ScreenRadius(const CSurface&) const { return 5; }
+
 }  // namespace zarn

@@ -14,7 +14,7 @@ namespace zarn {
 namespace {
 
 // The lit part as a polygon: the limb from t = 0° to 180° relative to the
-// orientation, then back along the terminator, whose distance from the centre
+// orientation, then along the terminator, whose distance from the centre
 // at each degree is ρ = r·K / √(1 − cos² t · (1 − K²)), K the terminator
 // factor (1 new, 0 quarter, −1 full). Relative to the centre, y downward.
 std::vector<SPoint> litPart(int x, int y, double r, double K, double orientation)
@@ -34,7 +34,14 @@ std::vector<SPoint> litPart(int x, int y, double r, double K, double orientation
         terminator.push_back({x + static_cast<int>(std::lround(rho * std::cos(a))),
                               y - static_cast<int>(std::lround(rho * std::sin(a)))});
     }
-    limb.insert(limb.end(), terminator.rbegin(), terminator.rend());
+    // Back along the terminator to the limb's start. A gibbous terminator
+    // (K < 0) lies beyond the centre, its ends swapped: following it forward
+    // closes the outline without crossing the disc along a diameter, which a
+    // smoothed fill would show as a dark seam.
+    if (K < 0.0)
+        limb.insert(limb.end(), terminator.begin(), terminator.end());
+    else
+        limb.insert(limb.end(), terminator.rbegin(), terminator.rend());
     return limb;
 }
 
@@ -44,7 +51,7 @@ bool CLune::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
 {
     if (!(flags & draw::kMoon))
         return false;
-    const int r = dc.IsPrinter() ? 2 * dc.Millimetre().cy : mulDiv(5, dc.ScreenWidth(), 640);
+    const int r = dc.IsPrinter() ? 2 * dc.Millimetre().cy : ScreenRadius(dc);
     // Charts in the observer's frame turn the limb by the parallactic angle;
     // equatorial charts use the bright-limb angle alone.
     double orientation =
@@ -66,6 +73,9 @@ bool CLune::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
     dc.Restore();
     return true;
 }
+
+// The disc grows with the screen: 5 pixels on a 640-pixel screen.
+int CLune::ScreenRadius(const CSurface& dc) const { return mulDiv(5, dc.ScreenWidth(), 640); }
 
 bool CLune::HitTest(SPoint point, int x, int y, const CSurface&, std::uint32_t) const
 {

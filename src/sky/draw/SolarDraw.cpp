@@ -57,6 +57,9 @@ bool CSoleil::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
     return true;
 }
 
+// The rays along the axes reach twice the disc's radius of 4.
+int CSoleil::ScreenRadius(const CSurface&) const { return 8; }
+
 bool CSoleil::HitTest(SPoint point, int x, int y, const CSurface&, std::uint32_t) const
 {
     return inBox(point, {x - 4, y - 4, x + 5, y + 5});

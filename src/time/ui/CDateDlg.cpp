@@ -32,6 +32,7 @@ CDateDlg::CDateDlg(CDateHeure& dateTime, QWidget* parent) : QDialog(parent), m_d
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
     layout->addWidget(buttons);
     m_date->setFocus();

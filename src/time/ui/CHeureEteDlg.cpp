@@ -47,6 +47,7 @@ CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
     row->addWidget(m_up);
     row->addWidget(m_down);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(row);
     layout->addWidget(m_result);
     layout->addWidget(close, 0, Qt::AlignRight);

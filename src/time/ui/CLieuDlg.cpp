@@ -71,6 +71,7 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
     layout->addWidget(buttons);
 

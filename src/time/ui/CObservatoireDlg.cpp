@@ -54,6 +54,7 @@ CObservatoireDlg::CObservatoireDlg(std::vector<CLieu>& observatories, QWidget* p
         actions->addWidget(b);
     }
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(QStringLiteral("Observatoire actuel:"), this));
     layout->addWidget(m_current);
     layout->addWidget(new QLabel(QStringLiteral("Autres observatoires:"), this));

@@ -24,6 +24,8 @@ constexpr ContextPage kPages[] = {
     {101, "qrc:/help/date.html"},
     {114, "qrc:/help/date.html#ete"},
     {32819, "qrc:/help/date.html#temps"},
+    {182, "qrc:/help/conjonction.html"},
+    {453, "qrc:/help/animation.html"},
 };
 
 QPointer<CHelpWindow> g_window;

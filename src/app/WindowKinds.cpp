@@ -1,6 +1,8 @@
 #include "app/WindowKinds.h"
 
 #include "app/CSkyWindow.h"
+#include "tools/ui/CAnimationView.h"
+#include "tools/ui/CConjonctionView.h"
 
 namespace zarn {
 
@@ -8,6 +10,8 @@ WindowKinds programWindowKinds()
 {
     WindowKinds kinds;
     kinds[ViewKind::Sky] = &CSkyWindow::open;
+    kinds[ViewKind::Conjonction] = &CConjonctionView::open;
+    kinds[ViewKind::Animation] = &CAnimationView::open;
     return kinds;
 }
 

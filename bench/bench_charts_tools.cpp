@@ -83,6 +83,8 @@ void BM_AnimationStepSixBodies(benchmark::State& state)
     chart.SetScreenRect(kFullRect);
     const CInstant start(1, 9, 2024, 0, 0, 0, sky().instant.place());
     run.Prepare(kMars, true, true, start, 8, 6);
+    // The whole ecliptic in view, so that all six bodies leave trails.
+    chart.SetRegion(0.0, 0.0, 3.14, 0.5);
     // The background once, as the window keeps it.
     QImage background(1920, 1080, QImage::Format_RGB32);
     {

@@ -131,7 +131,10 @@ void CCarteAnimation::DrawMoving(CSurface& dc, std::uint32_t flags)
 {
     // The scale of the surface's chart: the screen's, or the page's.
     const double scale = dc.IsPrinter() ? m_printScale : GetScale(m_screenRect);
-    const int dot = dc.IsPrinter() ? std::max(1, dc.Millimetre().cx / 4) : 0;
+    // A trail point is a dot of three pixels (a quarter millimetre on paper):
+    // single pixels of a fast planet would be lost among the stars.
+    const int dot = dc.IsPrinter() ? std::max(1, dc.Millimetre().cx / 4) : 1;
+    dc.Save();
     for (const TrailPoint& p : m_trail) {
         if (p.printOnly && !dc.IsPrinter())
             continue;
@@ -139,14 +142,11 @@ void CCarteAnimation::DrawMoving(CSurface& dc, std::uint32_t flags)
         if (!dc.IsPointVisible(at.x, at.y))
             continue;
         const Colour colour = TrailColour(dc, *p.body, flags);
-        if (dot > 0) {
-            dc.SetPen(colour, 0);
-            dc.SetBrush(colour);
-            dc.Ellipse({at.x - dot, at.y - dot, at.x + dot + 1, at.y + dot + 1});
-        } else {
-            dc.Pixel(at.x, at.y, colour);
-        }
+        dc.SetPen(colour, 0);
+        dc.SetBrush(colour);
+        dc.Rectangle({at.x - dot, at.y - dot, at.x + dot + 1, at.y + dot + 1});
     }
+    dc.Restore();
     // Marks last, each whole even where two bodies meet.
     for (int box = kBoxes - 1; box >= 0; --box) {
         const Mark& mark = m_marks[static_cast<std::size_t>(box)];

@@ -83,9 +83,9 @@ void CAnimationView::buildControls()
     m_form.place(m_body, {50, 8, 110, 24});
     bodyLabel->setBuddy(m_body);
     m_others = new QCheckBox(QStringLiteral("&Inclure les autres planètes"), this);
-    m_form.place(m_others, {170, 4, 210, 22});
+    m_form.place(m_others, {170, 2, 210, 20});
     m_sun = new QCheckBox(QStringLiteral("Inclure le &Soleil"), this);
-    m_form.place(m_sun, {170, 26, 210, 22});
+    m_form.place(m_sun, {170, 22, 210, 20});
     label("à partir du", {390, 10, 70, 20});
     m_start = new QLineEdit(QString::fromStdString(m_doc.instant().shortDateText()), this);
     m_form.place(m_start, {462, 8, 96, 24});
@@ -93,16 +93,16 @@ void CAnimationView::buildControls()
     m_months = new QSpinBox(this);
     m_form.place(m_months, {622, 8, 56, 24});
     label("mois", {684, 10, 40, 20});
-    label("Pas", {390, 44, 40, 20});
+    label("Pas", {390, 50, 40, 20});
     m_step = new StepSpinBox(this);
-    m_form.place(m_step, {462, 42, 56, 24});
-    label("jours", {524, 44, 40, 20});
+    m_form.place(m_step, {462, 46, 56, 24});
+    label("jours", {524, 50, 40, 20});
     m_run = new QPushButton(kLaunch, this);
-    m_form.place(m_run, {8, 40, 180, 26});
+    m_form.place(m_run, {8, 46, 180, 26});
     m_close = new QPushButton(QStringLiteral("&Fermer"), this);
-    m_form.place(m_close, {196, 40, 100, 26});
+    m_form.place(m_close, {196, 46, 100, 26});
     m_panel = new CAnimationPanel(m_chart, this);
-    m_form.place(m_panel, {8, 76, 744, 386}, true);
+    m_form.place(m_panel, {8, 80, 744, 382}, true);
 
     for (QWidget* w : std::initializer_list<QWidget*>{m_others, m_sun, m_months, m_step, m_run})
         w->setEnabled(false);

@@ -25,7 +25,7 @@ namespace {
 // pixels wide, enough for the Moon and a planet a few days apart.
 constexpr double kInitialScale = 300.0;
 constexpr int kConjunctionFigures = 5;
-const QSize kDesign(720, 420);
+const QSize kDesign(780, 420);
 
 struct BodyEntry {
     int index;
@@ -101,39 +101,39 @@ void CConjonctionView::buildControls()
         return label;
     };
     // The groups first, so that their contents lie above them.
-    m_conjunctionGroup = group(" &Conjonction entre .. ", {8, 4, 268, 62});
-    m_eventGroup = group(" Conjonction le ..", {8, 72, 268, 50});
-    m_closestGroup = group(" Plus petit écart le ..", {8, 128, 268, 50});
-    m_oppositionGroup = group(" &Opposition de .. ", {8, 4, 268, 62});
-    m_oppositionEventGroup = group(" Opposition le .. ", {8, 72, 268, 50});
-    m_zoomFrame = group("Zoom", {8, 250, 268, 128});
+    m_conjunctionGroup = group(" &Conjonction entre .. ", {8, 4, 308, 62});
+    m_eventGroup = group(" Conjonction le ..", {8, 72, 308, 50});
+    m_closestGroup = group(" Plus petit écart le ..", {8, 128, 308, 50});
+    m_oppositionGroup = group(" &Opposition de .. ", {8, 4, 308, 62});
+    m_oppositionEventGroup = group(" Opposition le .. ", {8, 72, 308, 50});
+    m_zoomFrame = group("Zoom", {8, 250, 308, 128});
 
     // The lists inside their groups: a group's mnemonic reaches its first list.
     m_first = new QComboBox(m_conjunctionGroup);
     m_second = new QComboBox(m_conjunctionGroup);
     m_planet = new QComboBox(m_oppositionGroup);
-    m_form.place(m_first, {8, 26, 110, 24});
+    m_form.place(m_first, {8, 26, 130, 24});
     m_and = new QLabel(QStringLiteral("et"), m_conjunctionGroup);
-    m_form.place(m_and, {126, 29, 20, 20});
-    m_form.place(m_second, {150, 26, 110, 24});
+    m_form.place(m_and, {146, 29, 20, 20});
+    m_form.place(m_second, {170, 26, 130, 24});
     m_form.place(m_planet, {8, 26, 130, 24});
     for (const BodyEntry& entry : kOuterPlanets)
         m_planet->addItem(QString::fromUtf8(entry.text), entry.index);
-    m_eventText = result({16, 94, 256, 22});
-    m_closestText = result({16, 150, 256, 22});
-    m_oppositionText = result({16, 94, 256, 22});
+    m_eventText = result({14, 94, 300, 22});
+    m_closestText = result({14, 150, 300, 22});
+    m_oppositionText = result({14, 94, 300, 22});
 
     m_showConjunction = button("&Afficher la conjonction", {8, 186, 180, 26});
     m_nextConjunction = button("Conjonction &suivante", {8, 216, 180, 26});
     m_showOpposition = button("&Afficher l'opposition", {8, 186, 180, 26});
     m_nextOpposition = button("Opposition &suivante", {8, 216, 180, 26});
-    m_zoomButton = button("<  &Zoom  >", {194, 186, 82, 26});
+    m_zoomButton = button("<  &Zoom  >", {214, 186, 102, 26});
     m_close = button("&Fermer", {8, 386, 100, 26});
 
     m_chartPanel = new CChartPanel(m_chart, this);
-    m_form.place(m_chartPanel, {284, 8, 428, 404}, true);
+    m_form.place(m_chartPanel, {324, 8, 448, 404}, true);
     m_zoomPanel = new CChartPanel(m_zoomChart, this);
-    m_form.place(m_zoomPanel, {14, 270, 256, 102}, true);
+    m_form.place(m_zoomPanel, {14, 270, 296, 102}, true);
 
     connect(m_first, &QComboBox::currentIndexChanged, this, [this] { onBodyChosen(m_first, m_second); });
     connect(m_second, &QComboBox::currentIndexChanged, this, [this] { onBodyChosen(m_second, m_first); });

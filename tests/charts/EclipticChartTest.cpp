@@ -47,16 +47,19 @@ struct EclipticCharts : ::testing::Test {
 TEST_F(EclipticCharts, ConjunctionChartKeepsTheBandAndWrapsLongitudes)
 {
     CCarteConjonction chart(host, 300.0);
-    chart.SetReference(&at(10.0, 0.0));
+    chart.SetReference(&at(170.0, 0.0));
     chart.PlaceConstellationStars(300.0, false);  // fixes the centre
     double x = 0.0, y = 0.0;
-    EXPECT_FALSE(chart.Project(at(10.0, 41.0), 0.0, x, y));
-    EXPECT_TRUE(chart.Project(at(10.0, 39.0), 0.0, x, y));
+    EXPECT_FALSE(chart.Project(at(170.0, 41.0), 0.0, x, y));
+    EXPECT_TRUE(chart.Project(at(170.0, 39.0), 0.0, x, y));
     EXPECT_NEAR(y, -39.0 * kRadPerDeg, 1e-6);  // north is up
-    ASSERT_TRUE(chart.Project(at(200.0, 0.0), 0.0, x, y));
-    EXPECT_NEAR(x / kRadPerDeg, 170.0, 1e-6);
-    ASSERT_TRUE(chart.Project(at(-180.0, 0.0), 0.0, x, y));
-    EXPECT_NEAR(x / kRadPerDeg, -170.0, 1e-6);  // 190° west: across the seam
+    // 190° on either side of the reference: across the seam, 170° away.
+    ASSERT_TRUE(chart.Project(at(-20.0, 0.0), 0.0, x, y));
+    EXPECT_NEAR(x / kRadPerDeg, -170.0, 1e-6);
+    ASSERT_TRUE(chart.Project(at(-20.0 - 20.0, 0.0), 0.0, x, y));
+    EXPECT_NEAR(x / kRadPerDeg, -150.0, 1e-6);
+    ASSERT_TRUE(chart.Project(at(0.0, 0.0), 0.0, x, y));
+    EXPECT_NEAR(x / kRadPerDeg, 170.0, 1e-6);  // east to the left, west to the right
     // No star of the catalogue lies outside the band on the chart.
     for (const PlacedObject& placed : chart.ScreenStars())
         EXPECT_LE(std::abs(placed.y), roundUnits(300.0 * 40.0 * kRadPerDeg));

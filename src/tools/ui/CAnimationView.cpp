@@ -199,13 +199,20 @@ void CAnimationView::onRunClicked()
     }
 }
 
+void CAnimationView::setChoicesEnabled(bool on)
+{
+    // While the bodies move, only the button that stops them is offered.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_close, m_months, m_body, m_others, m_start, m_step})
+        w->setEnabled(on);
+    m_sun->setEnabled(on && selectedBody() != kSun);
+    m_panel->SetHoverEnabled(on);
+}
+
 void CAnimationView::start()
 {
     m_state = State::Running;
     m_run->setText(kStop);
-    m_close->setEnabled(false);
-    m_months->setEnabled(false);
-    m_panel->SetHoverEnabled(false);
+    setChoicesEnabled(false);
     stepNow();
     if (m_state == State::Running)
         m_pace.start();
@@ -227,9 +234,7 @@ void CAnimationView::stop(AnimationRun::Outcome outcome)
     m_pace.stop();
     m_state = outcome == AnimationRun::Outcome::Edge ? State::Edge : State::Paused;
     m_run->setText(kContinue);
-    m_close->setEnabled(true);
-    m_months->setEnabled(true);
-    m_panel->SetHoverEnabled(true);
+    setChoicesEnabled(true);
     if (m_state == State::Edge)
         m_run->setEnabled(false);
     else

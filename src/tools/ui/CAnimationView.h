@@ -44,6 +44,8 @@ public:
     bool ephemeridesRequest(int* bodyIndex, CDateHeure* date) const override;
 
     State state() const { return m_state; }
+    // The caption under the printed chart.
+    std::string caption() const;
     // One main step now, as the pace timer does every second.
     void stepNow();
     // The pause between main steps (1000 ms; the tests shorten it).
@@ -72,9 +74,9 @@ private:
     void onRunClicked();
     void start();
     void stop(AnimationRun::Outcome outcome);
+    void setChoicesEnabled(bool on);
     void showContextMenu(QPoint globalPos);
     std::uint32_t drawFlags(bool printing) const;
-    std::string caption() const;
     int selectedBody() const;
 
     CZarnDoc& m_doc;

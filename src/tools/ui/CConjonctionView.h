@@ -56,6 +56,8 @@ public:
     QPushButton* zoomButton() const { return m_zoomButton; }
     QString eventText() const;
     QString closestText() const;
+    // The caption under the printed chart.
+    std::string caption() const;
     const std::optional<ConjunctionResult>& result() const { return m_result; }
     CChartPanel& chartPanel() { return *m_chartPanel; }
     CChartPanel& zoomPanel() { return *m_zoomPanel; }
@@ -79,7 +81,6 @@ private:
     void resetSearchDate();
     void updateFrameTitle();
     std::uint32_t drawFlags(bool printing) const;
-    std::string caption() const;
     void drawBodyNames(CSurface& dc, std::uint32_t flags);
 
     CZarnDoc& m_doc;

@@ -64,6 +64,7 @@ TEST_F(ToolWindows, IntermediatePointsComeEverySubStepBetweenMainSteps)
         EXPECT_EQ(view->run().Date().day(), 1 + c.step) << c.step;
         EXPECT_EQ(view->run().BodiesShown(), 6);
         EXPECT_FALSE(view->closeButton()->isEnabled());
+        EXPECT_FALSE(view->bodyList()->isEnabled());
         // A click on the button stops the run at once.
         view->runButton()->click();
         EXPECT_EQ(view->state(), CAnimationView::State::Paused);
@@ -87,6 +88,7 @@ TEST_F(ToolWindows, RunStopsAtTheEndOfThePeriodThenAtTheChartsEdge)
     EXPECT_EQ(view->state(), CAnimationView::State::Paused);
     EXPECT_EQ(view->run().Counter(), view->run().Total());
     EXPECT_EQ(view->run().Total(), 30 * 3);
+    EXPECT_EQ(view->caption(), "Mars du 1.9.2024 au 28.2.2025");
 
     // The trails survive a resize of the window.
     const std::size_t trail = view->chart().TrailSize();

@@ -8,6 +8,9 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
 
 using namespace zarn;
 using zarn::test::ToolWindows;
@@ -84,6 +87,7 @@ TEST_F(ToolWindows, ConjunctionsAgreeWithTheCommandLineAndZoomOnlyForClosePairs)
     view->showButton()->click();
     ASSERT_TRUE(view->zoomButton()->isVisibleTo(view));
     EXPECT_FALSE(view->zoomPanel().isVisibleTo(view));
+    EXPECT_EQ(view->caption(), "Conjonction Jupiter-Saturne  le 21 décembre 2020  à  18h");
     view->zoomButton()->click();
     EXPECT_EQ(view->zoomButton()->text(), QStringLiteral(">  &Zoom  <"));
     EXPECT_TRUE(view->zoomPanel().isVisibleTo(view));
@@ -146,4 +150,13 @@ TEST_F(ToolWindows, ContextMenuOffersTheEphemeridesOfEachBodyAtTheEventDate)
     ASSERT_NE(venus, nullptr);
     EXPECT_EQ(venus->x, 0);
     EXPECT_EQ(venus->y, 0);
+    // Resting on the planet names it after the pause.
+    CChartPanel& panel = view->chartPanel();
+    const QPoint centre(kPanelFrame - panel.ChartRect().left, kPanelFrame - panel.ChartRect().top);
+    QMouseEvent move(QEvent::MouseMove, centre, panel.mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&panel, &move);
+    EXPECT_TRUE(panel.HoverTimerActive());
+    EXPECT_TRUE(panel.LabelText().empty());
+    QTest::qWait(400);
+    EXPECT_EQ(panel.LabelText(), "Vénus");
 }

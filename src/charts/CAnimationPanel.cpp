@@ -50,7 +50,7 @@ void drawDateLabel(CSurface& dc, const CCarteAnimation& chart, const std::string
     dc.Save();
     dc.SetFont({"MS Sans Serif", dc.IsPrinter() ? -3 * dc.Millimetre().cy : -11, 400});
     if (dc.IsPrinter())
-        offset = offset * dc.Millimetre().cx / 4;
+        offset = offset * 3 * dc.Millimetre().cx / 8;  // 3 mm beside a planet
     const SSize extent = dc.TextExtent(text);
     const SRect box{at.x + offset, at.y - extent.cy / 2, at.x + offset + extent.cx, at.y + extent.cy - extent.cy / 2};
     bool overlaps = false;

@@ -80,16 +80,12 @@ SPoint CCarteAnimation::Plot(CAstre& body, int bodyIndex, int mode)
     double lambda = 0.0;
     double beta = 0.0;
     Ecliptic(body, lambda, beta);
-    if (mode == kPrintTrail) {
-        m_trail.push_back({lambda, beta, &body, true});
-        return kOutside;
-    }
     const SPoint point = ToChart(lambda, beta, GetScale(m_screenRect));
     if (!m_screenRect.contains(point.x, point.y))
         return kOutside;
     if (mode == kNextPosition)
         return point;
-    m_trail.push_back({lambda, beta, &body, false});
+    m_trail.push_back({lambda, beta, &body});
     if (mode == kBodyMark) {
         const int box = std::clamp(BoxOf(bodyIndex), 0, kBoxes - 1);
         m_marks[static_cast<std::size_t>(box)] = {true, lambda, beta, &body};
@@ -136,8 +132,6 @@ void CCarteAnimation::DrawMoving(CSurface& dc, std::uint32_t flags)
     const int dot = dc.IsPrinter() ? std::max(1, dc.Millimetre().cx / 4) : 1;
     dc.Save();
     for (const TrailPoint& p : m_trail) {
-        if (p.printOnly && !dc.IsPrinter())
-            continue;
         const SPoint at = ToChart(p.lambda, p.beta, scale);
         if (!dc.IsPointVisible(at.x, at.y))
             continue;

@@ -15,8 +15,8 @@ class CCarteAnimation : public CCarteConjonction {
 public:
     static constexpr int kBoxes = 6;
     // Plotting modes: a trajectory point, a body mark, the next position
-    // (nothing drawn), a trail point for the printed page only.
-    enum PlotMode { kTrajectoryPoint = 1, kBodyMark = 2, kNextPosition = 4, kPrintTrail = 8 };
+    // (nothing drawn).
+    enum PlotMode { kTrajectoryPoint = 1, kBodyMark = 2, kNextPosition = 4 };
     // What Plot returns for a position outside the chart.
     static constexpr SPoint kOutside{10000, 10000};
 
@@ -60,7 +60,6 @@ private:
         double lambda;
         double beta;
         CAstre* body;
-        bool printOnly;
     };
     struct Mark {
         bool set = false;

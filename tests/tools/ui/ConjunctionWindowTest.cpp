@@ -3,6 +3,8 @@
 #include "ToolWindowFixture.h"
 
 #include "../../calc/CalcRunner.h"
+#include "app/CHelpWindow.h"
+#include "app/DialogHelp.h"
 #include "charts/CChartPanel.h"
 #include "shell/CommandIds.h"
 
@@ -159,4 +161,17 @@ TEST_F(ToolWindows, ContextMenuOffersTheEphemeridesOfEachBodyAtTheEventDate)
     EXPECT_TRUE(panel.LabelText().empty());
     QTest::qWait(400);
     EXPECT_EQ(panel.LabelText(), "Vénus");
+
+    // F1 in one of its lists opens this window's help page.
+    DialogHelp help;
+    qApp->installEventFilter(&help);
+    QTest::keyClick(view->firstList(), Qt::Key_F1);
+    qApp->removeEventFilter(&help);
+    CHelpWindow* page = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<CHelpWindow*>(w); h && h->isVisible())
+            page = h;
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->source().fileName(), QStringLiteral("conjonction.html"));
+    page->close();
 }

@@ -114,6 +114,16 @@ TEST_F(ToolWindows, OppositionModeFollowsTheCommandAndItsNextAgreesWithTheComman
     view->nextButton()->click();
     EXPECT_EQ(view->eventText().toStdString(), calcLine("opposition Mars --next 1", doc->instant()));
     EXPECT_EQ(view->result()->found.event.year(), 2005);
+    // Jupiter and Saturn come back to opposition about a year later.
+    for (const char* planet : {" Jupiter", " Saturne"}) {
+        choose(view->planetList(), planet);
+        view->showButton()->click();
+        ASSERT_TRUE(view->result().has_value());
+        const double first = view->result()->found.event.julianDay();
+        view->nextButton()->click();
+        ASSERT_TRUE(view->result().has_value());
+        EXPECT_NEAR(view->result()->found.event.julianDay() - first, 390.0, 15.0) << planet;
+    }
     // Opposition again: the window stays as it is; conjunction switches back.
     doc->onCommand(cmd::Opposition);
     EXPECT_TRUE(view->result().has_value());

@@ -30,6 +30,8 @@ constexpr ContextPage kPages[] = {
     {133, "qrc:/help/soleil.html"},
     {336, "qrc:/help/saisons.html"},
     {134, "qrc:/help/visibilite.html"},
+    {182, "qrc:/help/conjonction.html"},
+    {453, "qrc:/help/animation.html"},
 };
 
 QPointer<CHelpWindow> g_window;

@@ -5,6 +5,8 @@
 #include "time/ui/CHeureEteDlg.h"
 #include "time/ui/CLieuDlg.h"
 #include "time/ui/CObservatoireDlg.h"
+#include "tools/ui/CAnimationView.h"
+#include "tools/ui/CConjonctionView.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,9 +20,14 @@ int DialogHelp::contextOf(const QWidget* dialog)
 {
     // A window that names its own help context (the tool windows and their
     // dialogs), from the focused control outwards.
-    for (const QWidget* w = dialog; w; w = w->parentWidget())
+    for (const QWidget* w = dialog; w; w = w->parentWidget()) {
         if (const QVariant context = w->property("helpContext"); context.isValid())
             return context.toInt();
+        if (qobject_cast<const CConjonctionView*>(w))
+            return 182;
+        if (qobject_cast<const CAnimationView*>(w))
+            return 453;
+    }
     dialog = dialog ? dialog->window() : nullptr;
     if (qobject_cast<const CLieuDlg*>(dialog))
         return 485;

@@ -9,6 +9,7 @@
 #include "shell/CommandIds.h"
 #include "time/Calendar.h"
 #include "time/TimeBar.h"
+#include "tools/ui/CConjonctionView.h"
 #include "time/ui/CDateDlg.h"
 #include "time/ui/CHeureEteDlg.h"
 #include "time/ui/CObservatoireDlg.h"
@@ -290,8 +291,19 @@ void CZarnDoc::onWindowCommand(int id)
         break;
     case cmd::Catalogue: openWindow(ViewKind::Catalogue); break;
     case cmd::Conjunction:
-    case cmd::Opposition: openWindow(ViewKind::Conjonction); break;
-    case cmd::Animation: openWindow(ViewKind::Animation); break;
+    case cmd::Opposition: {
+        // One window for both searches: opened, or switched to the other one.
+        const OpenedWindow opened = openWindow(ViewKind::Conjonction);
+        const int mode = id == cmd::Opposition ? CConjonctionView::OppositionMode : CConjonctionView::ConjunctionMode;
+        auto* view = dynamic_cast<CConjonctionView*>(opened.view);
+        if (view && (opened.isNew || view->mode() != mode))
+            view->SetMode(mode);
+        break;
+    }
+    case cmd::Animation:
+        if (openWindow(ViewKind::Animation).isNew)
+            UpdateAllViews(nullptr, hint::Animation);
+        break;
     case cmd::Visibility: openWindow(ViewKind::Ephemerides); break;
     case cmd::SolarSystem: openEphemerides(); break;
     case cmd::Seasons: runSeasons(); break;

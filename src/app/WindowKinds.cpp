@@ -2,6 +2,8 @@
 
 #include "app/AlmanacWindows.h"
 #include "app/CSkyWindow.h"
+#include "tools/ui/CAnimationView.h"
+#include "tools/ui/CConjonctionView.h"
 
 namespace zarn {
 
@@ -11,6 +13,8 @@ WindowKinds programWindowKinds()
     kinds[ViewKind::Sky] = &CSkyWindow::open;
     kinds[ViewKind::Soleil] = &openSunMoonWindow;
     kinds[ViewKind::Ephemerides] = &openVisibilityWindow;
+    kinds[ViewKind::Conjonction] = &CConjonctionView::open;
+    kinds[ViewKind::Animation] = &CAnimationView::open;
     return kinds;
 }
 

@@ -1,6 +1,7 @@
 // Numerical helpers shared by the Sun, planet and Moon theories and the tools.
 #include "sky/SkyMath.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zarn {
@@ -35,6 +36,14 @@ bool EclipticToEquatorial(double T, double lambda, double beta, double& alpha, d
                                    std::cos(lambda)),
                         0.0, kTwoPi);
     return true;
+}
+
+void EquatorialToEcliptic(double T, double alpha, double delta, double& lambda, double& beta)
+{
+    const double eps = Obliquity(T);
+    const double s = std::sin(delta) * std::cos(eps) - std::cos(delta) * std::sin(eps) * std::sin(alpha);
+    beta = std::asin(std::clamp(s, -1.0, 1.0));
+    lambda = std::atan2(std::sin(alpha) * std::cos(eps) + std::tan(delta) * std::sin(eps), std::cos(alpha));
 }
 
 Horizontal EquatorialToHorizontal(double theta, double latitude, double alpha, double delta)

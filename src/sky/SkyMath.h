@@ -16,6 +16,9 @@ double Obliquity(double T);
 // Converts ecliptic (λ, β) of date to equatorial (α, δ), α in (0, 2π].
 // Returns false, leaving α and δ untouched, when δ is not a number.
 bool EclipticToEquatorial(double T, double lambda, double beta, double& alpha, double& delta);
+// The reverse turn: equatorial (α, δ) to ecliptic (λ, β) of date, λ in
+// (−π, π]. Catalogue positions pass through unchanged, so a star keeps one λ.
+void EquatorialToEcliptic(double T, double alpha, double delta, double& lambda, double& beta);
 
 struct Horizontal {
     double azimuth;   // from the South towards the West, (0, 2π]

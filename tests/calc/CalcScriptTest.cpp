@@ -85,6 +85,8 @@ TEST(CalcScript, UnknownCommandOrOptionIsRefusedOnStderrWithStatus2)
         EXPECT_EQ(r.out, "") << args;
     }
     EXPECT_EQ(runCalc("phases --frob").out.rfind("Option inconnue : --frob\n", 0), 0u);
+    // A table that cannot be written is a failure, not a success.
+    EXPECT_EQ(runCalc("seasons 1901 2099 --tsv" + kParis + " >/dev/full").status, 1);
 }
 
 TEST(CalcScript, RangesAreBoundedAndAcceptedUpToTheirLimits)
@@ -115,8 +117,9 @@ TEST(CalcScript, RangesAreBoundedAndAcceptedUpToTheirLimits)
         const bool dated = c.args.find("--date") != std::string::npos;
         const CalcResult r = runCalc(c.args + (dated ? "" : " --date 1.1.2026") + kParis);
         EXPECT_EQ(r.status, c.refusal.empty() ? 0 : 2) << c.args;
-        if (!c.refusal.empty())
+        if (!c.refusal.empty()) {
             EXPECT_EQ(r.out, c.refusal) << c.args;
+        }
     }
     // The upper limits themselves: one line per item (four per season year,
     // and the title of each year when there are several).

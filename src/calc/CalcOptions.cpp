@@ -2,12 +2,11 @@
 #include "calc/CalcOptions.h"
 
 #include "time/Calendar.h"
-#include "time/Profile.h"
+#include "time/ProfileFile.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -95,15 +94,6 @@ std::size_t utf8Length(const std::string& s)
     return n;
 }
 
-std::optional<std::string> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 }  // namespace
 
 std::optional<std::string> splitOptions(int argc, char* argv[], CalcOptions& out)
@@ -181,10 +171,10 @@ CLieu defaultPlace()
     else if (const char* home = std::getenv("HOME"); home && *home)
         candidates.push_back(std::string(home) + "/.config/Zarn/ZARN.INI");
     for (const std::string& path : candidates) {
-        const auto text = readFile(path);
-        if (!text)
+        const ProfileFile file = readProfileFile(path);
+        if (file.state != ProfileFileState::Whole)
             continue;
-        const Profile profile = Profile::parse(*text);
+        const Profile& profile = file.profile;
         const auto record = profile.binaryValue("Observatoires", "no0");
         if (!record)
             break;

@@ -110,6 +110,8 @@ void SkyModel::readUserObjects(const std::string& path)
         if (seen.insert(object).second) objects->append(object);
     }
     if (!loaded.ok() || foreign) m_userObjectsModified = true;
+    const bool missing = !loaded.ok() && loaded.error->kind() == ArchiveErrorKind::FileNotFound;
+    m_userObjectsReadWhole = loaded.ok() ? !foreign : missing;
 }
 
 SkyLoadResult SkyModel::complete(const CInstant& instant)

@@ -45,9 +45,11 @@ bool CZarnDoc::load()
         askFirstObservatory();
     m_instant.setPlace(m_observatories.front());
     m_instant.setNow();
-    // An object that cannot be computed ends the loading without a message.
-    if (!m_sky.complete(m_instant).ok())
+    // An object that cannot be computed ends the loading: its file is damaged.
+    if (const SkyLoadResult completed = m_sky.complete(m_instant); !completed.ok()) {
+        showLoadError(&m_frame, completed.error, QString::fromStdString(completed.fileName));
         return false;
+    }
     m_charts = std::make_unique<SkyChartSet>(m_sky, m_instant);
     m_chartKind = 0;
     m_skyTitle = QStringLiteral("Ciel");

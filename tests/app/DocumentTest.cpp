@@ -403,6 +403,21 @@ TEST(LoadErrors, MissingOrDamagedDataFilesStopTheDocument)
     texts = loadOnce();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR est erroné.")));
+
+    // The right size and layout, every number zero: damaged too, and said so.
+    QFile genuine(QStringLiteral(ZARN_DATA_DIR "/ELEMENTS.ZAR"));
+    ASSERT_TRUE(genuine.open(QIODevice::ReadOnly));
+    QByteArray zeros = genuine.readAll();
+    for (int at = 0, body = 0; body < 6; ++body, at += 192) {
+        at += 1 + zeros[at];
+        zeros.replace(at, 192, QByteArray(192, '\0'));
+    }
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(zeros);
+    damaged.close();
+    texts = loadOnce();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR est erroné.")));
 }
 
 TEST_F(Document, UserObjectsAreWrittenAtClosingEvenOverAReadOnlyFile)

@@ -174,3 +174,22 @@ TEST(CalcScript, TsvOfTheOtherCommandsReadsBack)
     EXPECT_EQ(night[0][4], "06:36:14");
     EXPECT_EQ(night[0][5], "+01:00");
 }
+
+TEST(CalcScript, StepsOfPositionsStayEvenAcrossBothSummerTimeChanges)
+{
+    // Half-hour steps in universal time: the legal clock jumps from 1.30 to
+    // 3.00 in March and goes back from 2.30 to 2.00 in October, while the
+    // Sun's right ascension keeps growing by the same amount at every step.
+    const std::string args = " --every 0.30 --count 8 --time 0.00 --tsv" + kParis;
+    const auto march = readTsv(runCalc("position Soleil --date 29.3.2026" + args).out, 10);
+    const auto october = readTsv(runCalc("position Soleil --date 25.10.2026" + args).out, 10);
+    ASSERT_EQ(march.size(), 8u);
+    ASSERT_EQ(october.size(), 8u);
+    EXPECT_EQ(march[4][1] + march[4][2], "03:00:00+02:00");
+    EXPECT_EQ(october[6][1] + october[6][2], "02:00:00+01:00");
+    for (const auto* rows : {&march, &october}) {
+        const double step = std::stod((*rows)[1][3]) - std::stod((*rows)[0][3]);
+        for (std::size_t i = 1; i < rows->size(); ++i)
+            EXPECT_NEAR(std::stod((*rows)[i][3]) - std::stod((*rows)[i - 1][3]), step, 1e-4) << (*rows)[i][1];
+    }
+}

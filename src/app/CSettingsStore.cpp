@@ -1,18 +1,16 @@
 #include "app/CSettingsStore.h"
 
-#include "sky/archive/Windows1252.h"
-
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace zarn {
 
 namespace {
 const QString kFileName = QStringLiteral("ZARN.INI");
-}
+
+std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
+}  // namespace
 
 QString CSettingsStore::locate(const QString& programDir)
 {
@@ -24,27 +22,24 @@ QString CSettingsStore::locate(const QString& programDir)
     return QDir(config).filePath(QStringLiteral("Zarn/") + kFileName);
 }
 
-Profile CSettingsStore::load() const
+const ProfileFile& CSettingsStore::file()
 {
-    QFile file(m_path);
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
-        return Profile{};
-    const QByteArray bytes = file.readAll();
-    return Profile::parse(windows1252ToUtf8(std::string_view(bytes.constData(), bytes.size())));
+    if (!m_file)
+        m_file = readProfileFile(fsPath(m_path));
+    return *m_file;
 }
 
-bool CSettingsStore::save(const Profile& profile) const
+const Profile& CSettingsStore::load() { return file().profile; }
+
+bool CSettingsStore::refused() { return file().state == ProfileFileState::Refused; }
+
+bool CSettingsStore::save(const Profile& profile)
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    const std::string bytes = utf8ToWindows1252(profile.serialize());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!writeProfileFile(fsPath(m_path), profile))
         return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    m_file = ProfileFile{profile, ProfileFileState::Whole};
+    return true;
 }
 
 }  // namespace zarn

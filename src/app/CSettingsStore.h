@@ -1,12 +1,15 @@
 #pragma once
 // Where ZARN.INI lives and how it is read and written: the file beside the
 // program when one stands there, else the per-user file in the application's
-// configuration folder. The file is Windows-1252 text in the profile format;
-// it is converted to UTF-8 on reading and back on writing, and written
-// atomically so that a crash never leaves half a file.
-#include "time/Profile.h"
+// configuration folder. The file is read once per run; it is Windows-1252
+// text in the profile format, converted to UTF-8 on reading and back on
+// writing, and written atomically so that a crash or a full disk never leaves
+// half a file.
+#include "time/ProfileFile.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace zarn {
 
@@ -17,19 +20,26 @@ public:
     // programDir/ZARN.INI when it exists, else the per-user ZARN.INI.
     static QString locate(const QString& programDir);
 
-    // An absent, unreadable or oversized file gives an empty profile: every
-    // setting then takes its default.
-    Profile load() const;
+    // The settings of the file, read at the first call; later calls give the
+    // same profile as last saved. An absent, unreadable or oversized file, or
+    // one that is not a regular file, gives an empty profile: every setting
+    // then takes its default.
+    const Profile& load();
+    // True when a file stands there but could not be read whole: writing
+    // over it would lose what it holds.
+    bool refused();
     // False when the file could not be written; the former file is then intact.
-    bool save(const Profile& profile) const;
+    bool save(const Profile& profile);
 
     const QString& path() const { return m_path; }
 
-    // Beyond this size a settings file is not one this program wrote.
-    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 kMaxFileSize = qint64(kMaxProfileFileSize);
 
 private:
+    const ProfileFile& file();
+
     QString m_path;
+    std::optional<ProfileFile> m_file;
 };
 
 }  // namespace zarn

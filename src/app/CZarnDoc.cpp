@@ -34,7 +34,10 @@ bool CZarnDoc::load()
 {
     m_loadingClock.start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    applySettings(readSettings(m_settings.load()));
+    removeLeftoverTemporaries(m_settings.path().toStdString());
+    const ZarnSettings settings = readSettings(m_settings.load());
+    m_settingsReadWhole = !m_settings.refused() && settings.observatoriesWhole;
+    applySettings(settings);
     const bool loaded = loadDataFiles();
     QApplication::restoreOverrideCursor();
     if (!loaded)
@@ -44,9 +47,11 @@ bool CZarnDoc::load()
         askFirstObservatory();
     m_instant.setPlace(m_observatories.front());
     m_instant.setNow();
-    // An object that cannot be computed ends the loading without a message.
-    if (!m_sky.complete(m_instant).ok())
+    // An object that cannot be computed ends the loading: its file is damaged.
+    if (const SkyLoadResult completed = m_sky.complete(m_instant); !completed.ok()) {
+        showLoadError(&m_frame, completed.error, QString::fromStdString(completed.fileName));
         return false;
+    }
     m_charts = std::make_unique<SkyChartSet>(m_sky, m_instant);
     m_chartKind = 0;
     m_skyTitle = QStringLiteral("Ciel");
@@ -57,8 +62,12 @@ bool CZarnDoc::load()
 bool CZarnDoc::loadDataFiles()
 {
     QString objects = userObjectsPath();
-    if (!QFileInfo::exists(objects))
-        objects = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
+    const QString beside = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
+    for (const QString& path : {objects, beside})
+        removeLeftoverTemporaries(path.toStdString());
+    if (!QFileInfo::exists(objects) && !QFileInfo(objects).isSymLink())
+        objects = beside;
+    m_objectsReadFrom = objects;
     const SkyLoadResult result = m_sky.readFiles(m_programDir.toStdString(), objects.toStdString());
     if (result.status == SkyLoadStatus::FileError) {
         showLoadError(&m_frame, result.error, QString::fromStdString(result.fileName));
@@ -150,19 +159,27 @@ bool CZarnDoc::close()
 {
     Profile profile = m_settings.load();
     writeSettings(collectSettings(), profile, false);
+    std::vector<ClosingWrite> files{{m_settings.path(), !m_settingsReadWhole, {}}};
     const WriteOutcome settings =
-        writeWithRetry(&m_frame, m_settings.path(), [&] { return m_settings.save(profile); });
+        writeKeepingOld(&m_frame, files[0], [&] { return m_settings.save(profile); });
+    if (!files[0].kept.isEmpty())
+        m_settingsReadWhole = true;  // kept once; later writes go over our own file
     if (settings == WriteOutcome::Aborted)
         return false;
-    return writeUserObjects();
+    files.push_back({userObjectsPath(), false, {}});
+    const bool closing = writeUserObjects(files[1]);
+    showKeptFiles(&m_frame, files);
+    return closing;
 }
 
-bool CZarnDoc::writeUserObjects()
+bool CZarnDoc::writeUserObjects(ClosingWrite& file)
 {
-    const QString path = userObjectsPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    QDir().mkpath(QFileInfo(file.path).absolutePath());
+    file.keepOld = !m_sky.userObjectsReadWhole() && file.path == m_objectsReadFrom;
     const WriteOutcome outcome =
-        writeWithRetry(&m_frame, path, [&] { return bool(m_sky.saveUserObjects(path.toStdString())); });
+        writeKeepingOld(&m_frame, file, [&] { return bool(m_sky.saveUserObjects(file.path.toStdString())); });
+    if (!file.kept.isEmpty())
+        m_objectsReadFrom.clear();
     return outcome != WriteOutcome::Aborted;
 }
 

@@ -26,6 +26,7 @@ class CSystemeSolaireDlg;
 class SkyChartSet;
 class CSettingsStore;
 struct ZarnSettings;
+struct ClosingWrite;
 
 class CZarnDoc : public QObject {
     Q_OBJECT
@@ -126,7 +127,7 @@ private:
     bool loadDataFiles();
     void askFirstObservatory();
     void waitForSplash();
-    bool writeUserObjects();
+    bool writeUserObjects(ClosingWrite& file);
 
     void onDateCommand(int id);
     void onViewCommand(int id);
@@ -152,6 +153,11 @@ private:
     QString m_programDir;
     CSettingsStore& m_settings;
     QElapsedTimer m_loadingClock;
+    // Whether the user files were read whole at start-up, and where
+    // OBJETS.ZAR was read from: a file that was not is kept before closing
+    // writes over it.
+    bool m_settingsReadWhole = true;
+    QString m_objectsReadFrom;
 
     DisplayOptions m_options;
     std::vector<CLieu> m_observatories;

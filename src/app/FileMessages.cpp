@@ -1,6 +1,7 @@
 #include "app/FileMessages.h"
 
 #include "app/CHelpWindow.h"
+#include "sky/archive/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +78,37 @@ WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::fun
             return WriteOutcome::Ignored;
     }
     return WriteOutcome::Written;
+}
+
+WriteOutcome writeKeepingOld(QWidget* parent, ClosingWrite& file, const std::function<bool()>& write)
+{
+    return writeWithRetry(parent, file.path, [&] {
+        if (file.keepOld && file.kept.isEmpty()) {
+            const auto backup = keepBackup(std::filesystem::path(file.path.toStdString()));
+            if (!backup)
+                return false;
+            file.kept = QString::fromStdString(backup->string());
+        }
+        return write();
+    });
+}
+
+QString keptFilesText(const std::vector<ClosingWrite>& files)
+{
+    QStringList parts;
+    for (const ClosingWrite& file : files)
+        if (!file.kept.isEmpty())
+            parts << QStringLiteral("Le fichier %1 n'a pas pu être lu en entier au démarrage.\n"
+                                    "Son ancien contenu est conservé dans le fichier %2.")
+                         .arg(file.path, file.kept);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+void showKeptFiles(QWidget* parent, const std::vector<ClosingWrite>& files)
+{
+    const QString text = keptFilesText(files);
+    if (!text.isEmpty())
+        QMessageBox::information(parent, QStringLiteral("ZARN"), text);
 }
 
 }  // namespace zarn

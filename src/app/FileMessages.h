@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -23,5 +24,18 @@ enum class WriteOutcome { Written, Ignored, Aborted };
 // Tries write() until it succeeds or the user answers Ignore or Abort. A file
 // that exists read-only is made writable before the first try.
 WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::function<bool()>& write);
+
+// A file that could not be read whole at start-up is kept under a backup name
+// (see keepBackup) before the first write over it. When the file cannot be
+// kept, the write counts as failed, so nothing is lost without the box.
+struct ClosingWrite {
+    QString path;
+    bool keepOld = false;        // the file was there but not read whole
+    QString kept;                // the backup name, once kept
+};
+WriteOutcome writeKeepingOld(QWidget* parent, ClosingWrite& file, const std::function<bool()>& write);
+// The closing box that names the files kept; nothing when none was.
+QString keptFilesText(const std::vector<ClosingWrite>& files);
+void showKeptFiles(QWidget* parent, const std::vector<ClosingWrite>& files);
 
 }  // namespace zarn

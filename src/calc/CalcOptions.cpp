@@ -1,9 +1,8 @@
 // Common options of zarn-calc and the place they describe.
 #include "calc/CalcOptions.h"
 
-#include "sky/archive/ArchiveFile.h"
 #include "time/Calendar.h"
-#include "time/Profile.h"
+#include "time/ProfileFile.h"
 
 #include <cerrno>
 #include <cmath>
@@ -95,17 +94,6 @@ std::size_t utf8Length(const std::string& s)
     return n;
 }
 
-// The settings file, read like the program reads it: a regular file of at
-// most 4 MiB (a named pipe in its place must not hang a script).
-std::optional<std::string> readFile(const std::string& path)
-{
-    try {
-        const std::vector<std::uint8_t> bytes = readArchiveFile(path, 4 * 1024 * 1024);
-        return std::string(bytes.begin(), bytes.end());
-    } catch (const ArchiveError&) {
-        return std::nullopt;
-    }
-}
 }  // namespace
 
 std::optional<std::string> splitOptions(int argc, char* argv[], CalcOptions& out)
@@ -183,10 +171,10 @@ CLieu defaultPlace()
     else if (const char* home = std::getenv("HOME"); home && *home)
         candidates.push_back(std::string(home) + "/.config/Zarn/ZARN.INI");
     for (const std::string& path : candidates) {
-        const auto text = readFile(path);
-        if (!text)
+        const ProfileFile file = readProfileFile(path);
+        if (file.state != ProfileFileState::Whole)
             continue;
-        const Profile profile = Profile::parse(*text);
+        const Profile& profile = file.profile;
         const auto record = profile.binaryValue("Observatoires", "no0");
         if (!record)
             break;

@@ -7,6 +7,7 @@
 #include "calc/TsvOutput.h"
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 
 #include <cstdio>
 #include <optional>
@@ -137,18 +138,18 @@ int runPosition(CalcContext& context)
     if (!named)
         return status;
     const bool series = args.has("--every");
+    const CLieu& place = context.instant.place();
     const double firstDay = context.instant.universalJulianDay();
-    CInstant instant = context.instant;
     for (int i = 0; i < steps.count; ++i) {
+        // Steps run in universal time; a summer-time change moves only the
+        // legal time printed beside them.
         const double jd = firstDay + i * steps.hours / 24.0;
-        if (i > 0)
-            instant.setFromUniversalJulianDay(jd);
-        const auto fields = positionFields(*named, instant);
+        const auto fields = positionFields(*named, i == 0 ? context.instant : standardInstantAtUniversal(jd, place));
         if (!fields) {
             std::fprintf(stderr, "Position impossible à calculer\n");
             return 1;
         }
-        const int offset = utOffsetHours(instant);
+        const int offset = legalOffsetAtUniversal(jd, place);
         if (context.tsv)
             printTsv(*fields, stampAt(jd, offset), i == 0);
         else

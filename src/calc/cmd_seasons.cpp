@@ -4,6 +4,7 @@
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"
+#include "time/LegalOffset.h"
 #include "tools/Seasons.h"
 
 #include <cstdio>
@@ -13,15 +14,15 @@ namespace zarn {
 namespace {
 constexpr const char* kSeasonNames[4] = {"printemps", "ete", "automne", "hiver"};
 
-void printSeasons(const SeasonsOfYear& seasons, bool tsv)
+void printSeasons(const SeasonsOfYear& seasons, const CLieu& place, bool tsv)
 {
     for (int k = 0; k < 4; ++k) {
         if (!tsv) {
             std::printf("%s\n", seasons.lines[k].c_str());
             continue;
         }
-        // The offset in force at the minute shown by the window.
-        const LegalStamp at = stampAt(seasons.universalJulianDays[k], utOffsetHours(seasons.starts[k]));
+        const double jd = seasons.universalJulianDays[k];
+        const LegalStamp at = stampAt(jd, legalOffsetAtUniversal(jd, place));
         printTsvRow({kSeasonNames[k], at.date, at.time, at.offset});
     }
 }
@@ -47,7 +48,7 @@ int runSeasons(CalcContext& context)
     for (int year = *first.value; year <= *last.value; ++year) {
         if (titled)
             std::printf("%s\n", seasonsTitle(year).c_str());
-        printSeasons(computeSeasons(bodies->sun, context.instant.place(), year), context.tsv);
+        printSeasons(computeSeasons(bodies->sun, context.instant.place(), year), context.instant.place(), context.tsv);
     }
     return 0;
 }

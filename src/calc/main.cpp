@@ -6,6 +6,8 @@
 #include "sky/DataFolder.h"
 #include "time/Calendar.h"
 
+#include <cstdio>
+
 using namespace zarn;
 
 int main(int argc, char* argv[])
@@ -52,5 +54,12 @@ int main(int argc, char* argv[])
     context.args.assign(options.rest.begin() + 1, options.rest.end());
     context.dataDir = dataFolder(programDirectory());
     context.tsv = tsv;
-    return command->run(context);
+    const int status = command->run(context);
+    // A script must learn that its table was not written whole (disk full,
+    // closed pipe): the status says so.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "Écriture de la sortie impossible\n");
+        return 1;
+    }
+    return status;
 }

@@ -4,6 +4,7 @@
 #include "sky/CLune.h"
 
 #include "sky/CSoleil.h"
+#include "sky/ElementRanges.h"
 #include "sky/SkyMath.h"
 #include "sky/archive/CArchiveReader.h"
 #include "sky/archive/CArchiveWriter.h"
@@ -67,6 +68,8 @@ void CLune::load(CArchiveReader& archive)
             if (!std::isfinite(c))
                 throwDamaged("élément moyen non fini pour la Lune");
         }
+    if (const std::string why = implausibleMoon(longitude, latitude, distance, means); !why.empty())
+        throwDamaged(why);
     longitudeTerms = longitude;
     latitudeTerms = latitude;
     distanceTerms = distance;

@@ -1,5 +1,6 @@
 #include "sky/CPlaSol.h"
 
+#include "sky/ElementRanges.h"
 #include "sky/SkyDirectory.h"
 #include "sky/SkyMath.h"
 #include "sky/archive/CArchiveReader.h"
@@ -22,6 +23,8 @@ void CPlaSol::load(CArchiveReader& archive)
             if (!std::isfinite(elements[r][j]))
                 throwDamaged("coefficient non fini dans les éléments de " + name);
         }
+    if (const std::string why = implausibleOrbit(m_index, elements); !why.empty())
+        throwDamaged(why + " dans les éléments de " + name);
     m_name = std::move(name);
     for (int r = 0; r < kRows; ++r)
         for (int j = 0; j < kCoefficients; ++j)

@@ -10,8 +10,7 @@ namespace zarn {
 
 enum class SkyLoadStatus {
     Loaded,
-    FileError,      // reading fileName failed with error
-    ComputeFailed   // an object could not be computed: loading is abandoned silently
+    FileError       // reading fileName failed with error, or its data give no position
 };
 
 struct SkyLoadResult {

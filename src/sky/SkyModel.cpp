@@ -110,6 +110,8 @@ void SkyModel::readUserObjects(const std::string& path)
         if (seen.insert(object).second) objects->append(object);
     }
     if (!loaded.ok() || foreign) m_userObjectsModified = true;
+    const bool missing = !loaded.ok() && loaded.error->kind() == ArchiveErrorKind::FileNotFound;
+    m_userObjectsReadWhole = loaded.ok() ? !foreign : missing;
 }
 
 SkyLoadResult SkyModel::complete(const CInstant& instant)
@@ -124,7 +126,13 @@ SkyLoadResult SkyModel::complete(const CInstant& instant)
         m_zenithGroup->append(m_zenith.get());
         m_ciel.append(m_zenithGroup.get());
     }
-    if (!recomputeAll(instant)) return {SkyLoadStatus::ComputeFailed, {}, ArchiveErrorKind::Other};
+    if (!recomputeAll(instant)) {
+        // Catalogue objects have fixed places: a position that cannot be
+        // formed comes from the elements of a body, else from the catalogue.
+        // Either way the data are damaged, and the user is told which file.
+        const char* file = m_bodies.computeAll(instant) ? kCatalogueFile : kElementsFile;
+        return SkyLoadResult::failure(file, ArchiveErrorKind::Damaged);
+    }
     placeLines();
     return {};
 }

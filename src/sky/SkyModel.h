@@ -66,6 +66,9 @@ public:
     CConstellation* userObjects() const;
     bool userObjectsModified() const { return m_userObjectsModified; }
     void setUserObjectsModified(bool modified) { m_userObjectsModified = modified; }
+    // False when OBJETS.ZAR was there but could not be read whole (damaged,
+    // unreadable, holding other objects): writing over it would lose the rest.
+    bool userObjectsReadWhole() const { return m_userObjectsReadWhole; }
     // Writes "Objets" to the file, atomically: the old file stays whole until
     // the new one is complete. A success clears userObjectsModified().
     SaveResult saveUserObjects(const std::string& path);
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<CZenith> m_zenith;
     std::unique_ptr<CConstellation> m_zenithGroup;
     bool m_userObjectsModified = false;
+    bool m_userObjectsReadWhole = true;
     bool m_completed = false;
 };
 

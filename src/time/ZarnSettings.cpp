@@ -48,22 +48,25 @@ std::vector<std::uint8_t> rectBytes(const std::array<std::int32_t, 4>& r)
     return bytes;
 }
 
-void readObservatories(const Profile& p, std::vector<CLieu>& out)
+// False when a record was skipped or the list goes on past the limit.
+bool readObservatories(const Profile& p, std::vector<CLieu>& out)
 {
     // The numbers run from 0 without gaps: the first missing record ends the list.
+    bool whole = true;
     for (int n = 0; n < kMaxObservatories; ++n) {
         const std::optional<std::string> text = p.value(kPlaces, numbered("no", n));
         if (!text)
-            break;
+            return whole;
         const auto bytes = decodeBinary(*text);
-        if (!bytes)
-            continue;  // a damaged record is skipped, the list goes on
-        std::optional<CLieu> place = CLieu::fromBytes(bytes->data(), bytes->size());
-        if (!place)
+        std::optional<CLieu> place = bytes ? CLieu::fromBytes(bytes->data(), bytes->size()) : std::nullopt;
+        if (!place) {
+            whole = false;  // a damaged record is skipped, the list goes on
             continue;
+        }
         place->setName(p.value(kPlaces, numbered("lieu", n)).value_or(""));
         out.push_back(*place);
     }
+    return whole && !p.value(kPlaces, numbered("no", kMaxObservatories));
 }
 
 int flag(int v) { return v ? 1 : 0; }
@@ -91,7 +94,7 @@ ZarnSettings readSettings(const Profile& p)
     s.printStarNames = intIn(p, kPrinting, "Nom étoiles", 0, 1, 1);
     s.normalRect = readRect(p);
     s.showState = intIn(p, kPosition, "State", 1, 3, 3);
-    readObservatories(p, s.observatories);
+    s.observatoriesWhole = readObservatories(p, s.observatories);
     return s;
 }
 

@@ -29,6 +29,9 @@ struct ZarnSettings {
     int showState = 3;  // 3 maximised, 1 normal, 2 minimised
     // "Observatoires": element 0 is the current place.
     std::vector<CLieu> observatories;
+    // False when the file held records that were skipped or beyond the
+    // limit: writing the list back would lose them.
+    bool observatoriesWhole = true;
 };
 
 // A hostile file could list any number of places; more than this is not a

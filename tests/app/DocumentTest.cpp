@@ -1,6 +1,7 @@
 // The document: first start, settings round trip, date, chart and planet
 // commands with their hints, enabling rules, and the failed writes at closing.
 #include "../time/ui/ModalCatcher.h"
+#include "../support/FileSizeLimit.h"
 
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
@@ -20,6 +21,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -43,9 +46,14 @@ public:
 
 class Document : public ::testing::Test {
 protected:
+    // The program folder is a copy of the data files: closing writes beside
+    // the program, never into the build tree.
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
+                                    dir.filePath(QLatin1String(name))));
         settingsPath = dir.filePath(QStringLiteral("ZARN.INI"));
         store = std::make_unique<CSettingsStore>(settingsPath);
     }
@@ -62,7 +70,7 @@ protected:
     void load()
     {
         frame = std::make_unique<CMainFrame>();
-        doc = new CZarnDoc(*frame, WindowKinds{}, QStringLiteral(ZARN_DATA_DIR), *store);
+        doc = new CZarnDoc(*frame, WindowKinds{}, dir.path(), *store);
         doc->setMinimumSplashMs(0);
         ASSERT_TRUE(doc->load());
         QObject::connect(&frame->actions(), &CActions::triggered, doc, &CZarnDoc::onCommand);
@@ -436,14 +444,26 @@ TEST(LoadErrors, MissingOrDamagedDataFilesStopTheDocument)
     texts = loadOnce();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR est erroné.")));
+
+    // The right size and layout, every number zero: damaged too, and said so.
+    QFile genuine(QStringLiteral(ZARN_DATA_DIR "/ELEMENTS.ZAR"));
+    ASSERT_TRUE(genuine.open(QIODevice::ReadOnly));
+    QByteArray zeros = genuine.readAll();
+    for (int at = 0, body = 0; body < 6; ++body, at += 192) {
+        at += 1 + zeros[at];
+        zeros.replace(at, 192, QByteArray(192, '\0'));
+    }
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(zeros);
+    damaged.close();
+    texts = loadOnce();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Le fichier ELEMENTS.ZAR est erroné.")));
 }
 
 TEST_F(Document, UserObjectsAreWrittenAtClosingEvenOverAReadOnlyFile)
 {
-    // A program folder of our own, with the data files and a read-only OBJETS.ZAR.
-    for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
-                                dir.filePath(QLatin1String(name))));
+    // A damaged, read-only OBJETS.ZAR in the program folder.
     const QString objects = dir.filePath(QStringLiteral("OBJETS.ZAR"));
     {
         QFile f(objects);
@@ -452,17 +472,72 @@ TEST_F(Document, UserObjectsAreWrittenAtClosingEvenOverAReadOnlyFile)
     }
     QFile::setPermissions(objects, QFileDevice::ReadOwner);
     writeSettingsWithParis();
-    frame = std::make_unique<CMainFrame>();
-    doc = new CZarnDoc(*frame, WindowKinds{}, dir.path(), *store);
-    doc->setMinimumSplashMs(0);
-    ASSERT_TRUE(doc->load());
+    load();
     EXPECT_EQ(doc->userObjectsPath(), objects);
     ModalCatcher catcher;
     ASSERT_TRUE(doc->close());
-    EXPECT_TRUE(catcher.texts.isEmpty());
     EXPECT_TRUE(QFile::permissions(objects) & QFileDevice::WriteOwner);
-    // The damaged file was replaced by a readable "Objets" group.
+    // The damaged file was replaced by a readable "Objets" group, and what it
+    // held is kept beside it; the closing box says where.
     SkyModel sky;
     EXPECT_TRUE(sky.readFiles(dir.path().toStdString()).ok());
     EXPECT_FALSE(sky.userObjectsModified());
+    QFile kept(objects + QStringLiteral(".bak"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(kept.readAll()), QStringLiteral("abimé"));
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_TRUE(catcher.texts[0].contains(objects + QStringLiteral(".bak"))) << catcher.texts[0].toStdString();
+}
+
+TEST_F(Document, FullDiskAtClosingOffersTheBoxAndKeepsTheSettings)
+{
+    writeSettingsWithParis();
+    load();
+    QFile file(settingsPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    doc->observatories().push_back(CLieu("Nouméa", -166.45, -0.3878, 11, 0));
+    {
+        const test::FileSizeLimit full(64);  // every write past 64 bytes fails
+        ModalCatcher catcher(QMessageBox::Ignore);
+        EXPECT_TRUE(doc->close());
+        ASSERT_FALSE(catcher.texts.isEmpty());
+        EXPECT_EQ(catcher.texts[0], writeErrorText(settingsPath));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("ZARN.INI*")}, QDir::Files),
+              QStringList{QStringLiteral("ZARN.INI")});
+}
+
+TEST_F(Document, UnreadableSettingsAreKeptAsideAndLeftoversRemoved)
+{
+    // Over the size limit, so not read; a killed closing left temporaries.
+    {
+        QFile big(settingsPath);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(CSettingsStore::kMaxFileSize + 1, ';'));
+    }
+    const QDir folder(dir.path());
+    for (const char* name : {"ZARN.INI.tmpAb12Cd", "OBJETS.ZAR.tmpXy34Zw", "OBJETS.ZAR.backup"}) {
+        QFile f(folder.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ModalCatcher catcher;
+    catcher.onDialog([](QWidget* w) {
+        if (auto* d = qobject_cast<CLieuDlg*>(w))
+            d->reject();
+    });
+    load();
+    EXPECT_FALSE(folder.exists(QStringLiteral("ZARN.INI.tmpAb12Cd")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("OBJETS.ZAR.tmpXy34Zw")));
+    EXPECT_TRUE(folder.exists(QStringLiteral("OBJETS.ZAR.backup")));
+    EXPECT_TRUE(catcher.texts.isEmpty());  // silence at start-up
+
+    ASSERT_TRUE(doc->close());
+    EXPECT_EQ(QFileInfo(settingsPath + QStringLiteral(".bak")).size(), CSettingsStore::kMaxFileSize + 1);
+    EXPECT_EQ(CSettingsStore(settingsPath).load().intValue("Cartes", "Objets spéciaux"), 3);
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_TRUE(catcher.texts[0].contains(settingsPath + QStringLiteral(".bak")));
 }

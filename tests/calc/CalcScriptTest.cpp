@@ -85,6 +85,8 @@ TEST(CalcScript, UnknownCommandOrOptionIsRefusedOnStderrWithStatus2)
         EXPECT_EQ(r.out, "") << args;
     }
     EXPECT_EQ(runCalc("phases --frob").out.rfind("Option inconnue : --frob\n", 0), 0u);
+    // A table that cannot be written is a failure, not a success.
+    EXPECT_EQ(runCalc("seasons 1901 2099 --tsv" + kParis + " >/dev/full").status, 1);
 }
 
 TEST(CalcScript, RangesAreBoundedAndAcceptedUpToTheirLimits)
@@ -115,8 +117,9 @@ TEST(CalcScript, RangesAreBoundedAndAcceptedUpToTheirLimits)
         const bool dated = c.args.find("--date") != std::string::npos;
         const CalcResult r = runCalc(c.args + (dated ? "" : " --date 1.1.2026") + kParis);
         EXPECT_EQ(r.status, c.refusal.empty() ? 0 : 2) << c.args;
-        if (!c.refusal.empty())
+        if (!c.refusal.empty()) {
             EXPECT_EQ(r.out, c.refusal) << c.args;
+        }
     }
     // The upper limits themselves: one line per item (four per season year,
     // and the title of each year when there are several).
@@ -170,4 +173,23 @@ TEST(CalcScript, TsvOfTheOtherCommandsReadsBack)
     EXPECT_EQ(night[0][3], "2026-03-29");
     EXPECT_EQ(night[0][4], "06:36:14");
     EXPECT_EQ(night[0][5], "+01:00");
+}
+
+TEST(CalcScript, StepsOfPositionsStayEvenAcrossBothSummerTimeChanges)
+{
+    // Half-hour steps in universal time: the legal clock jumps from 1.30 to
+    // 3.00 in March and goes back from 2.30 to 2.00 in October, while the
+    // Sun's right ascension keeps growing by the same amount at every step.
+    const std::string args = " --every 0.30 --count 8 --time 0.00 --tsv" + kParis;
+    const auto march = readTsv(runCalc("position Soleil --date 29.3.2026" + args).out, 10);
+    const auto october = readTsv(runCalc("position Soleil --date 25.10.2026" + args).out, 10);
+    ASSERT_EQ(march.size(), 8u);
+    ASSERT_EQ(october.size(), 8u);
+    EXPECT_EQ(march[4][1] + march[4][2], "03:00:00+02:00");
+    EXPECT_EQ(october[6][1] + october[6][2], "02:00:00+01:00");
+    for (const auto* rows : {&march, &october}) {
+        const double step = std::stod((*rows)[1][3]) - std::stod((*rows)[0][3]);
+        for (std::size_t i = 1; i < rows->size(); ++i)
+            EXPECT_NEAR(std::stod((*rows)[i][3]) - std::stod((*rows)[i - 1][3]), step, 1e-4) << (*rows)[i][1];
+    }
 }

@@ -199,3 +199,45 @@ TEST(ElementsFile, AnOversizedFileIsDamagedAndNotReadWhole)
     EXPECT_EQ(bodies.sun.GetElement(2, 0), 0.5);  // nothing was taken from it
     EXPECT_NE(sunEccentricity, 0.5);
 }
+
+TEST(ElementsFile, ElementsNoBodyCouldHaveAreDamage)
+{
+    const std::vector<std::uint8_t> original = fileBytes(elementsPath());
+    ScratchFile scratch;
+    SolarBodies bodies;
+    auto damagedBy = [&](const std::vector<std::uint8_t>& bytes) {
+        scratch.write(bytes);
+        const auto error = bodies.load(scratch.path());
+        return error.has_value() && error->kind() == ArchiveErrorKind::Damaged;
+    };
+    EXPECT_FALSE(damagedBy(original));
+    // Every double zero: a file of the right size and layout, but Mars would
+    // sit 0.00004 AU from the Earth and the Sun would never move.
+    // Where the 24 doubles of each body start, after its name.
+    std::size_t coefficients[kSaturn + 1];
+    std::size_t at = 0;
+    for (int body = kSun; body <= kSaturn; ++body) {
+        coefficients[body] = at + 1 + original[at];
+        at = coefficients[body] + 192;
+    }
+    std::vector<std::uint8_t> zeros = original;
+    for (std::size_t start : coefficients)
+        std::fill(zeros.begin() + start, zeros.begin() + start + 192, 0);
+    for (std::size_t term = 0; term < 116; ++term)
+        std::fill(zeros.begin() + at + 12 * term, zeros.begin() + at + 12 * term + 8, 0);
+    std::fill(zeros.begin() + at + 116 * 12, zeros.end(), 0);
+    EXPECT_TRUE(damagedBy(zeros));
+
+    // One element out of its range is enough: Mars's semi-major axis, the
+    // Sun's mean motion, Saturn's eccentricity, the Moon's node standing still.
+    // a[r][j] lies at 8·(6j + r); the Moon's mean elements are the last 80 bytes.
+    const std::size_t moonNodeRate = original.size() - 80 + 8 * 5;
+    struct Change { std::size_t offset; double value; } changes[] = {
+        {coefficients[kMars] + 8 * 1, 0.00004}, {coefficients[kSun] + 8 * 6, 0.0},
+        {coefficients[kSaturn] + 8 * 2, 1.2}, {moonNodeRate, 0.0}};
+    for (const Change& change : changes) {
+        std::vector<std::uint8_t> bytes = original;
+        std::memcpy(bytes.data() + change.offset, &change.value, sizeof change.value);
+        EXPECT_TRUE(damagedBy(bytes)) << change.offset;
+    }
+}

@@ -142,8 +142,30 @@ TEST(ZarnSettings, BadRecordsAreSkippedAndTheListIsCapped)
     const std::string record = recordText(good);
     for (int i = 0; i < 10000; ++i)
         many += "no" + std::to_string(i) + "=" + record + "\n";
-    EXPECT_EQ(readSettings(parse(many)).observatories.size(),
-              static_cast<std::size_t>(kMaxObservatories));
+    const ZarnSettings capped = readSettings(parse(many));
+    EXPECT_EQ(capped.observatories.size(), static_cast<std::size_t>(kMaxObservatories));
+    // Writing either list back would lose records: the file was not read whole.
+    EXPECT_FALSE(capped.observatoriesWhole);
+    EXPECT_FALSE(s.observatoriesWhole);
+    EXPECT_TRUE(readSettings(parse("[Observatoires]\nno0=" + record + "\n")).observatoriesWhole);
+}
+
+TEST(ZarnSettings, RewritingEditsTheFileInPlace)
+{
+    // Comments, blank lines, unknown keys and sections stay where they were;
+    // known keys change in place and new ones go to the end of their section.
+    const std::string text =
+        "; Réglages de Zarn\r\n[Cartes]\r\n; couleur du fond\r\nCouleur ciel=5\r\nmaclef = 7\r\n\r\n"
+        "[Perso]\r\nx=1\r\n\r\n[Observatoires]\r\n; mes lieux\r\nno0=AA\r\n";
+    Profile p = parse(text);
+    ZarnSettings s;
+    s.skyColour = 9;
+    writeSettings(s, p, false);
+    EXPECT_EQ(p.serialize(),
+              "; Réglages de Zarn\r\n[Cartes]\r\n; couleur du fond\r\nCouleur ciel=9\r\nmaclef = 7\r\n"
+              "Index couleur ciel=0\r\nCouleur étoiles=1\r\nContours constellations=0\r\n"
+              "Objets spéciaux=3\r\n\r\n[Perso]\r\nx=1\r\n\r\n"
+              "[Impression]\r\nNom étoiles=1\r\n\r\n[Position]\r\nState=3\r\n");
 }
 
 TEST(ZarnSettings, OtherKeysOfTheFileAreKept)

@@ -5,6 +5,7 @@
 // the old file or the new one, never a truncated mixture.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,18 @@ struct SaveResult {
     explicit operator bool() const { return ok; }
 };
 
+// A link to a regular file is followed: the file it names is replaced and the
+// link stays. The temporary file is named after the target with ".tmp" and
+// six letters or digits.
 SaveResult writeFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// Keeps the present file under a new name before it is written over: NAME.bak,
+// or NAME-YYYYMMDD-HHMMSS.bak when NAME.bak already exists. The file itself
+// stays in place (a second link when the file system allows it). The name
+// kept; nothing when there was no file or it could not be kept.
+std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& path);
+
+// Removes the temporary files that an interrupted write of `path` left beside it.
+void removeLeftoverTemporaries(const std::filesystem::path& path);
 
 }  // namespace zarn

@@ -70,3 +70,25 @@ TEST_F(AtomicFile, FailureIsReportedAndKeepsTheOldFile)
     EXPECT_FALSE(writeFileAtomically(m_dir / "absent" / "OBJETS.ZAR", {1}));
     EXPECT_EQ(entries(), 2u);
 }
+
+TEST_F(AtomicFile, BackupsNeverReplaceAnEarlierOneAndLeftoversGo)
+{
+    const fs::path target = m_dir / "OBJETS.ZAR";
+    EXPECT_FALSE(keepBackup(target).has_value());  // nothing to keep
+    ASSERT_TRUE(writeFileAtomically(target, {1}));
+    EXPECT_EQ(keepBackup(target), fs::path(target.string() + ".bak"));
+    ASSERT_TRUE(writeFileAtomically(target, {2}));
+    const auto second = keepBackup(target);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_NE(*second, fs::path(target.string() + ".bak"));
+    EXPECT_EQ(contents(target.string() + ".bak"), std::vector<std::uint8_t>{1});
+    EXPECT_EQ(contents(*second), std::vector<std::uint8_t>{2});
+    EXPECT_EQ(contents(target), std::vector<std::uint8_t>{2});  // still in place
+
+    // Only the temporaries of this file's own writes are removed.
+    for (const char* name : {"OBJETS.ZAR.tmpa1B2c3", "OBJETS.ZAR.tmp", "OBJETS.ZAR.tmpa1B2c3d", "ZARN.INI.tmpa1B2c3"})
+        std::ofstream(m_dir / name) << "x";
+    removeLeftoverTemporaries(target);
+    EXPECT_FALSE(fs::exists(m_dir / "OBJETS.ZAR.tmpa1B2c3"));
+    EXPECT_EQ(entries(), 6u);
+}

@@ -24,6 +24,9 @@ constexpr ContextPage kPages[] = {
     {101, "qrc:/help/date.html"},
     {114, "qrc:/help/date.html#ete"},
     {32819, "qrc:/help/date.html#temps"},
+    {CHelpWindow::kConstellationsTopic, "qrc:/help/constellations.html"},
+    {CHelpWindow::kCatalogueTopic, "qrc:/help/catalogue.html"},
+    {CHelpWindow::kSearchTopic, "qrc:/help/chercher.html"},
 };
 
 QPointer<CHelpWindow> g_window;

@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zarn {
 
 namespace {
@@ -114,7 +116,9 @@ QMdiSubWindow* CCatalogueView::open(CZarnDoc& doc, CMainFrame& frame)
     QMdiSubWindow* window = frame.mdiArea()->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(view->windowTitle());
-    window->resize(view->m_columns.shownWidth() + 60, frame.mdiArea()->viewport()->height() * 3 / 4);
+    // As wide as the buttons and the shown columns need.
+    const int width = std::max(view->sizeHint().width(), view->m_columns.shownWidth() + 60) + 16;
+    window->resize(width, frame.mdiArea()->viewport()->height() * 3 / 4);
     window->show();
     view->m_search->setFocus();
     return window;
@@ -145,7 +149,7 @@ void CCatalogueView::setKind(int kind)
     m_keys.clear();
     for (const CatalogueLine& line : m_lines) {
         texts << QString::fromStdString(line.text);
-        m_keys.push_back(searchKey(texts.back()));
+        m_keys.push_back(searchKey(QString::fromStdString(firstColumn(line.text))));
     }
     m_list->addItems(texts);
     m_list->setUpdatesEnabled(true);
@@ -153,6 +157,7 @@ void CCatalogueView::setKind(int kind)
     m_detailsButton->setText(kind <= 1 ? QStringLiteral("&noms latins >>") : QStringLiteral("&Coordonnées des étoiles >>"));
     m_detailsButton->show();
     updateColumns();
+    fitWidth();
     search(m_search->text());
 }
 
@@ -188,12 +193,19 @@ void CCatalogueView::showDetails()
     m_details = true;
     updateColumns();
     m_detailsButton->hide();
-    // The form grows to the width of every column.
+    fitWidth();
+    placeHeaders();
+}
+
+void CCatalogueView::fitWidth()
+{
+    // The form grows to the width of the shown columns and of its buttons.
     QWidget* frame = parentWidget() ? parentWidget() : this;
-    const int grow = m_columns.width - m_list->viewport()->width() + m_list->verticalScrollBar()->sizeHint().width();
+    const int columns = m_columns.shownWidth() - m_list->viewport()->width() + m_list->verticalScrollBar()->sizeHint().width();
+    const int buttons = sizeHint().width() - width();
+    const int grow = std::max(columns, buttons);
     if (grow > 0)
         frame->resize(frame->width() + grow, frame->height());
-    placeHeaders();
 }
 
 void CCatalogueView::search(const QString& typed)

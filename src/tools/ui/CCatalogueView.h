@@ -62,6 +62,7 @@ protected:
 private:
     void onSelectionChanged();
     void updateColumns();
+    void fitWidth();
     void placeHeaders();
 
     CZarnDoc& m_doc;

@@ -7,6 +7,7 @@
 #include "sky/CConstellation.h"
 #include "sky/CEtoile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -91,6 +92,15 @@ CCatalogueView::CCatalogueView(CZarnDoc& doc, QWidget* parent) : QWidget(parent)
     layout->addLayout(buttons);
 
     connect(m_kindBox, &QComboBox::currentIndexChanged, this, &CCatalogueView::setKind);
+    // Once a kind is chosen the focus goes back where it was (the search field).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == m_kindBox && old && isAncestorOf(old))
+            m_focusBeforeKinds = old;
+    });
+    connect(m_kindBox, &QComboBox::activated, this, [this] {
+        if (m_focusBeforeKinds)
+            m_focusBeforeKinds->setFocus();
+    });
     connect(m_search, &QLineEdit::textChanged, this, &CCatalogueView::search);
     connect(m_search, &QLineEdit::returnPressed, this, &CCatalogueView::showSelected);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CCatalogueView::onSelectionChanged);

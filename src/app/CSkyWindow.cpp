@@ -29,9 +29,6 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
     m_doc.AddView(this);
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
     connect(&frame, &CMainFrame::resizedWithSkyFrame, this, &CSkyWindow::placeInClientArea);
-    // The print command shows the chart's print preview, from which it is printed.
-    if (QAction* print = frame.actions().action(cmd::PrintPreview))
-        connect(print, &QAction::triggered, &m_skyFrame->View(), &CZarnView::PrintPreview);
 }
 
 CSkyWindow::~CSkyWindow()

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -20,6 +21,7 @@
 namespace zarn {
 
 class CMainFrame;
+class CSystemeSolaireDlg;
 class SkyChartSet;
 class CSettingsStore;
 struct ZarnSettings;
@@ -96,6 +98,9 @@ public:
     // Text of the box shown when a planet command names a body below the horizon.
     QString notVisibleText(int bodyIndex);
 
+    // The ephemerides dialog while it is open, else null.
+    CSystemeSolaireDlg* ephemeridesDialog() const;
+
     // How long the start-up picture stays at least, from the start of loading.
     void setMinimumSplashMs(int ms) { m_splashMs = ms; }
 
@@ -117,6 +122,9 @@ private:
     void onWindowCommand(int id);
     void runObservatoryList();
     void runChartOptions();
+    void openEphemerides();
+    void runSeasons();
+    void centreOverWindows(QWidget& dialog) const;
     void toggleFigures();
     bool isWindowOpen(ViewKind kind) const;
 
@@ -145,6 +153,7 @@ private:
     QString m_skyTitle = QStringLiteral("Ciel");
     int m_stripWidth = 0;
     int m_splashMs = 3000;
+    QPointer<QObject> m_ephemerides;
 };
 
 }  // namespace zarn

@@ -77,8 +77,8 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(Opposition, bool(m_kinds[ViewKind::Conjonction]));
     a.setEnabled(Animation, bool(m_kinds[ViewKind::Animation]));
     a.setEnabled(Visibility, bool(m_kinds[ViewKind::Ephemerides]));
-    a.setEnabled(SolarSystem, false);
-    a.setEnabled(Seasons, false);
+    a.setEnabled(SolarSystem, !m_ephemerides);
+    a.setEnabled(Seasons, true);
     a.setEnabled(ChartOptions, false);
     // Printing goes to the sky window, which always exists.
     a.setEnabled(PrintPreview, true);

@@ -13,6 +13,12 @@ namespace zarn {
 
 int DialogHelp::contextOf(const QWidget* dialog)
 {
+    // A window that names its own help context (the tool windows and their
+    // dialogs), from the focused control outwards.
+    for (const QWidget* w = dialog; w; w = w->parentWidget())
+        if (const QVariant context = w->property("helpContext"); context.isValid())
+            return context.toInt();
+    dialog = dialog ? dialog->window() : nullptr;
     if (qobject_cast<const CLieuDlg*>(dialog))
         return 485;
     if (qobject_cast<const CObservatoireDlg*>(dialog))
@@ -26,17 +32,14 @@ int DialogHelp::contextOf(const QWidget* dialog)
 
 bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool press = event->type() == QEvent::KeyPress;
-    const bool override = event->type() == QEvent::ShortcutOverride;
-    if ((press || override) && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const QWidget* widget = qobject_cast<QWidget*>(watched);
-        int context = widget ? contextOf(widget->window()) : 0;
-        // A window inside the main window names its page by a property; F1
-        // then stays with it instead of opening the manual.
-        for (const QWidget* w = widget; w && !context; w = w->parentWidget())
-            context = w->property("helpContext").toInt();
-        if (context) {
-            if (override)
+        if (const int context = widget ? contextOf(widget) : 0) {
+            // In a window with its own page, F1 is that page's key, not the
+            // main window's shortcut to the manual.
+            if (type == QEvent::ShortcutOverride)
                 event->accept();
             else
                 CHelpWindow::showContext(context);

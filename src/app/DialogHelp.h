@@ -8,7 +8,7 @@ class DialogHelp : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    // The help context of a dialog window; 0 when it has no page.
+    // The help context of the window a widget belongs to; 0 when it has no page.
     static int contextOf(const QWidget* dialog);
 
 protected:

@@ -255,12 +255,7 @@ void CZarnDoc::onWindowCommand(int id)
     case cmd::SummerTime: {
         CHeureEteDlg dialog(m_instant.year(), &m_frame);
         dialog.setWindowIcon(QApplication::windowIcon());
-        // Centred over the sky window.
-        if (QWidget* sky = m_frame.skyFrame()) {
-            dialog.adjustSize();
-            const QPoint centre = sky->mapToGlobal(sky->rect().center());
-            dialog.move(centre - QPoint(dialog.width() / 2, dialog.height() / 2));
-        }
+        centreOverWindows(dialog);
         dialog.run();
         break;
     }
@@ -277,6 +272,8 @@ void CZarnDoc::onWindowCommand(int id)
     case cmd::Opposition: openWindow(ViewKind::Conjonction); break;
     case cmd::Animation: openWindow(ViewKind::Animation); break;
     case cmd::Visibility: openWindow(ViewKind::Ephemerides); break;
+    case cmd::SolarSystem: openEphemerides(); break;
+    case cmd::Seasons: runSeasons(); break;
     case cmd::AstroEvents: CHelpWindow::showContext(CHelpWindow::kAstroEvents); break;
     case cmd::PrintPreview:
     case cmd::Print:

@@ -1,5 +1,6 @@
 #include "app/WindowKinds.h"
 
+#include "app/AlmanacWindows.h"
 #include "app/CConstellationsWindow.h"
 #include "app/CSkyWindow.h"
 #include "tools/ui/CCatalogueView.h"
@@ -14,6 +15,8 @@ WindowKinds programWindowKinds()
     kinds[ViewKind::Constellations] = &CConstellationsWindow::open;
     kinds[ViewKind::Catalogue] = &CCatalogueView::open;
     kinds[ViewKind::Chercher] = &CChercherView::open;
+    kinds[ViewKind::Soleil] = &openSunMoonWindow;
+    kinds[ViewKind::Ephemerides] = &openVisibilityWindow;
     return kinds;
 }
 

@@ -12,6 +12,7 @@
 #include "charts/CFactsSurface.h"
 #include "charts/ChartMenu.h"
 #include "charts/ChartPrintDialogs.h"
+#include "charts/PagePrinting.h"
 #include "charts/PrintPage.h"
 #include "sky/CAstre.h"
 #include "sky/CConstellation.h"
@@ -210,7 +211,8 @@ void CConstellationsView::PrintPreview()
 
 void CConstellationsView::Print()
 {
-    printChartPage(this, [this](QPrinter& p, bool preview) { PrintMap(p, preview); });
+    printPage(this, QPageLayout::Portrait, QStringLiteral("constellation.pdf"),
+              [this](QPrinter& printer) { PrintMap(printer, false); });
 }
 
 }  // namespace zarn

@@ -1,12 +1,9 @@
 #include "charts/ChartPrintDialogs.h"
 
 #include <QAction>
-#include <QFileDialog>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QToolBar>
 
 namespace zarn {
@@ -35,25 +32,6 @@ void runChartPreview(QWidget* parent, const PagePainter& paint, bool starNames,
     dialog.exec();
     if (barShown)
         bar->show();
-}
-
-void printChartPage(QWidget* parent, const PagePainter& paint)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("Imprimer dans un fichier PDF"),
-                                                          QStringLiteral("carte.pdf"),
-                                                          QStringLiteral("Documents PDF (*.pdf)"));
-        if (file.isEmpty())
-            return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    } else {
-        QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
-    paint(printer, false);
 }
 
 }  // namespace zarn

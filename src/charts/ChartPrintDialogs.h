@@ -1,6 +1,6 @@
 #pragma once
-// The print preview and the print command of a chart window. The window gives
-// the painting of its one page; these run the dialogs around it.
+// The print preview of a chart window, with its button for the star names.
+// The window gives the painting of its one page.
 #include <functional>
 
 class QPrinter;
@@ -16,8 +16,5 @@ using PagePainter = std::function<void(QPrinter& printer, bool preview)>;
 // while the preview is open.
 void runChartPreview(QWidget* parent, const PagePainter& paint, bool starNames,
                      const std::function<void(bool)>& setStarNames, QWidget* bar);
-// Prints one page with the print dialog, or into a PDF file chosen by the
-// user when the computer has no printer.
-void printChartPage(QWidget* parent, const PagePainter& paint);
 
 }  // namespace zarn

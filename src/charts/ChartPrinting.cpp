@@ -9,6 +9,7 @@
 #include "charts/ChartPrintDialogs.h"
 #include "charts/CQtSurface.h"
 #include "charts/CZarnView.h"
+#include "charts/PagePrinting.h"
 #include "charts/PrintPage.h"
 
 namespace zarn {
@@ -72,7 +73,8 @@ void CZarnView::PrintPreview()
 
 void CZarnView::Print()
 {
-    printChartPage(this, [this](QPrinter& p, bool preview) { PrintChart(p, preview); });
+    printPage(this, QPageLayout::Portrait, QStringLiteral("carte.pdf"),
+              [this](QPrinter& printer) { PrintChart(printer, false); });
 }
 
 }  // namespace zarn

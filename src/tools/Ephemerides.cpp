@@ -7,6 +7,7 @@
 #include "tools/CLeverCoucher.h"
 #include "tools/DayClock.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zarn {
@@ -90,6 +91,31 @@ double eventAltitude(int bodyIndex) { return bodyIndex == 0 ? -0.61 : 0.0; }
 std::string eventTimeText(double hours)
 {
     return isTime(hours) ? packedText(hours) : std::string("  -  ");
+}
+
+EphemerisColumns splitEphemerisRow(const std::string& row)
+{
+    EphemerisColumns out;
+    out.date = row.substr(0, 10);
+    const std::string rest = row.size() > 10 ? row.substr(10, 11) : std::string();
+    if (rest == "  visible  " || rest == " invisible ") {
+        out.second = rest + "   ";
+    } else {
+        out.first = rest.substr(0, std::min<std::size_t>(5, rest.size()));
+        out.second = rest.size() > 5 ? rest.substr(5) : std::string();
+    }
+    const std::size_t star = row.find('*');
+    if (star != std::string::npos && star + 1 < row.size()) {
+        const std::string extra = "/" + row.substr(star + 2);
+        if (row[star + 1] == 'L') {
+            out.first += extra;
+            out.smallColumn = 1;
+        } else {
+            out.second += extra;
+            out.smallColumn = 2;
+        }
+    }
+    return out;
 }
 
 std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMode mode,

@@ -31,4 +31,16 @@ std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMo
 // The h.mm text of a rise or set time: "  -  " when it is not a time.
 std::string eventTimeText(double hours);
 
+// A row split into the columns of the table: the date, the first and the
+// second value. A second event of the day joins the column of its kind after
+// a slash (" 0.12/23.58") and that column is drawn in the small font
+// (smallColumn 1 or 2; 0 when there is none).
+struct EphemerisColumns {
+    std::string date;
+    std::string first;
+    std::string second;
+    int smallColumn = 0;
+};
+EphemerisColumns splitEphemerisRow(const std::string& row);
+
 }  // namespace zarn

@@ -2,6 +2,7 @@
 // the sky window; the settings file's place; the start-up picture, the help
 // pages and Qt's French texts.
 #include "../time/ui/ModalCatcher.h"
+#include "ProgramFolder.h"
 
 #include "app/CHelpWindow.h"
 #include "app/CSettingsStore.h"
@@ -28,30 +29,6 @@
 
 using namespace zarn;
 using zarn::test::ModalCatcher;
-
-namespace {
-
-// A program folder with the data files, and an empty per-user folder.
-class ProgramFolder : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
-                                    program.filePath(QLatin1String(name))));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_SOURCE_DIR "/resources/eclipse.bmp"),
-                                program.filePath(QStringLiteral("eclipse.bmp"))));
-        previousConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", user.path().toUtf8());
-    }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfig); }
-
-    QTemporaryDir program;
-    QTemporaryDir user;
-    QByteArray previousConfig;
-};
-
-}  // namespace
 
 TEST_F(ProgramFolder, SettingsGoBesideTheProgramOnlyWhenAFileIsThere)
 {
@@ -174,8 +151,9 @@ TEST(StartupPicture, ColourFifteenIsTheTitleOrange)
 
 TEST(HelpWindow, EveryContextLeadsToAPageOfTheProgram)
 {
-    for (int context : {CHelpWindow::kMainTopic, 12, 10, CHelpWindow::kAstroEvents, 96259, 483, 485, 101, 114, 4242,
-                        CHelpWindow::kConstellationsTopic, CHelpWindow::kCatalogueTopic, CHelpWindow::kSearchTopic}) {
+    for (int context : {CHelpWindow::kMainTopic, 12, 10, CHelpWindow::kAstroEvents, 96259, 483, 485, 101, 114, 209, 133,
+                        336, 134, 4242, CHelpWindow::kConstellationsTopic, CHelpWindow::kCatalogueTopic,
+                        CHelpWindow::kSearchTopic}) {
         const QUrl url = CHelpWindow::urlOfContext(context);
         EXPECT_TRUE(QFile::exists(QStringLiteral(":") + url.path())) << url.toString().toStdString();
     }

@@ -33,3 +33,19 @@ TEST(Ephemerides, RiseSetTextsAndAltitudes)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], "  1.1.2001  visible  ");
 }
+
+TEST(EphemerisColumns, SecondEventsJoinTheirColumnAfterASlash)
+{
+    const EphemerisColumns rise = splitEphemerisRow(" 17.7.2006 0.05 14.20*L23.58");
+    EXPECT_EQ(rise.date, " 17.7.2006");
+    EXPECT_EQ(rise.first, " 0.05/23.58");
+    EXPECT_EQ(rise.second, " 14.20");
+    EXPECT_EQ(rise.smallColumn, 1);
+    const EphemerisColumns set = splitEphemerisRow("  6.7.2006 9.12  0.03*C23.59");
+    EXPECT_EQ(set.second, "  0.03/23.59");
+    EXPECT_EQ(set.smallColumn, 2);
+    const EphemerisColumns up = splitEphemerisRow(" 21.6.2004  visible  ");
+    EXPECT_EQ(up.first, "");
+    EXPECT_EQ(up.second, "  visible     ");
+    EXPECT_EQ(up.smallColumn, 0);
+}

@@ -1,5 +1,6 @@
 #include "tools/ui/CChercherView.h"
 
+#include "app/AlmanacWindows.h"
 #include "app/CHelpWindow.h"
 #include "app/CZarnDoc.h"
 #include "shell/CActions.h"
@@ -26,8 +27,6 @@ namespace zarn {
 namespace {
 // Hints after which the list is filled again: a new date or place.
 constexpr unsigned kRefillHints = 0x1 | 0x2;
-// The smallest height the list keeps at start-up.
-constexpr int kMinimumHeight = 160;
 }  // namespace
 
 CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
@@ -55,28 +54,19 @@ CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), 
 
 CChercherView::~CChercherView() { m_doc.RemoveView(this); }
 
-QRect CChercherView::placement(QSize client, int freeTop)
-{
-    const int width = (client.width() + 2) * 10 / 37;
-    const int top = std::min(freeTop, std::max(0, client.height() - kMinimumHeight));
-    return QRect(0, top, width, client.height() - top);
-}
-
 QMdiSubWindow* CChercherView::open(CZarnDoc& doc, CMainFrame& frame)
 {
     auto* view = new CChercherView(doc);
-    QMdiArea* area = frame.mdiArea();
-    // Under the tool windows that already stand left of the sky window.
-    const QSize client = area->viewport()->size();
-    const QRect column = placement(client, 0);
-    int freeTop = 0;
-    for (QMdiSubWindow* other : area->subWindowList())
-        if (other->isVisible() && other->geometry().left() < column.right() && other != frame.skyFrame())
-            freeTop = std::max(freeTop, other->geometry().bottom() + 1);
-    QMdiSubWindow* window = area->addSubWindow(view);
+    QMdiSubWindow* window = frame.mdiArea()->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(view->windowTitle());
-    window->setGeometry(placement(client, freeTop));
+    // Under the Sun-and-Moon window, left of the sky window.
+    auto place = [window, &frame] {
+        if (!window->isMaximized() && !window->isMinimized())
+            window->setGeometry(searchFrameRect(frame.mdiArea()->viewport()->size()));
+    };
+    place();
+    QObject::connect(&frame, &CMainFrame::resizedWithSkyFrame, window, place);
     // Menu commands and printing go to the sky window while this one is active.
     CMainFrame::markRedirectsToSky(window);
     window->show();

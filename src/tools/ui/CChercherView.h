@@ -26,9 +26,6 @@ public:
     ~CChercherView() override;
 
     static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
-    // Where the window stands in a client area: the column left of the sky
-    // window, under the tool windows already there.
-    static QRect placement(QSize client, int freeTop);
 
     // CDocView
     void OnUpdate(CDocView* sender, unsigned hint, void* object) override;

@@ -1,0 +1,115 @@
+// Speed of the almanac windows, offscreen: refilling the ephemerides table
+// for a new date (the Sun, the Moon) with the list's repaint, and "Jour
+// suivant" with the sky window, the Sun and the Moon (both popups open), the
+// ephemerides dialog and the visibility chart all open at 1920 × 1080, from
+// the command to the last repaint.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "app/CSettingsStore.h"
+#include "app/CZarnApp.h"
+#include "app/CZarnDoc.h"
+#include "app/Hints.h"
+#include "app/WindowKinds.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/Calendar.h"
+#include "time/ZarnSettings.h"
+#include "tools/ui/CListeEphemerides.h"
+#include "tools/ui/CSoleilView.h"
+#include "tools/ui/CSystemeSolaireDlg.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <clocale>
+#include <memory>
+
+namespace {
+
+using namespace zarn;
+
+CLieu paris() { return CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1); }
+
+void BM_EphemeridesRefill(benchmark::State& state)
+{
+    SolarBodies bodies;
+    if (bodies.load(std::filesystem::path(ZARN_DATA_DIR) / "ELEMENTS.ZAR"))
+        state.SkipWithError("ELEMENTS.ZAR");
+    CInstant document(15, 3, 2003, 22, 0, 0, paris());
+    CSystemeSolaireDlg dialog(bodies, document, nullptr);
+    dialog.bodyBox()->setCurrentIndex(static_cast<int>(state.range(0)));
+    dialog.show();
+    QApplication::processEvents();
+    int step = 1;
+    for (auto _ : state) {
+        document.shiftByDays(step);
+        document.recompute();
+        step = -step;
+        dialog.OnUpdate(nullptr, hint::Date, nullptr);
+        dialog.list()->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_EphemeridesRefill)->Arg(0)->Arg(6)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The program on a settings file with Paris; it is never closed, so nothing
+// is written beside the data files.
+struct Program {
+    QTemporaryDir config;
+    std::unique_ptr<CZarnApp> app;
+    Program()
+    {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        ZarnSettings settings;
+        settings.observatories.push_back(paris());
+        Profile profile;
+        writeSettings(settings, profile, false);
+        QDir().mkpath(config.filePath(QStringLiteral("Zarn")));
+        CSettingsStore(config.filePath(QStringLiteral("Zarn/ZARN.INI"))).save(profile);
+        app = std::make_unique<CZarnApp>(QStringLiteral(ZARN_DATA_DIR), programWindowKinds());
+        app->setMinimumSplashMs(0);
+        if (!app->InitInstance())
+            std::abort();
+        CMainFrame& frame = *app->mainFrame();
+        frame.showNormal();
+        frame.resize(1920, 1080);
+        run(cmd::SolarSystem);
+        run(cmd::Visibility);
+        for (QMdiSubWindow* w : frame.mdiArea()->subWindowList())
+            if (auto* sunMoon = qobject_cast<CSoleilView*>(w->widget())) {
+                sunMoon->showPhases();
+                sunMoon->showTwilight();
+            }
+        QApplication::processEvents();
+    }
+    void run(int command) { app->mainFrame()->actions().action(command)->trigger(); }
+};
+
+void BM_NextDayAllWindows(benchmark::State& state)
+{
+    Program program;
+    for (auto _ : state) {
+        program.run(cmd::NextDay);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_NextDayAllWindows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(zarn);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

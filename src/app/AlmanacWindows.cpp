@@ -1,0 +1,84 @@
+#include "app/AlmanacWindows.h"
+
+#include "app/CSkyWindow.h"
+#include "app/CZarnDoc.h"
+#include "shell/CMainFrame.h"
+#include "tools/ui/CEphemeridesView.h"
+#include "tools/ui/CSoleilView.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace zarn {
+
+namespace {
+// Help contexts of the windows (their window-kind numbers).
+constexpr int kSunMoonHelp = 133;
+constexpr int kVisibilityHelp = 134;
+
+// A frame on the main window for a view of the document: the view is
+// updated with the document's hints until the frame closes.
+template <class View>
+QMdiSubWindow* addFrame(CZarnDoc& doc, CMainFrame& frame, View* view, const QString& title, int helpContext)
+{
+    auto* window = new QMdiSubWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWidget(view);
+    window->setWindowTitle(title);
+    window->setWindowIcon(QApplication::windowIcon());
+    view->setProperty("helpContext", helpContext);
+    frame.mdiArea()->addSubWindow(window);
+    CDocView* asView = view;
+    doc.AddView(asView);
+    QObject::connect(view, &QObject::destroyed, &doc, [&doc, asView] { doc.RemoveView(asView); });
+    return window;
+}
+
+int leftColumnWidth(QSize client) { return CSkyWindow::frameRect(client).x(); }
+
+// Fraction of the column's height the Sun and the Moon take.
+constexpr int kSunMoonShare = 55;
+}  // namespace
+
+QRect sunMoonFrameRect(QSize client)
+{
+    return QRect(0, 0, leftColumnWidth(client), client.height() * kSunMoonShare / 100);
+}
+
+QRect searchFrameRect(QSize client)
+{
+    const int top = client.height() * kSunMoonShare / 100;
+    return QRect(0, top, leftColumnWidth(client), client.height() - top);
+}
+
+QMdiSubWindow* openSunMoonWindow(CZarnDoc& doc, CMainFrame& frame)
+{
+    auto* view = new CSoleilView(doc.bodies(), doc.instant());
+    QMdiSubWindow* window = addFrame(doc, frame, view, QStringLiteral("Soleil"), kSunMoonHelp);
+    // Menu commands and printing from this window go to the sky window.
+    CMainFrame::markRedirectsToSky(window);
+    auto place = [window, &frame] {
+        if (!window->isMaximized() && !window->isMinimized())
+            window->setGeometry(sunMoonFrameRect(frame.mdiArea()->viewport()->size()));
+    };
+    place();
+    QObject::connect(&frame, &CMainFrame::resizedWithSkyFrame, window, place);
+    window->show();
+    return window;
+}
+
+QMdiSubWindow* openVisibilityWindow(CZarnDoc& doc, CMainFrame& frame)
+{
+    auto* view = new CEphemeridesView(doc.bodies(), doc.instant());
+    QMdiSubWindow* window = addFrame(doc, frame, view, QStringLiteral(" Visibilité des planètes"), kVisibilityHelp);
+    // Over the sky window, as large as the chart reads well.
+    const QSize client = frame.mdiArea()->viewport()->size();
+    const QRect sky = CSkyWindow::frameRect(client);
+    const QSize size(std::min(sky.width() - 20, 760), std::min(sky.height() - 20, 460));
+    window->setGeometry(QRect(sky.topLeft() + QPoint(10, 10), size.expandedTo(window->minimumSizeHint())));
+    window->show();
+    return window;
+}
+
+}  // namespace zarn

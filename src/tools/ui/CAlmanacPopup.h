@@ -1,0 +1,29 @@
+#pragma once
+// A small window shown beside the Sun-and-Moon window without taking the
+// focus from it; a click into it hides it again.
+#include <QWidget>
+
+namespace zarn {
+
+class CAlmanacPopup : public QWidget {
+    Q_OBJECT
+public:
+    explicit CAlmanacPopup(QWidget* owner);
+
+    // The light 3-D colour behind the popups and the almanac windows.
+    static QColor background();
+    // Gives a window that background.
+    static void fillWithBackground(QWidget& widget);
+
+    // Shows the popup with its top-left corner at a screen point.
+    void showAt(QPoint globalTopLeft, QSize size);
+
+signals:
+    void hidden();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+};
+
+}  // namespace zarn

@@ -1,0 +1,190 @@
+// The almanac windows in the program: the Sun and the Moon beside the sky
+// window at start-up, the commands that open the others, and the updates that
+// reach them all after "Jour suivant".
+#include "../time/ui/ModalCatcher.h"
+#include "ProgramFolder.h"
+
+#include "app/CHelpWindow.h"
+#include "app/CSettingsStore.h"
+#include "app/CZarnApp.h"
+#include "app/CZarnDoc.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "time/Calendar.h"
+#include "time/ZarnSettings.h"
+#include "tools/PlanetVisibility.h"
+#include "tools/SunMoonDay.h"
+#include "tools/ui/CEphemeridesView.h"
+#include "tools/ui/CListeEphemerides.h"
+#include "tools/ui/CPhasesPopup.h"
+#include "tools/ui/CTwilightPopup.h"
+#include "tools/ui/CSoleilView.h"
+#include "tools/ui/CSystemeSolaireDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <memory>
+
+using namespace zarn;
+using zarn::test::ModalCatcher;
+
+namespace {
+
+class AlmanacApp : public ProgramFolder {
+protected:
+    void SetUp() override
+    {
+        ProgramFolder::SetUp();
+        ZarnSettings settings;
+        settings.observatories.push_back(
+            CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1));
+        Profile profile;
+        writeSettings(settings, profile, false);
+        ASSERT_TRUE(QDir().mkpath(user.filePath(QStringLiteral("Zarn"))));
+        ASSERT_TRUE(CSettingsStore(user.filePath(QStringLiteral("Zarn/ZARN.INI"))).save(profile));
+        app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
+        app->setMinimumSplashMs(0);
+        ASSERT_TRUE(app->InitInstance());
+        frame = app->mainFrame();
+        frame->showNormal();
+        frame->resize(1280, 800);
+        QTest::qWait(20);
+    }
+
+    template <class View>
+    View* window() const
+    {
+        for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
+            if (auto* view = qobject_cast<View*>(w->widget()))
+                return view;
+        return nullptr;
+    }
+
+    void run(int command) { frame->actions().action(command)->trigger(); }
+
+    std::unique_ptr<CZarnApp> app;
+    CMainFrame* frame = nullptr;
+};
+
+// A window that asks for the ephemerides of a body on a date, as the
+// conjunction window does for the event it found.
+class AskingView : public QWidget, public CDocView {
+public:
+    void OnUpdate(CDocView*, unsigned, void*) override {}
+    ViewKind viewKind() const override { return ViewKind::Conjonction; }
+    bool ephemeridesRequest(int* body, CDateHeure* date) const override
+    {
+        *body = 4;
+        *date = CDateHeure(21, 12, 2020, 18, 0, 0);
+        return true;
+    }
+};
+
+QString dateField(const CDateHeure& d) { return QString::asprintf(" %2d.%d.%d", d.day(), d.month(), d.year()); }
+
+}  // namespace
+
+CHelpWindow* visibleHelp()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<CHelpWindow*>(w); help && help->isVisible())
+            return help;
+    return nullptr;
+}
+
+TEST_F(AlmanacApp, SunAndMoonStandsBesideTheSkyWindowAtAnySize)
+{
+    auto* sunMoon = window<CSoleilView>();
+    ASSERT_NE(sunMoon, nullptr);
+    auto* sunFrame = qobject_cast<QMdiSubWindow*>(sunMoon->parentWidget());
+    for (const QSize size : {QSize(1280, 800), frame->minimumSize()}) {
+        frame->resize(size);
+        QTest::qWait(20);
+        const QRect client(QPoint(0, 0), frame->mdiArea()->viewport()->size());
+        EXPECT_TRUE(client.contains(sunFrame->geometry())) << size.width();
+        EXPECT_FALSE(sunFrame->geometry().intersects(frame->skyFrame()->geometry())) << size.width();
+    }
+    // Menu commands and printing from it go to the sky window; F1 opens its page.
+    frame->mdiArea()->setActiveSubWindow(sunFrame);
+    EXPECT_EQ(app->document()->activeView()->viewKind(), ViewKind::Sky);
+    ASSERT_EQ(visibleHelp(), nullptr);
+    QTest::keyClick(sunMoon->twilightButton(), Qt::Key_F1);
+    CHelpWindow* help = visibleHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fileName(), QStringLiteral("soleil.html"));
+    help->close();
+}
+
+TEST_F(AlmanacApp, CommandsOpenTheWindowsAndJourSuivantReachesThemAll)
+{
+    CZarnDoc& doc = *app->document();
+    QAction* ephemerides = frame->actions().action(cmd::SolarSystem);
+    ASSERT_TRUE(ephemerides->isEnabled());
+    run(cmd::SolarSystem);
+    CSystemeSolaireDlg* dialog = doc.ephemeridesDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(ephemerides->isEnabled());
+    run(cmd::Visibility);
+    auto* visibility = window<CEphemeridesView>();
+    ASSERT_NE(visibility, nullptr);
+    auto* sunMoon = window<CSoleilView>();
+    sunMoon->showPhases();
+    sunMoon->showTwilight();
+
+    run(cmd::NextDay);
+    const CInstant& now = doc.instant();
+    EXPECT_EQ(dialog->dateField()->text(), dateField(now));
+    EXPECT_EQ(dialog->list()->item(CSystemeSolaireDlg::kChosenRow)->text().left(10).trimmed(),
+              QString::fromStdString(now.shortDateText()));
+    CInstant night;
+    int slider = 0;
+    nightOf(now, night, slider);
+    EXPECT_EQ(visibility->night().night.day(), night.day());
+    EXPECT_EQ(visibility->slider()->value(), slider);
+    SolarBodies copies(doc.bodies());
+    EXPECT_EQ(sunMoon->day().phaseText, computeSunMoonDay(copies.sun, copies.moon, now).phaseText);
+    EXPECT_TRUE(sunMoon->phasesPopup()->isVisible());
+    EXPECT_TRUE(sunMoon->twilightPopup()->isVisible());
+
+    // "&Imprimer" with the visibility chart active previews that chart, once.
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(visibility->parentWidget()));
+    QStringList previews;
+    {
+        ModalCatcher catcher;
+        catcher.onDialog([&](QWidget* w) {
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w)) {
+                previews << preview->parentWidget()->metaObject()->className();
+                preview->reject();
+            }
+        });
+        run(cmd::PrintPreview);
+    }
+    EXPECT_EQ(previews, QStringList{QStringLiteral("zarn::CEphemeridesView")});
+
+    // Closed, the dialog can be opened again; the window that is active may
+    // name the body and the date.
+    dialog->close();
+    QTest::qWait(10);
+    EXPECT_EQ(doc.ephemeridesDialog(), nullptr);
+    EXPECT_TRUE(ephemerides->isEnabled());
+    auto* asking = frame->mdiArea()->addSubWindow(new AskingView);
+    asking->show();
+    frame->mdiArea()->setActiveSubWindow(asking);
+    run(cmd::SolarSystem);
+    ASSERT_NE(doc.ephemeridesDialog(), nullptr);
+    EXPECT_EQ(doc.ephemeridesDialog()->bodyBox()->currentIndex(), 4);
+    EXPECT_EQ(doc.ephemeridesDialog()->dateField()->text(), QStringLiteral(" 21.12.2020"));
+    doc.ephemeridesDialog()->close();
+    delete asking;
+}

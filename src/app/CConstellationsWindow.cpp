@@ -7,6 +7,7 @@
 #include "charts/CConstellationsFrm.h"
 #include "charts/CConstellationsView.h"
 #include "charts/CZarnFrm.h"
+#include "charts/CZarnView.h"
 #include "charts/SkyChartSet.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
@@ -95,6 +96,12 @@ QWidget* CConstellationsWindow::ViewButtonBar() const
 {
     auto* sky = dynamic_cast<CSkyWindow*>(m_frame.skyFrame());
     return sky ? &sky->skyFrame().ButtonBar() : nullptr;
+}
+
+SFont CConstellationsWindow::LabelFont(int dpi) const
+{
+    auto* sky = dynamic_cast<CSkyWindow*>(m_frame.skyFrame());
+    return sky ? sky->skyFrame().View().ScreenLabel().Font() : ConstellationsViewHost::LabelFont(dpi);
 }
 
 }  // namespace zarn

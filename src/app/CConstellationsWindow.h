@@ -45,6 +45,7 @@ public:
     PaletteColours Palette() const override;
     QAction* Action(int id) const override;
     QWidget* ViewButtonBar() const override;
+    SFont LabelFont(int dpi) const override;
 
 private:
     CZarnDoc& m_doc;

@@ -181,6 +181,8 @@ void CCarteConstellation::DrawGrid(CSurface& dc, SRect rect, Colour text, Colour
         GridLine(dc, rect, 0.0, dec, 5.0, 0.0, 73);
     if (dc.IsPrinter())
         dc.SetFont({"MS Serif", -3 * dc.Millimetre().cy, 400});
+    else if (!m_screenFont.face.empty())
+        dc.SetFont(m_screenFont);
     else
         dc.SetFont({"MS Sans Serif", -(13 * dc.LogicalDpiY() / 120), 400});
     dc.SetTextColour(text);

@@ -52,6 +52,8 @@ public:
     // The label window the objects draw their names with: the print label of
     // the constellations window; none without that window.
     void SetLabelWindow(CVueNoms* labels) { m_labelWindow = labels; }
+    // The font of the grid labels on screen (the sky window's name font).
+    void SetScreenFont(const SFont& font) { m_screenFont = font; }
 
 protected:
     void DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags) override;
@@ -74,6 +76,7 @@ private:
     double m_sinCentreDec = 0.0;
     const CConstellation* m_constellation = nullptr;
     CVueNoms* m_labelWindow = nullptr;
+    SFont m_screenFont;
 };
 
 }  // namespace zarn

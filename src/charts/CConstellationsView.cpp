@@ -53,8 +53,9 @@ CConstellationsView::CConstellationsView(ConstellationsViewHost& host, QWidget* 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(mapCursor());
     setFocusPolicy(Qt::StrongFocus);
-    // The sky window's label font.
-    m_screenLabel.SetFont({"MS Sans Serif", -(13 * logicalDpiY() / 120), 400});
+    // The sky window's label font, for the names and the grid.
+    m_screenLabel.SetFont(host.LabelFont(logicalDpiY()));
+    m_chart.SetScreenFont(m_screenLabel.Font());
     m_printLabel.SetLabelCodes(&host.Sky().labels());
     m_chart.SetLabelWindow(&m_printLabel);
 }

@@ -39,6 +39,9 @@ public:
     virtual QAction* Action(int id) const = 0;
     // The main window's view-button bar, hidden during the print preview.
     virtual QWidget* ViewButtonBar() const { return nullptr; }
+    // The font of the sky window's names, which the map's names and grid
+    // labels use on screen.
+    virtual SFont LabelFont(int dpi) const { return {"MS Sans Serif", -(13 * dpi / 120), 400}; }
 };
 
 }  // namespace zarn

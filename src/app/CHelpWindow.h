@@ -10,6 +10,10 @@ class CHelpWindow : public QTextBrowser {
 public:
     static constexpr int kMainTopic = 131200;
     static constexpr int kAstroEvents = 98381;
+    // The pages of the constellation map, the catalogue and the search window.
+    static constexpr int kConstellationsTopic = 130;
+    static constexpr int kCatalogueTopic = 132;
+    static constexpr int kSearchTopic = 136;
 
     // Shows the one help window at the page of a context (the contents page
     // for an unknown context) and brings it to the front. While a modal

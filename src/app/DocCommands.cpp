@@ -174,6 +174,21 @@ void CZarnDoc::viewObject(CAstre* object, const QString& title)
         UpdateAllViews(nullptr, showTarget(*object, title));
 }
 
+bool CZarnDoc::findObject(CAstre& object)
+{
+    if (&object == m_viewedObject)
+        return false;
+    if (!isAboveHorizon(object)) {
+        const std::string name = object.GetName();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("  Objet"),
+                        QString::fromStdString(objectNotVisibleText(object, name, m_instant)), QMessageBox::Ok, &m_frame);
+        box.exec();
+        return false;
+    }
+    viewObject(&object, QString::fromStdString(object.GetName()));
+    return true;
+}
+
 void CZarnDoc::onViewCommand(int id)
 {
     if (id == cmd::WholeSky) {
@@ -289,7 +304,10 @@ void CZarnDoc::onWindowCommand(int id)
         refreshTimeBar();
         updateCommandStates();
         break;
-    case cmd::Catalogue: openWindow(ViewKind::Catalogue); break;
+    case cmd::Catalogue:
+        if (openWindow(ViewKind::Catalogue).isNew)
+            UpdateAllViews(nullptr, hint::Catalogue);
+        break;
     case cmd::Conjunction:
     case cmd::Opposition: {
         // One window for both searches: opened, or switched to the other one.

@@ -1,9 +1,12 @@
 #include "app/WindowKinds.h"
 
 #include "app/AlmanacWindows.h"
+#include "app/CConstellationsWindow.h"
 #include "app/CSkyWindow.h"
 #include "tools/ui/CAnimationView.h"
 #include "tools/ui/CConjonctionView.h"
+#include "tools/ui/CCatalogueView.h"
+#include "tools/ui/CChercherView.h"
 
 namespace zarn {
 
@@ -11,6 +14,9 @@ WindowKinds programWindowKinds()
 {
     WindowKinds kinds;
     kinds[ViewKind::Sky] = &CSkyWindow::open;
+    kinds[ViewKind::Constellations] = &CConstellationsWindow::open;
+    kinds[ViewKind::Catalogue] = &CCatalogueView::open;
+    kinds[ViewKind::Chercher] = &CChercherView::open;
     kinds[ViewKind::Soleil] = &openSunMoonWindow;
     kinds[ViewKind::Ephemerides] = &openVisibilityWindow;
     kinds[ViewKind::Conjonction] = &CConjonctionView::open;

@@ -1,6 +1,5 @@
 #include "charts/CZarnView.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -9,6 +8,7 @@
 #include <cmath>
 
 #include "charts/CCarteHorizon.h"
+#include "charts/ChartMenu.h"
 #include "charts/CFactsSurface.h"
 #include "charts/CQtSurface.h"
 #include "app/Hints.h"
@@ -293,30 +293,11 @@ void CZarnView::mousePressEvent(QMouseEvent* event)
 void CZarnView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    auto add = [&](int id, const char* text) {
-        QAction* action = menu.addAction(QString::fromUtf8(text));
-        if (QAction* command = m_host.Action(id)) {
-            action->setCheckable(command->isCheckable());
-            action->setChecked(command->isChecked());
-            action->setEnabled(command->isEnabled());
-            connect(action, &QAction::triggered, command, [command] { command->trigger(); });
-        } else if (id == cmd::PrintPreview) {
-            connect(action, &QAction::triggered, this, &CZarnView::PrintPreview);
-        } else {
-            action->setEnabled(false);
-        }
-    };
-    add(cmd::CurrentDate, "&Date Actuelle ");
-    add(cmd::NewDate, "&Nouvelle Date ");
-    menu.addSeparator();
-    add(cmd::Figures, "&Figure constellations");
-    add(cmd::AltitudeScale, "&Echelle des hauteurs");
-    add(cmd::Grid, "&Grille des coordonnées");
-    menu.addSeparator();
-    add(cmd::PrintPreview, "&Imprimer");
+    const CommandLookup command = [this](int id) { return m_host.Action(id); };
+    addChartMenuItems(menu, command, [this] { PrintPreview(); }, true);
     if (CAstre* selected = m_host.SelectedObject()) {
         menu.addSeparator();
-        add(cmd::SolarSystem, ("Éphémérides " + selected->GetName()).c_str());
+        addCommandItem(menu, command, cmd::SolarSystem, ("Éphémérides " + selected->GetName()).c_str());
     }
     menu.exec(event->globalPos());
 }

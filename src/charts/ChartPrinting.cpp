@@ -1,15 +1,12 @@
 // Printing the sky window's chart: one page, the chart square centred on it
 // (a taller band for the horizon panorama), printed star names placed without
 // overlap, and the caption under the chart.
-#include <QAction>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QToolBar>
 #include <cmath>
 
 #include "charts/CCarte.h"
+#include "charts/ChartPrintDialogs.h"
 #include "charts/CQtSurface.h"
 #include "charts/CZarnView.h"
 #include "charts/PagePrinting.h"
@@ -43,59 +40,47 @@ SRect chartPageRect(int pageWidth, int pageHeight, int dpi, bool horizon)
     return rect;
 }
 
+void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, std::uint32_t flags)
+{
+    QPainter painter;
+    if (!painter.begin(&page.printer))
+        return;
+    SurfaceDevice device = page.screen;
+    device.printer = true;
+    device.preview = page.preview;
+    device.dpiX = page.printer.logicalDpiX();
+    device.dpiY = page.printer.logicalDpiY();
+    CQtSurface dc(painter, page.palette, device);
+
+    chart.ClearPrintPlacements();
+    printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
+    printLabel.ClearOccupied();
+
+    const SRect rect = chartPageRect(page.printer.width(), page.printer.height(), device.dpiX, page.grown);
+    const SPoint origin = chart.GetOrigin(dc, rect);
+    dc.SetOrigin(origin);
+    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
+    painter.end();
+}
+
 void CZarnView::PrintChart(QPrinter& printer, bool preview)
 {
     CCarte& chart = m_host.CurrentChart();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
     m_host.PrintingBegins();
-    SurfaceDevice device = ScreenDevice();
-    device.printer = true;
-    device.preview = preview;
-    device.dpiX = printer.logicalDpiX();
-    device.dpiY = printer.logicalDpiY();
-    CQtSurface dc(painter, m_host.Palette(), device);
-
-    chart.ClearPrintPlacements();
-    m_printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
-    m_printLabel.ClearOccupied();
-
-    const SRect rect = chartPageRect(printer.width(), printer.height(), device.dpiX, chart.kind() == CCarte::Horizon);
-    const SPoint origin = chart.GetOrigin(dc, rect);
-    dc.SetOrigin(origin);
-    const std::uint32_t flags = skyDrawFlags(m_host.Display(), chart.kind(), true);
-    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
-    painter.end();
+    const bool horizon = chart.kind() == CCarte::Horizon;
+    printChartPage({printer, preview, ScreenDevice(), m_host.Palette(), horizon}, chart, m_printLabel,
+                   skyDrawFlags(m_host.Display(), chart.kind(), true));
     m_host.PrintingEnds();
 }
 
 void CZarnView::PrintPreview()
 {
     m_hoverTimer.stop();
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintChart(*p, true); });
-    // The preview's own button to print the star names or not.
-    if (QToolBar* bar = dialog.findChild<QToolBar*>()) {
-        QAction* names = bar->addAction(QStringLiteral("&Marquer noms étoiles"));
-        names->setCheckable(true);
-        names->setChecked(m_host.Display().printStarNames != 0);
-        connect(names, &QAction::toggled, &dialog, [this, &dialog](bool on) {
-            m_host.SetPrintStarNames(on);
-            if (auto* widget = dialog.findChild<QPrintPreviewWidget*>())
-                widget->updatePreview();
-        });
-    }
     // The view-button bar is hidden while the preview is open.
     QWidget* bar = parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("viewButtonBar")) : nullptr;
-    const bool barShown = bar && bar->isVisible();
-    if (barShown)
-        bar->hide();
-    dialog.exec();
-    if (barShown)
-        bar->show();
+    runChartPreview(
+        this, [this](QPrinter& p, bool preview) { PrintChart(p, preview); }, m_host.Display().printStarNames != 0,
+        [this](bool on) { m_host.SetPrintStarNames(on); }, bar);
 }
 
 void CZarnView::Print()

@@ -24,6 +24,7 @@ constexpr ContextPage kPages[] = {
     {101, "qrc:/help/date.html"},
     {114, "qrc:/help/date.html#ete"},
     {32819, "qrc:/help/date.html#temps"},
+    {CHelpWindow::kChartOptions, "qrc:/help/options.html"},
 };
 
 QPointer<CHelpWindow> g_window;

@@ -10,6 +10,7 @@ class CHelpWindow : public QTextBrowser {
 public:
     static constexpr int kMainTopic = 131200;
     static constexpr int kAstroEvents = 98381;
+    static constexpr int kChartOptions = 32833;
 
     // Shows the one help window at the page of a context (the contents page
     // for an unknown context) and brings it to the front.

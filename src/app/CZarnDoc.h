@@ -6,6 +6,8 @@
 #include "app/CDocView.h"
 #include "app/DisplayOptions.h"
 #include "app/WindowKinds.h"
+#include "app/options/ChartOptionsValues.h"
+#include "sky/UserObjectEntry.h"
 #include "sky/SkyModel.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
@@ -113,6 +115,12 @@ private:
     void onWindowCommand(int id);
     void runObservatoryList();
     void runChartOptions();
+public:
+    // The options the chart options sheet hands back on OK; userObjects is
+    // null when the sheet's list was not changed.
+    void applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects);
+
+private:
     void toggleFigures();
     bool isWindowOpen(ViewKind kind) const;
 

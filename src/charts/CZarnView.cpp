@@ -57,8 +57,13 @@ void CZarnView::OnHint(unsigned hint, bool fromSelf)
 {
     if (hint & (0x1000 | 0x2000 | 0x4000))
         return;
-    if (hint & (kHintDate | kHintPlace | kHintWholeSky | kHintZenith | kHintHorizon | kHintResized))
+    if (hint & (kHintDate | kHintPlace | kHintOptions | kHintWholeSky | kHintZenith | kHintHorizon | kHintResized))
         HideLabel();
+    // The user objects were made again: the object under the mouse may be gone.
+    if (hint & kHintOptions) {
+        m_hoverTimer.stop();
+        m_hovered.reset();
+    }
     if (hint & kHintFigures) {
         if (!fromSelf)
             return;

@@ -25,6 +25,9 @@ constexpr ContextPage kPages[] = {
     {114, "qrc:/help/date.html#ete"},
     {32819, "qrc:/help/date.html#temps"},
     {CHelpWindow::kChartOptions, "qrc:/help/options.html"},
+    {CHelpWindow::kConstellationsTopic, "qrc:/help/constellations.html"},
+    {CHelpWindow::kCatalogueTopic, "qrc:/help/catalogue.html"},
+    {CHelpWindow::kSearchTopic, "qrc:/help/chercher.html"},
 };
 
 QPointer<CHelpWindow> g_window;

@@ -1,5 +1,6 @@
 #include "app/CSkyWindow.h"
 
+#include "app/CConstellationsWindow.h"
 #include "app/CZarnDoc.h"
 #include "charts/CZarnFrm.h"
 #include "charts/CZarnView.h"
@@ -91,13 +92,7 @@ void CSkyWindow::SetPrintStarNames(bool on) { m_doc.options().printStarNames = o
 
 const CInstant& CSkyWindow::Instant() const { return m_doc.instant(); }
 
-PaletteColours CSkyWindow::Palette() const
-{
-    PaletteColours colours;
-    for (int i = 0; i < CProgramPalette::kSize; ++i)
-        colours[static_cast<std::size_t>(i)] = m_frame.programPalette().color(i);
-    return colours;
-}
+PaletteColours CSkyWindow::Palette() const { return m_frame.programPalette().colours(); }
 
 CAstre* CSkyWindow::SelectedObject() const { return m_doc.selectedObject(); }
 
@@ -113,9 +108,10 @@ void CSkyWindow::ShowInstant(const std::string& place, const std::string& date, 
 
 void CSkyWindow::SkyRecomputed() { m_doc.refreshTimeBar(); }
 
-void CSkyWindow::StarClicked(const std::string&, double, double)
+void CSkyWindow::StarClicked(const std::string& constellation, double ra, double dec)
 {
-    // The constellations window opens here once it exists.
+    if (const CConstellation* shown = m_doc.sky().ciel().findLast(constellation))
+        CConstellationsWindow::showMap(m_doc, *shown, ra, dec);
 }
 
 std::string CSkyWindow::ConstellationOf(const CAstre& object) const

@@ -68,6 +68,10 @@ public:
     // The object chosen by the search; the sky window turns towards it.
     void viewObject(CAstre* object, const QString& title);
     CAstre* viewedObject() const { return m_viewedObject; }
+    // The search's choice: above the horizon it becomes the object to find,
+    // which the sky window turns towards and marks; below, the not-visible
+    // box is shown and nothing changes. False when nothing changed.
+    bool findObject(CAstre& object);
     const QString& skyTitle() const { return m_skyTitle; }
 
     CInstant& instant() { return m_instant; }

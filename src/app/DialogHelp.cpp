@@ -31,7 +31,11 @@ bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const QWidget* widget = qobject_cast<QWidget*>(watched);
-        if (const int context = widget ? contextOf(widget->window()) : 0) {
+        int context = widget ? contextOf(widget->window()) : 0;
+        // A window inside the main window names its page by a property.
+        for (const QWidget* w = widget; w && !context; w = w->parentWidget())
+            context = w->property("helpContext").toInt();
+        if (context) {
             CHelpWindow::showContext(context);
             return true;
         }

@@ -37,7 +37,8 @@ void CZarnDoc::runChartOptions()
     values.specialObjects = {m_options.showSun, m_options.showMoon, m_options.showPlanets, m_options.showEcliptic,
                              m_options.showEquator};
     COptionsCarte sheet(QStringLiteral(" Options carte"), values, userObjectEntries(m_sky),
-                        previewDrawer(m_sky, m_instant, m_frame.programPalette()), &m_frame);
+                        m_charts ? previewDrawer(*m_charts, m_sky, m_frame.programPalette()) : PreviewDrawer(),
+                        &m_frame);
     if (sheet.run() != QDialog::Accepted)
         return;
     applyChartOptions(sheet.values(), sheet.userObjectsChanged() ? &sheet.userObjects() : nullptr);

@@ -154,6 +154,21 @@ void CZarnDoc::viewObject(CAstre* object, const QString& title)
         UpdateAllViews(nullptr, showTarget(*object, title));
 }
 
+bool CZarnDoc::findObject(CAstre& object)
+{
+    if (&object == m_viewedObject)
+        return false;
+    if (!isAboveHorizon(object)) {
+        const std::string name = object.GetName();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("  Objet"),
+                        QString::fromStdString(objectNotVisibleText(object, name, m_instant)), QMessageBox::Ok, &m_frame);
+        box.exec();
+        return false;
+    }
+    viewObject(&object, QString::fromStdString(object.GetName()));
+    return true;
+}
+
 void CZarnDoc::onViewCommand(int id)
 {
     if (id == cmd::WholeSky) {
@@ -255,7 +270,10 @@ void CZarnDoc::onWindowCommand(int id)
         refreshTimeBar();
         updateCommandStates();
         break;
-    case cmd::Catalogue: openWindow(ViewKind::Catalogue); break;
+    case cmd::Catalogue:
+        if (openWindow(ViewKind::Catalogue).isNew)
+            UpdateAllViews(nullptr, hint::Catalogue);
+        break;
     case cmd::Conjunction:
     case cmd::Opposition: openWindow(ViewKind::Conjonction); break;
     case cmd::Animation: openWindow(ViewKind::Animation); break;

@@ -273,6 +273,11 @@ void CCarte::DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SR
     const Colour ink = dc.IsPrinter() ? kBlack : kWhite;
     dc.SetPen(ink, 0);
     dc.SetBrush(ink);
+    DrawEach(dc, list, flags);
+}
+
+void CCarte::DrawEach(CSurface& dc, const std::vector<PlacedObject>& list, std::uint32_t flags)
+{
     CVueNoms* labels = GetLabelWindow();
     for (const PlacedObject& placed : list)
         if (dc.IsVisible(squareAround(placed.x, placed.y)))

@@ -99,6 +99,9 @@ protected:
     void DrawSequence(CSurface& dc, SRect rect, std::uint32_t flags);
     void DrawOffscreen(CSurface& dc, SRect rect, std::uint32_t flags);
     void PlaceObjects(double scale, bool forPrint, int stride);
+    // Asks each placed object whose 11 x 11 square touches the clip to draw
+    // itself, with the pen and brush already selected.
+    void DrawEach(CSurface& dc, const std::vector<PlacedObject>& list, std::uint32_t flags);
 
     virtual void DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags);
     virtual void DrawLabels(CSurface& dc, SRect rect, std::uint32_t flags);

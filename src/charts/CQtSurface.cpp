@@ -30,7 +30,11 @@ public:
         : OffscreenCanvas(size, ratio, fill), CQtSurface(OffscreenCanvas::painter, palette, device)
     {
     }
-    ~OffscreenSurface() override { OffscreenCanvas::painter.end(); }
+    ~OffscreenSurface() override
+    {
+        if (OffscreenCanvas::painter.isActive())
+            OffscreenCanvas::painter.end();
+    }
     QImage& Image() { return image; }
     QPainter& OwnPainter() { return OffscreenCanvas::painter; }
 };

@@ -1,6 +1,5 @@
 #include "charts/CZarnView.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -9,6 +8,7 @@
 #include <cmath>
 
 #include "charts/CCarteHorizon.h"
+#include "charts/ChartMenu.h"
 #include "charts/CFactsSurface.h"
 #include "charts/CQtSurface.h"
 #include "sky/CAstre.h"
@@ -20,13 +20,7 @@ namespace {
 
 constexpr int kHoverDelayMs = 300;
 
-// Command ids of the context menu.
-constexpr int kCurrentDate = 32834;
-constexpr int kNewDate = 32835;
-constexpr int kFigures = 32805;
-constexpr int kAltitudeScale = 32818;
-constexpr int kGrid = 32806;
-constexpr int kPrintPreview = 57609;
+// The ephemerides of the selected object, at the end of the context menu.
 constexpr int kEphemerides = 32808;
 
 // Update hint bits.
@@ -284,30 +278,11 @@ void CZarnView::mousePressEvent(QMouseEvent* event)
 void CZarnView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    auto add = [&](int id, const char* text) {
-        QAction* action = menu.addAction(QString::fromUtf8(text));
-        if (QAction* command = m_host.Action(id)) {
-            action->setCheckable(command->isCheckable());
-            action->setChecked(command->isChecked());
-            action->setEnabled(command->isEnabled());
-            connect(action, &QAction::triggered, command, [command] { command->trigger(); });
-        } else if (id == kPrintPreview) {
-            connect(action, &QAction::triggered, this, &CZarnView::PrintPreview);
-        } else {
-            action->setEnabled(false);
-        }
-    };
-    add(kCurrentDate, "&Date Actuelle ");
-    add(kNewDate, "&Nouvelle Date ");
-    menu.addSeparator();
-    add(kFigures, "&Figure constellations");
-    add(kAltitudeScale, "&Echelle des hauteurs");
-    add(kGrid, "&Grille des coordonnées");
-    menu.addSeparator();
-    add(kPrintPreview, "&Imprimer");
+    const CommandLookup command = [this](int id) { return m_host.Action(id); };
+    addChartMenuItems(menu, command, [this] { PrintPreview(); }, true);
     if (CAstre* selected = m_host.SelectedObject()) {
         menu.addSeparator();
-        add(kEphemerides, ("Éphémérides " + selected->GetName()).c_str());
+        addCommandItem(menu, command, kEphemerides, ("Éphémérides " + selected->GetName()).c_str());
     }
     menu.exec(event->globalPos());
 }

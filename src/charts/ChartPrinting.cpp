@@ -1,18 +1,12 @@
 // Printing the sky window's chart: one page, the chart square centred on it
 // (a taller band for the horizon panorama), printed star names placed without
 // overlap, and the caption under the chart.
-#include <QAction>
-#include <QFileDialog>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QToolBar>
 #include <cmath>
 
 #include "charts/CCarte.h"
+#include "charts/ChartPrintDialogs.h"
 #include "charts/CQtSurface.h"
 #include "charts/CZarnView.h"
 #include "charts/PrintPage.h"
@@ -63,49 +57,16 @@ void CZarnView::PrintChart(QPrinter& printer, bool preview)
 void CZarnView::PrintPreview()
 {
     m_hoverTimer.stop();
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintChart(*p, true); });
-    // The preview's own button to print the star names or not.
-    if (QToolBar* bar = dialog.findChild<QToolBar*>()) {
-        QAction* names = bar->addAction(QStringLiteral("&Marquer noms étoiles"));
-        names->setCheckable(true);
-        names->setChecked(m_host.Display().printStarNames != 0);
-        connect(names, &QAction::toggled, &dialog, [this, &dialog](bool on) {
-            m_host.SetPrintStarNames(on);
-            if (auto* widget = dialog.findChild<QPrintPreviewWidget*>())
-                widget->updatePreview();
-        });
-    }
     // The view-button bar is hidden while the preview is open.
     QWidget* bar = parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("viewButtonBar")) : nullptr;
-    const bool barShown = bar && bar->isVisible();
-    if (barShown)
-        bar->hide();
-    dialog.exec();
-    if (barShown)
-        bar->show();
+    runChartPreview(
+        this, [this](QPrinter& p, bool preview) { PrintChart(p, preview); }, m_host.Display().printStarNames != 0,
+        [this](bool on) { m_host.SetPrintStarNames(on); }, bar);
 }
 
 void CZarnView::Print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer on this computer: the page goes into a PDF file.
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Imprimer dans un fichier PDF"),
-                                                          QStringLiteral("carte.pdf"),
-                                                          QStringLiteral("Documents PDF (*.pdf)"));
-        if (file.isEmpty())
-            return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-    } else {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-    }
-    PrintChart(printer, false);
+    printChartPage(this, [this](QPrinter& p, bool preview) { PrintChart(p, preview); });
 }
 
 }  // namespace zarn

@@ -20,6 +20,7 @@ public:
     QColor color(int index) const;  // black for an index out of range
     void setSkyColour(const QColor& colour) { m_colours[kSky] = colour; }
     QColor skyColour() const { return m_colours[kSky]; }
+    const std::array<QColor, kSize>& colours() const { return m_colours; }
 
 private:
     std::array<QColor, kSize> m_colours;

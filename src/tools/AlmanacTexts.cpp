@@ -82,19 +82,21 @@ std::string notVisibleTitle(int bodyIndex)
     return bodyIndex == 0 ? "  Soleil" : bodyIndex == 6 ? "  Lune" : "  Planète";
 }
 
-std::string notVisibleText(CAstre& body, int bodyIndex, const std::string& name, const CInstant& instant)
+namespace {
+
+// "date  à time" and a blank line, as the not-visible boxes begin.
+std::string instantLine(const CInstant& instant)
 {
     const std::string& time = instant.timeText();
-    std::string text = instant.dateText() + "  à" + (time.size() > 1 && time[1] != ' ' ? " " : "") + time + "\n\n";
-    if (bodyIndex == 6)
-        text += "     La LUNE n'est pas visible.\n\n";
-    else if (bodyIndex == 0)
-        text += "     Le SOLEIL n'est pas visible.\n\n";
-    else
-        text += "     La planète " + upper(name) + "\n     n'est pas visible.\n\n";
-    const double r = CLeverCoucher::NextRise(&body, eventAltitude(bodyIndex), instant);
+    return instant.dateText() + "  à" + (time.size() > 1 && time[1] != ' ' ? " " : "") + time + "\n\n";
+}
+
+// The next rise after the instant, in legal hours and minutes, or "-".
+std::string nextRiseLine(CAstre& body, double altitudeDegrees, const CInstant& instant)
+{
+    const double r = CLeverCoucher::NextRise(&body, altitudeDegrees, instant);
     const double p = toPackedMinutes(r);
-    text += "   Prochain lever:  ";
+    std::string text = "   Prochain lever:  ";
     if (p < 0.0 || r < 0.0) {
         text += "  -   ";
     } else {
@@ -103,6 +105,25 @@ std::string notVisibleText(CAstre& body, int bodyIndex, const std::string& name,
         text += buffer;
     }
     return text;
+}
+
+}  // namespace
+
+std::string notVisibleText(CAstre& body, int bodyIndex, const std::string& name, const CInstant& instant)
+{
+    std::string text = instantLine(instant);
+    if (bodyIndex == 6)
+        text += "     La LUNE n'est pas visible.\n\n";
+    else if (bodyIndex == 0)
+        text += "     Le SOLEIL n'est pas visible.\n\n";
+    else
+        text += "     La planète " + upper(name) + "\n     n'est pas visible.\n\n";
+    return text + nextRiseLine(body, eventAltitude(bodyIndex), instant);
+}
+
+std::string objectNotVisibleText(CAstre& object, const std::string& name, const CInstant& instant)
+{
+    return instantLine(instant) + "     " + name + "\n     n'est pas visible.\n\n" + nextRiseLine(object, 0.0, instant);
 }
 
 }  // namespace zarn

@@ -31,5 +31,7 @@ std::string oppositionText(const CInstant& event, const std::string& constellati
 // 1..5 planets (name: the planet's name), 6 Moon.
 std::string notVisibleTitle(int bodyIndex);
 std::string notVisibleText(CAstre& body, int bodyIndex, const std::string& name, const CInstant& instant);
+// The same box for a star or deep-sky object chosen by the search.
+std::string objectNotVisibleText(CAstre& object, const std::string& name, const CInstant& instant);
 
 }  // namespace zarn

@@ -11,6 +11,7 @@
 #include "app/options/COptionsCouleurs.h"
 #include "app/options/COptionsNouveauxObjets.h"
 #include "app/options/COptionsObjets.h"
+#include "app/options/CPreviewPicture.h"
 #include "charts/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
@@ -327,4 +328,53 @@ TEST_F(ChartOptions, AWriteThatFailsAtClosingLeavesThePreviousFileWhole)
     EXPECT_EQ(contents(objectsFile()), before);
     // No half-written temporary is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("OBJETS.ZAR*")}, QDir::Files).size(), 1);
+}
+
+TEST_F(ChartOptions, PreviewsDrawTheirConstellationWithTheWorkingSettings)
+{
+    start();
+    runSheet(
+        [](COptionsCarte& s) {
+            CPreviewPicture& orion = *s.colourPage()->preview();
+            const auto picture = [](CPreviewPicture& p) {
+                p.grab();
+                return p.picture();
+            };
+            const auto count = [](const QImage& image, const std::function<bool(QColor)>& test) {
+                int n = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        n += test(image.pixelColor(x, y));
+                return n;
+            };
+            const auto bright = [](QColor c) { return c.lightness() > 150; };
+            const auto tinted = [](QColor c) { return c.lightness() > 60 && c.hslSaturation() > 80; };
+
+            s.colourPage()->slider()->setValue(0);
+            s.colourPage()->colourButton()->click();
+            const QImage coloured = picture(orion);
+            EXPECT_EQ(coloured.pixelColor(2, 2), QColor(0, 0, 0));
+            EXPECT_GT(count(coloured, bright), 10);  // Orion's bright stars
+            EXPECT_GT(count(coloured, tinted), 5);   // Betelgeuse and Rigel in colour
+            s.colourPage()->whiteButton()->click();
+            const QImage white = picture(orion);
+            EXPECT_EQ(count(white, tinted), 0);
+            s.colourPage()->slider()->setValue(35);
+            EXPECT_EQ(picture(orion).pixelColor(2, 2), QColor(34, 68, 106));
+
+            // Leo lies on the ecliptic; the Sun box does not change the picture.
+            s.tabs()->setCurrentIndex(1);
+            CPreviewPicture& leo = *s.objectPage()->preview();
+            const QImage withLine = picture(leo);
+            EXPECT_EQ(withLine.pixelColor(2, 2), QColor(34, 68, 106));
+            const int renders = leo.renderCount();
+            s.objectPage()->box(ChartOptionsValues::kSun)->click();
+            picture(leo);
+            EXPECT_EQ(leo.renderCount(), renders);
+            s.objectPage()->box(ChartOptionsValues::kEcliptic)->click();
+            const QImage withoutLine = picture(leo);
+            EXPECT_GT(leo.renderCount(), renders);
+            EXPECT_GT(count(withLine, bright), count(withoutLine, bright));
+        },
+        false);
 }

@@ -1,18 +1,39 @@
 #include "app/options/PreviewDrawing.h"
 
+#include "charts/CCarteConstellation.h"
+#include "charts/CQtSurface.h"
+#include "shell/CProgramPalette.h"
+#include "sky/DrawFlags.h"
+#include "sky/SkyModel.h"
+
 #include <QPainter>
 
 namespace zarn {
 
-PreviewDrawer previewDrawer(SkyModel&, const CInstant&, const CProgramPalette&)
+PreviewDrawer previewDrawer(ChartHost& host, const SkyModel& sky, const CProgramPalette& palette)
 {
-    // Until the constellation chart can draw a small map, the picture shows
-    // the sky colour it would be drawn on, with the constellation's name.
-    return [](QPainter& painter, const QRect& rect, const PreviewScene& scene) {
-        const QColor ink = scene.colouredStars ? QColor(244, 164, 64) : QColor(Qt::white);
-        painter.setPen(QPen(ink, 1, Qt::DashLine));
-        painter.drawRect(rect.adjusted(3, 3, -4, -4));
-        painter.drawText(rect, Qt::AlignCenter, scene.constellation + QStringLiteral("\n(aperçu)"));
+    return [&host, &sky, colours = palette.colours()](QPainter& painter, const QRect& rect, const PreviewScene& scene) {
+        const CConstellation* constellation = sky.ciel().findLast(scene.constellation.toStdString());
+        if (!constellation)
+            return;
+        // The picture's sky is the page's working colour, not yet the program's.
+        PaletteColours pictureColours = colours;
+        pictureColours[CProgramPalette::kSky] = scene.sky;
+        CQtSurface dc(painter, pictureColours, CQtSurface::ScreenDevice(*painter.device()));
+        std::uint32_t flags = draw::kDeepSky;
+        if (scene.colouredStars)
+            flags |= draw::kOwnColours;
+        if (scene.ecliptic)
+            flags |= draw::kEcliptic;
+        if (scene.equator)
+            flags |= draw::kEquator;
+        CCarteConstellation chart(host);
+        chart.SetConstellation(constellation);
+        const SRect box{0, 0, rect.width(), rect.height()};
+        dc.Save();
+        dc.SetOrigin({rect.center().x(), rect.center().y()});
+        chart.DrawPreview(dc, flags, chart.GetScale(box), *constellation);
+        dc.Restore();
     };
 }
 

@@ -1,0 +1,97 @@
+#include "app/CConstellationsWindow.h"
+
+#include "app/CHelpWindow.h"
+#include "app/CSkyWindow.h"
+#include "app/CZarnDoc.h"
+#include "app/Hints.h"
+#include "charts/CConstellationsFrm.h"
+#include "charts/CConstellationsView.h"
+#include "charts/CZarnFrm.h"
+#include "charts/SkyChartSet.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+
+#include <QMdiArea>
+
+namespace zarn {
+
+CConstellationsWindow::CConstellationsWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Constellations"));
+    setProperty("helpContext", CHelpWindow::kConstellationsTopic);
+    m_mapFrame = new CConstellationsFrm(*this, this);
+    setWidget(m_mapFrame);
+    connect(&view(), &CConstellationsView::captionChanged, this, &QWidget::setWindowTitle);
+    m_doc.AddView(this);
+}
+
+CConstellationsWindow::~CConstellationsWindow() { m_doc.RemoveView(this); }
+
+CConstellationsView& CConstellationsWindow::view() { return m_mapFrame->View(); }
+
+QMdiSubWindow* CConstellationsWindow::open(CZarnDoc& doc, CMainFrame& frame)
+{
+    auto* window = new CConstellationsWindow(doc, frame);
+    frame.mdiArea()->addSubWindow(window);
+    // Over the sky window, which it describes in detail.
+    window->setGeometry(CSkyWindow::frameRect(frame.mdiArea()->viewport()->size()));
+    window->show();
+    return window;
+}
+
+CConstellationsWindow* CConstellationsWindow::showMap(CZarnDoc& doc, const CConstellation& constellation, double ra,
+                                                   double dec)
+{
+    auto* window = dynamic_cast<CConstellationsWindow*>(doc.openWindow(ViewKind::Constellations).view);
+    if (!window)
+        return nullptr;
+    window->view().SetConstellation(&constellation);
+    doc.frame().mdiArea()->setActiveSubWindow(window);
+    window->raise();
+    window->view().CentreOn(ra, dec);
+    return window;
+}
+
+void CConstellationsWindow::OnUpdate(CDocView*, unsigned hint, void* object)
+{
+    const bool self = object == static_cast<CDocView*>(this);
+    // A figure or grid toggle concerns only the view it names.
+    if (hint & (hint::Figures | hint::Grid)) {
+        if (self)
+            view().update();
+        return;
+    }
+    if (hint & (hint::Date | hint::Place | hint::UserObjects | hint::Options))
+        view().Refresh();
+}
+
+void CConstellationsWindow::printPreview() { view().PrintPreview(); }
+
+void CConstellationsWindow::print() { view().Print(); }
+
+ChartHost& CConstellationsWindow::ChartSky() { return *m_doc.charts(); }
+
+SkyModel& CConstellationsWindow::Sky() { return m_doc.sky(); }
+
+ConstellationDisplay CConstellationsWindow::Display() const
+{
+    ConstellationDisplay d;
+    static_cast<SkyToggles&>(d) = m_doc.options();
+    d.coordinateGrid = m_doc.options().coordinateGrid;
+    return d;
+}
+
+void CConstellationsWindow::SetPrintStarNames(bool on) { m_doc.options().printStarNames = on ? 1 : 0; }
+
+PaletteColours CConstellationsWindow::Palette() const { return m_frame.programPalette().colours(); }
+
+QAction* CConstellationsWindow::Action(int id) const { return m_frame.actions().action(id); }
+
+QWidget* CConstellationsWindow::ViewButtonBar() const
+{
+    auto* sky = dynamic_cast<CSkyWindow*>(m_frame.skyFrame());
+    return sky ? &sky->skyFrame().ButtonBar() : nullptr;
+}
+
+}  // namespace zarn

@@ -1,0 +1,60 @@
+#pragma once
+// The search window beside the sky window: every named star and deep-sky
+// object of the catalogue by its proper name. Choosing one makes it the
+// document's object to find: the sky window turns towards it and marks it.
+// The user's own objects are not listed.
+#include "app/CDocView.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QListWidget;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace zarn {
+
+class CAstre;
+class CMainFrame;
+class CZarnDoc;
+
+class CChercherView : public QWidget, public CDocView {
+    Q_OBJECT
+public:
+    explicit CChercherView(CZarnDoc& doc, QWidget* parent = nullptr);
+    ~CChercherView() override;
+
+    static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
+    // Where the window stands in a client area: the column left of the sky
+    // window, under the tool windows already there.
+    static QRect placement(QSize client, int freeTop);
+
+    // CDocView
+    void OnUpdate(CDocView* sender, unsigned hint, void* object) override;
+    ViewKind viewKind() const override { return ViewKind::Chercher; }
+
+    // Fills the list again, keeping the selected line and the scroll position.
+    void fill();
+    QListWidget& list() { return *m_list; }
+    QPushButton& catalogueButton() { return *m_catalogue; }
+    CAstre* objectAt(int row) const;
+    // The object last chosen here.
+    CAstre* chosen() const { return m_chosen; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void onSelectionChanged();
+    void clearSelection();
+
+    CZarnDoc& m_doc;
+    QListWidget* m_list;
+    QPushButton* m_catalogue;
+    std::vector<CAstre*> m_objects;  // the object of each line
+    CAstre* m_chosen = nullptr;
+    bool m_filling = false;
+};
+
+}  // namespace zarn

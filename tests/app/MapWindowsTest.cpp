@@ -1,0 +1,247 @@
+// The constellation map, the catalogue browser and the search window on the
+// real catalogue: a click on a star opens its map with the cursor on it, the
+// browser's incremental search, and the search window's list and choices.
+#include "../time/ui/ModalCatcher.h"
+
+#include "app/CConstellationsWindow.h"
+#include "app/CSettingsStore.h"
+#include "app/CSkyWindow.h"
+#include "app/CZarnDoc.h"
+#include "app/Hints.h"
+#include "charts/CConstellationsFrm.h"
+#include "charts/CConstellationsView.h"
+#include "charts/CZarnFrm.h"
+#include "charts/CZarnView.h"
+#include "charts/SkyChartSet.h"
+#include "shell/CActions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "sky/CEtoile.h"
+#include "sky/CConstellation.h"
+#include "sky/CNouvelObjet.h"
+#include "sky/DrawFlags.h"
+#include "time/ZarnSettings.h"
+#include "tools/ui/CCatalogueView.h"
+#include "tools/ui/CChercherView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zarn;
+
+namespace {
+
+class CountingView : public CDocView {
+public:
+    void OnUpdate(CDocView*, unsigned hint, void*) override { hints.push_back(hint); }
+    ViewKind viewKind() const override { return ViewKind::Animation; }
+    std::vector<unsigned> hints;
+};
+
+// The program's document on the catalogue, in Paris on 15 December 2026 at
+// 19.00: Véga low in the north-west, Orion rising in the east.
+class MapWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        store = std::make_unique<CSettingsStore>(dir.filePath(QStringLiteral("ZARN.INI")));
+        Profile p;
+        ZarnSettings s = readSettings(p);
+        s.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
+        writeSettings(s, p, false);
+        ASSERT_TRUE(store->save(p));
+        frame = std::make_unique<CMainFrame>();
+        frame->resize(1280, 800);
+        doc = new CZarnDoc(*frame, programWindowKinds(), QStringLiteral(ZARN_DATA_DIR), *store);
+        doc->setMinimumSplashMs(0);
+        ASSERT_TRUE(doc->load());
+        QObject::connect(&frame->actions(), &CActions::triggered, doc, &CZarnDoc::onCommand);
+        doc->instant() = CInstant(15, 12, 2026, 19, 0, 0, doc->observatories().front());
+        doc->recomputeSky();
+        frame->show();
+        doc->openWindow(ViewKind::Sky);
+    }
+
+    CAstre* named(const std::string& name) const
+    {
+        const auto& names = doc->sky().ciel().names();
+        const auto found = names.find(name);
+        return found == names.end() ? nullptr : found->second;
+    }
+    CZarnView& skyView() { return dynamic_cast<CSkyWindow&>(*frame->skyFrame()).skyFrame().View(); }
+    template <class View> View* open(ViewKind kind)
+    {
+        auto* view = dynamic_cast<View*>(doc->openWindow(kind).view);
+        if (view)
+            QApplication::processEvents();
+        return view;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<CSettingsStore> store;
+    std::unique_ptr<CMainFrame> frame;
+    CZarnDoc* doc = nullptr;  // owned by the frame
+};
+
+TEST_F(MapWindows, ClickOnAStarOpensItsMapWithTheCursorOnItAndItsNameShown)
+{
+    CAstre* vega = named("Véga");
+    ASSERT_NE(vega, nullptr);
+    CZarnView& sky = skyView();
+    sky.viewport()->grab();  // paints: the chart places its stars
+    const PlacedObject* placed = doc->charts()->WholeSky().ScreenPlacementOf(vega);
+    ASSERT_NE(placed, nullptr);
+    const SPoint origin{-sky.ToChart({0, 0}).x, -sky.ToChart({0, 0}).y};
+    QTest::mouseClick(sky.viewport(), Qt::LeftButton, {}, QPoint(placed->x + origin.x, placed->y + origin.y));
+
+    auto* map = dynamic_cast<CConstellationsWindow*>(frame->mdiArea()->activeSubWindow());
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->windowTitle(), QStringLiteral("  Lyre  -  Lyra  -  Lyrae"));
+    CConstellationsView& view = map->view();
+    view.grab();  // the first paint names what lies under the cursor
+    EXPECT_EQ(view.LabelText(), "Véga");
+    EXPECT_TRUE(map->mapFrame().StatusText(0).startsWith(QStringLiteral("    Alpha  LYR  -  m 0.0")))
+        << map->mapFrame().StatusText(0).toStdString();
+    EXPECT_EQ(map->mapFrame().StatusText(1), QStringLiteral("  Lyre"));
+
+    // A second click elsewhere reuses the one map.
+    CAstre* deneb = named("Deneb");
+    const PlacedObject* other = doc->charts()->WholeSky().ScreenPlacementOf(deneb);
+    ASSERT_NE(other, nullptr);
+    QTest::mouseClick(sky.viewport(), Qt::LeftButton, {}, QPoint(other->x + origin.x, other->y + origin.y));
+    EXPECT_EQ(map->windowTitle().left(8), QStringLiteral("  Cygne "));
+    int maps = 0;
+    for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
+        maps += dynamic_cast<CConstellationsWindow*>(w) != nullptr;
+    EXPECT_EQ(maps, 1);
+}
+
+TEST_F(MapWindows, GridAndFigureTogglesConcernTheActiveMapOnly)
+{
+    const CConstellation* orion = doc->sky().ciel().findLast("Orion");
+    ASSERT_NE(orion, nullptr);
+    CConstellationsWindow* map = CConstellationsWindow::showMap(*doc, *orion, 1.5, 0.1);
+    ASSERT_NE(map, nullptr);
+    QApplication::processEvents();
+    doc->updateCommandStates();
+    QAction* grid = frame->actions().action(cmd::Grid);
+    ASSERT_TRUE(grid->isEnabled());
+    grid->trigger();
+    map->view().grab();
+    EXPECT_TRUE(map->view().LastDrawFlags() & draw::kGrid);
+    const std::array<int, 6> before = doc->options().figureFlags;
+    frame->actions().action(cmd::Figures)->trigger();
+    EXPECT_EQ(doc->options().figureFlags[3], 1 - before[3]);
+    EXPECT_EQ(doc->options().figureFlags[0], before[0]);
+    map->view().grab();
+    EXPECT_EQ(bool(map->view().LastDrawFlags() & draw::kFigures), bool(doc->options().figureFlags[3]));
+}
+
+TEST_F(MapWindows, CatalogueSearchSelectsAsTheUserTypesAndShowsTheMap)
+{
+    frame->actions().action(cmd::Catalogue)->trigger();
+    QApplication::processEvents();
+    auto* catalogue = open<CCatalogueView>(ViewKind::Catalogue);
+    ASSERT_NE(catalogue, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), &catalogue->searchField());
+    QListWidget& list = catalogue->list();
+
+    catalogue->kindBox().setCurrentIndex(2);
+    ASSERT_GT(list.count(), 200);
+    // A text past every line selects the last one.
+    catalogue->searchField().setText(QStringLiteral("zzzz"));
+    EXPECT_EQ(list.currentRow(), list.count() - 1);
+    EXPECT_TRUE(catalogue->showButton().isEnabled());
+    // Clearing the text removes the selection and disables the button.
+    catalogue->searchField().clear();
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+    EXPECT_FALSE(catalogue->showButton().isEnabled());
+
+    // Typed as a user would, accents and case ignored; the text stays typed.
+    catalogue->searchField().setFocus();
+    QTest::keyClicks(&catalogue->searchField(), QStringLiteral("b"));
+    catalogue->searchField().insert(QStringLiteral("é"));
+    QTest::keyClicks(&catalogue->searchField(), QStringLiteral("t"));
+    ASSERT_GE(list.currentRow(), 0);
+    EXPECT_TRUE(list.currentItem()->text().startsWith(QStringLiteral("Bételgeuse*")));
+    EXPECT_EQ(catalogue->searchField().text(), QStringLiteral("bét"));
+    QTest::keyClick(&catalogue->searchField(), Qt::Key_Return);
+    auto* map = dynamic_cast<CConstellationsWindow*>(frame->mdiArea()->activeSubWindow());
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->view().Constellation()->name(), "Orion");
+    map->view().grab();
+    EXPECT_EQ(map->view().LabelText(), "Bételgeuse");
+
+    // A click on a line copies its first column into the field.
+    catalogue->kindBox().setCurrentIndex(3);
+    list.setCurrentRow(1);
+    EXPECT_EQ(catalogue->searchField().text(), list.item(1)->text().section(QLatin1Char('*'), 0, 0));
+}
+
+TEST_F(MapWindows, SearchListsNamedObjectsButNeverUserObjects)
+{
+    auto object = std::make_unique<CNouvelObjet>(10.0, 20.0, "*Ma comète", 0);
+    doc->sky().addUserObject(std::move(object));
+    doc->recomputeSky();
+    ASSERT_TRUE(named("Ma comète")) << "the user object has a name";
+    auto* search = open<CChercherView>(ViewKind::Chercher);
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(search->list().findItems(QStringLiteral(" Ma comète"), Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(search->list().findItems(QStringLiteral(" Véga"), Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(static_cast<std::size_t>(search->list().count()), doc->sky().ciel().names().size() - 1);
+    // Beside the sky window, not over it.
+    EXPECT_FALSE(frame->mdiArea()->subWindowList().front()->geometry().intersects(
+        qobject_cast<QMdiSubWindow*>(search->parentWidget())->geometry()));
+}
+
+TEST_F(MapWindows, ChoosingAnObjectTurnsTheSkyTowardsItOnceAndARefillKeepsTheList)
+{
+    auto* search = open<CChercherView>(ViewKind::Chercher);
+    ASSERT_NE(search, nullptr);
+    CountingView counter;
+    doc->AddView(&counter);
+    QListWidget& list = search->list();
+    const int vegaRow = list.row(list.findItems(QStringLiteral(" Véga"), Qt::MatchExactly).front());
+    list.setCurrentRow(vegaRow);
+    EXPECT_EQ(doc->viewedObject(), named("Véga"));
+    EXPECT_EQ(doc->skyTitle(), QStringLiteral("Véga"));
+    EXPECT_EQ(counter.hints.size(), 1u);
+    // Choosing it again changes nothing.
+    list.clearSelection();
+    list.setCurrentRow(vegaRow);
+    EXPECT_EQ(counter.hints.size(), 1u);
+
+    // A new date keeps the line selected and the list where it was.
+    list.verticalScrollBar()->setValue(vegaRow - 3);
+    const int top = list.verticalScrollBar()->value();
+    frame->actions().action(cmd::NextDay)->trigger();
+    ASSERT_EQ(doc->viewedObject(), named("Véga"));
+    EXPECT_EQ(list.currentRow(), vegaRow);
+    EXPECT_EQ(list.verticalScrollBar()->value(), top);
+    // Another chart drops the object to find and the selection.
+    frame->actions().action(cmd::WholeSky)->trigger();
+    EXPECT_EQ(doc->viewedObject(), nullptr);
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+
+    // An object below the horizon is refused with the box.
+    zarn::test::ModalCatcher catcher;
+    list.setCurrentRow(list.row(list.findItems(QStringLiteral(" Acrux"), Qt::MatchExactly).front()));
+    ASSERT_EQ(catcher.texts.size(), 1);
+    const QString text = catcher.texts.front();
+    EXPECT_TRUE(text.contains(QStringLiteral("Acrux\n     n'est pas visible."))) << text.toStdString();
+    EXPECT_EQ(doc->viewedObject(), nullptr);
+    doc->RemoveView(&counter);
+}
+
+}  // namespace

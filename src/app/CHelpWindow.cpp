@@ -1,5 +1,6 @@
 #include "app/CHelpWindow.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace zarn {
@@ -54,6 +55,11 @@ CHelpWindow* CHelpWindow::showContext(int context)
 {
     if (!g_window)
         g_window = new CHelpWindow;
+    // Opened from a modal dialog, the help window belongs to that dialog:
+    // otherwise it would stay behind it and take no input until it closed.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (g_window->parentWidget() != modal)
+        g_window->setParent(modal, Qt::Window);
     g_window->setSource(urlOfContext(context));
     g_window->show();
     g_window->raise();

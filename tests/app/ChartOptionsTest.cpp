@@ -4,7 +4,9 @@
 #include "../support/RecordingSurface.h"
 #include "../time/ui/ModalCatcher.h"
 
+#include "app/CHelpWindow.h"
 #include "app/CSettingsStore.h"
+#include "app/DialogHelp.h"
 #include "app/CZarnDoc.h"
 #include "app/Hints.h"
 #include "app/options/COptionsCarte.h"
@@ -13,6 +15,7 @@
 #include "app/options/COptionsObjets.h"
 #include "app/options/CPreviewPicture.h"
 #include "charts/SkyChartSet.h"
+#include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "sky/CConstellation.h"
@@ -20,6 +23,7 @@
 #include "sky/DrawFlags.h"
 #include "time/ZarnSettings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -167,6 +171,8 @@ TEST_F(ChartOptions, CancelAfterAddingLeavesTheOptionsTheChartsAndTheFileAsTheyW
 TEST_F(ChartOptions, OkHandsBackTheOptionsAndTellsWhetherTheObjectsWereMadeAgain)
 {
     start();
+    doc->updateCommandStates();
+    EXPECT_TRUE(frame->actions().action(cmd::ChartOptions)->isEnabled());
     runSheet(
         [](COptionsCarte& s) {
             ASSERT_EQ(s.tabs()->count(), 3);
@@ -174,6 +180,14 @@ TEST_F(ChartOptions, OkHandsBackTheOptionsAndTellsWhetherTheObjectsWereMadeAgain
             EXPECT_EQ(s.tabs()->tabText(1), QStringLiteral(" Objets Spéciaux"));
             EXPECT_EQ(s.tabs()->tabText(2), QStringLiteral(" Ajouter des Objets"));
             EXPECT_EQ(s.windowTitle(), QStringLiteral(" Options carte"));
+            // F1 shows the sheet's page in front of it, usable while it is open.
+            DialogHelp filter;
+            s.colourPage()->slider()->installEventFilter(&filter);
+            QTest::keyClick(s.colourPage()->slider(), Qt::Key_F1);
+            auto* help = s.findChild<CHelpWindow*>();
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(help->isVisible());
+            EXPECT_EQ(help->source().fileName(), QStringLiteral("options.html"));
             s.colourPage()->slider()->setValue(35);
             s.colourPage()->whiteButton()->click();
             s.objectPage()->box(4)->click();

@@ -2,13 +2,38 @@
 
 #include "charts/CCarteConstellation.h"
 #include "charts/CQtSurface.h"
+#include "sky/CConstellation.h"
 #include "shell/CProgramPalette.h"
 #include "sky/DrawFlags.h"
 #include "sky/SkyModel.h"
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zarn {
+
+namespace {
+
+// The scale at which the constellation's stars, around the map's centre,
+// fill the picture with a small margin.
+double fittingScale(CCarteConstellation& chart, const CConstellation& constellation, const QRect& rect)
+{
+    double extentX = 0.05;
+    double extentY = 0.05;
+    for (CAstre* star : constellation.objects()) {
+        double x = 0.0;
+        double y = 0.0;
+        if (star && chart.Project(*star, 0.0, x, y)) {
+            extentX = std::max(extentX, std::fabs(x));
+            extentY = std::max(extentY, std::fabs(y));
+        }
+    }
+    return 0.45 * std::min(rect.width() / extentX, rect.height() / extentY);
+}
+
+}  // namespace
 
 PreviewDrawer previewDrawer(ChartHost& host, const SkyModel& sky, const CProgramPalette& palette)
 {
@@ -29,10 +54,9 @@ PreviewDrawer previewDrawer(ChartHost& host, const SkyModel& sky, const CProgram
             flags |= draw::kEquator;
         CCarteConstellation chart(host);
         chart.SetConstellation(constellation);
-        const SRect box{0, 0, rect.width(), rect.height()};
         dc.Save();
         dc.SetOrigin({rect.center().x(), rect.center().y()});
-        chart.DrawPreview(dc, flags, chart.GetScale(box), *constellation);
+        chart.DrawPreview(dc, flags, fittingScale(chart, *constellation, rect), *constellation);
         dc.Restore();
     };
 }

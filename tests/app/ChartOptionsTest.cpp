@@ -1,6 +1,7 @@
 // The chart options sheet on the document: what OK hands back and which hint
 // follows, what Cancel leaves alone, the checks of a typed position, and the
 // user objects through a restart of the program.
+#include "../support/HintLog.h"
 #include "../support/RecordingSurface.h"
 #include "../time/ui/ModalCatcher.h"
 
@@ -43,16 +44,10 @@
 #include <sys/resource.h>
 
 using namespace zarn;
+using zarn::test::HintLog;
 using zarn::test::ModalCatcher;
 
 namespace {
-
-class HintLog : public CDocView {
-public:
-    void OnUpdate(CDocView*, unsigned hint, void*) override { hints.push_back(hint); }
-    ViewKind viewKind() const override { return ViewKind::Sky; }
-    std::vector<unsigned> hints;
-};
 
 QByteArray contents(const QString& path)
 {

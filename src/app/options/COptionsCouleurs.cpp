@@ -4,7 +4,6 @@
 #include "sky/SkyColourScale.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -34,14 +33,7 @@ COptionsCouleurs::COptionsCouleurs(ChartOptionsValues& values, const PreviewDraw
     starLayout->addWidget(m_white);
     starLayout->addWidget(m_colour);
 
-    m_preview = new CPreviewPicture(drawer, this);
-    auto* left = new QVBoxLayout;
-    left->addWidget(skyGroup);
-    left->addWidget(starGroup);
-    left->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addWidget(m_preview, 0, Qt::AlignTop);
+    m_preview = layOutWithPreview(*this, skyGroup, starGroup, drawer);
 
     connect(m_slider, &QSlider::valueChanged, this, &COptionsCouleurs::onSlider);
     connect(m_white, &QRadioButton::toggled, this, [this](bool white) {

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace zarn {
@@ -31,14 +30,7 @@ COptionsObjets::COptionsObjets(ChartOptionsValues& values, const PreviewDrawer& 
                 refreshPreview();
         });
     }
-    m_preview = new CPreviewPicture(drawer, this);
-    auto* left = new QVBoxLayout;
-    left->addWidget(bodies);
-    left->addWidget(planes);
-    left->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addWidget(m_preview, 0, Qt::AlignTop);
+    m_preview = layOutWithPreview(*this, bodies, planes, drawer);
 }
 
 void COptionsObjets::refreshPreview()

@@ -1,6 +1,8 @@
 #include "app/options/CPreviewPicture.h"
 
+#include <QHBoxLayout>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace zarn {
 
@@ -54,6 +56,19 @@ void CPreviewPicture::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::Light));
     painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+}
+
+CPreviewPicture* layOutWithPreview(QWidget& page, QWidget* upper, QWidget* lower, const PreviewDrawer& drawer)
+{
+    auto* preview = new CPreviewPicture(drawer, &page);
+    auto* left = new QVBoxLayout;
+    left->addWidget(upper);
+    left->addWidget(lower);
+    left->addStretch();
+    auto* layout = new QHBoxLayout(&page);
+    layout->addLayout(left, 1);
+    layout->addWidget(preview, 0, Qt::AlignTop);
+    return preview;
 }
 
 }  // namespace zarn

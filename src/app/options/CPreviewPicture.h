@@ -32,4 +32,8 @@ private:
     int m_renders = 0;
 };
 
+// Lays out a page of the options: two groups one above the other on the
+// left, the page's preview on the right. Returns the preview.
+CPreviewPicture* layOutWithPreview(QWidget& page, QWidget* upper, QWidget* lower, const PreviewDrawer& drawer);
+
 }  // namespace zarn

@@ -2,9 +2,9 @@
 
 #include "charts/CCarteConstellation.h"
 #include "charts/CQtSurface.h"
+#include "charts/ConstellationsViewHost.h"
 #include "sky/CConstellation.h"
 #include "shell/CProgramPalette.h"
-#include "sky/DrawFlags.h"
 #include "sky/SkyModel.h"
 
 #include <QPainter>
@@ -45,13 +45,14 @@ PreviewDrawer previewDrawer(ChartHost& host, const SkyModel& sky, const CProgram
         PaletteColours pictureColours = colours;
         pictureColours[CProgramPalette::kSky] = scene.sky;
         CQtSurface dc(painter, pictureColours, CQtSurface::ScreenDevice(*painter.device()));
-        std::uint32_t flags = draw::kDeepSky;
-        if (scene.colouredStars)
-            flags |= draw::kOwnColours;
-        if (scene.ecliptic)
-            flags |= draw::kEcliptic;
-        if (scene.equator)
-            flags |= draw::kEquator;
+        // The map's own display bits, with nothing but the stars and the two lines.
+        ConstellationDisplay display;
+        display.starColouring = scene.colouredStars ? 1 : 0;
+        display.showEcliptic = scene.ecliptic;
+        display.showEquator = scene.equator;
+        display.showSun = display.showMoon = display.showPlanets = 0;
+        display.figureFlags[3] = 0;
+        const std::uint32_t flags = constellationDrawFlags(display, false);
         CCarteConstellation chart(host);
         chart.SetConstellation(constellation);
         dc.Save();

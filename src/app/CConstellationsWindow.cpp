@@ -34,8 +34,11 @@ QMdiSubWindow* CConstellationsWindow::open(CZarnDoc& doc, CMainFrame& frame)
 {
     auto* window = new CConstellationsWindow(doc, frame);
     frame.mdiArea()->addSubWindow(window);
-    // Over the sky window, which it describes in detail.
-    window->setGeometry(CSkyWindow::frameRect(frame.mdiArea()->viewport()->size()));
+    // Two thirds of the sky window, at its bottom right: the top left of the
+    // sky stays in view for the next click on a star.
+    const QRect sky = CSkyWindow::frameRect(frame.mdiArea()->viewport()->size());
+    const QSize size(sky.width() * 2 / 3, sky.height() * 2 / 3);
+    window->setGeometry(QRect(sky.bottomRight() - QPoint(size.width() - 1, size.height() - 1), size));
     window->show();
     return window;
 }

@@ -29,14 +29,20 @@ int DialogHelp::contextOf(const QWidget* dialog)
 
 bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool override = event->type() == QEvent::ShortcutOverride;
+    if ((press || override) && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         const QWidget* widget = qobject_cast<QWidget*>(watched);
         int context = widget ? contextOf(widget->window()) : 0;
-        // A window inside the main window names its page by a property.
+        // A window inside the main window names its page by a property; F1
+        // then stays with it instead of opening the manual.
         for (const QWidget* w = widget; w && !context; w = w->parentWidget())
             context = w->property("helpContext").toInt();
         if (context) {
-            CHelpWindow::showContext(context);
+            if (override)
+                event->accept();
+            else
+                CHelpWindow::showContext(context);
             return true;
         }
     }

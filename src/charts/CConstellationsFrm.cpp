@@ -1,7 +1,7 @@
 #include "charts/CConstellationsFrm.h"
 
 #include <QLabel>
-#include <QStatusBar>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "charts/CConstellationsView.h"
@@ -15,16 +15,20 @@ CConstellationsFrm::CConstellationsFrm(ConstellationsViewHost& host, QWidget* pa
     layout->setSpacing(0);
     m_view = new CConstellationsView(host, this);
     layout->addWidget(m_view, 1);
-    m_status = new QStatusBar(this);
+    // Two sunken parts: 7/10 of the width and the rest.
+    m_status = new QWidget(this);
     m_status->setObjectName(QStringLiteral("constellationStatus"));
-    m_status->setSizeGripEnabled(false);
+    auto* parts = new QHBoxLayout(m_status);
+    parts->setContentsMargins(2, 2, 2, 2);
+    parts->setSpacing(2);
     for (int i = 0; i < 2; ++i) {
         QLabel* part = new QLabel(m_status);
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         part->setTextFormat(Qt::PlainText);
         // A long description never widens the window.
         part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        m_status->addWidget(part, i);
+        part->setMinimumHeight(part->fontMetrics().height() + 4);
+        parts->addWidget(part, i == 0 ? 7 : 3);
         m_parts[i] = part;
     }
     layout->addWidget(m_status);
@@ -37,14 +41,6 @@ void CConstellationsFrm::SetStatus(const QString& first, const QString& second)
 {
     m_parts[0]->setText(first);
     m_parts[1]->setText(second);
-}
-
-void CConstellationsFrm::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // The first part takes 7/10 of the bar, the second the rest.
-    const int width = m_status->width();
-    m_parts[0]->setFixedWidth(width * 7 / 10);
 }
 
 }  // namespace zarn

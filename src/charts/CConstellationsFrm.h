@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class QLabel;
-class QStatusBar;
 
 namespace zarn {
 
@@ -21,14 +20,11 @@ public:
     CConstellationsView& View() { return *m_view; }
     QString StatusText(int part) const;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void SetStatus(const QString& first, const QString& second);
 
     CConstellationsView* m_view;
-    QStatusBar* m_status;
+    QWidget* m_status;
     QLabel* m_parts[2];
 };
 

@@ -195,24 +195,9 @@ void CConstellationsView::contextMenuEvent(QContextMenuEvent* event)
 
 void CConstellationsView::PrintMap(QPrinter& printer, bool preview)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    SurfaceDevice device = ScreenDevice();
-    device.printer = true;
-    device.preview = preview;
-    device.dpiX = printer.logicalDpiX();
-    device.dpiY = printer.logicalDpiY();
-    CQtSurface dc(painter, m_host.Palette(), device);
-    m_chart.ClearPrintPlacements();
-    m_printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
-    m_printLabel.ClearOccupied();
     // The sky window's page, always grown at top and bottom.
-    const SRect rect = chartPageRect(printer.width(), printer.height(), device.dpiX, true);
-    const SPoint origin = m_chart.GetOrigin(dc, rect);
-    dc.SetOrigin(origin);
-    m_chart.Draw(dc, rect.translated(-origin.x, -origin.y), constellationDrawFlags(m_host.Display(), true));
-    painter.end();
+    printChartPage({printer, preview, ScreenDevice(), m_host.Palette(), true}, m_chart, m_printLabel,
+                   constellationDrawFlags(m_host.Display(), true));
 }
 
 void CConstellationsView::PrintPreview()

@@ -29,29 +29,35 @@ SRect chartPageRect(int pageWidth, int pageHeight, int dpi, bool horizon)
     return rect;
 }
 
+void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, std::uint32_t flags)
+{
+    QPainter painter;
+    if (!painter.begin(&page.printer))
+        return;
+    SurfaceDevice device = page.screen;
+    device.printer = true;
+    device.preview = page.preview;
+    device.dpiX = page.printer.logicalDpiX();
+    device.dpiY = page.printer.logicalDpiY();
+    CQtSurface dc(painter, page.palette, device);
+
+    chart.ClearPrintPlacements();
+    printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
+    printLabel.ClearOccupied();
+
+    const SRect rect = chartPageRect(page.printer.width(), page.printer.height(), device.dpiX, page.grown);
+    const SPoint origin = chart.GetOrigin(dc, rect);
+    dc.SetOrigin(origin);
+    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
+    painter.end();
+}
+
 void CZarnView::PrintChart(QPrinter& printer, bool preview)
 {
     CCarte& chart = m_host.CurrentChart();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    SurfaceDevice device = ScreenDevice();
-    device.printer = true;
-    device.preview = preview;
-    device.dpiX = printer.logicalDpiX();
-    device.dpiY = printer.logicalDpiY();
-    CQtSurface dc(painter, m_host.Palette(), device);
-
-    chart.ClearPrintPlacements();
-    m_printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
-    m_printLabel.ClearOccupied();
-
-    const SRect rect = chartPageRect(printer.width(), printer.height(), device.dpiX, chart.kind() == CCarte::Horizon);
-    const SPoint origin = chart.GetOrigin(dc, rect);
-    dc.SetOrigin(origin);
-    const std::uint32_t flags = skyDrawFlags(m_host.Display(), chart.kind(), true);
-    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
-    painter.end();
+    const bool horizon = chart.kind() == CCarte::Horizon;
+    printChartPage({printer, preview, ScreenDevice(), m_host.Palette(), horizon}, chart, m_printLabel,
+                   skyDrawFlags(m_host.Display(), chart.kind(), true));
 }
 
 void CZarnView::PrintPreview()

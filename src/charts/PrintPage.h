@@ -1,6 +1,11 @@
 #pragma once
-// Where the chart stands on a printed page.
+// Where the chart stands on a printed page, and the drawing of that page.
+#include <cstdint>
+
+#include "charts/CQtSurface.h"
 #include "sky/CSurface.h"
+
+class QPrinter;
 
 namespace zarn {
 
@@ -9,5 +14,23 @@ namespace zarn {
 // vertically; the horizon panorama grows by 4.214 % of its width at top and
 // bottom.
 SRect chartPageRect(int pageWidth, int pageHeight, int dotsPerInch, bool horizon);
+
+class CCarte;
+class CVueNoms;
+
+// One printed page of a chart: the printer (or its preview), the screen's
+// device facts the page starts from, the program palette, and whether the
+// chart's square grows at top and bottom.
+struct ChartPage {
+    QPrinter& printer;
+    bool preview;
+    SurfaceDevice screen;
+    PaletteColours palette;
+    bool grown;
+};
+
+// Draws the chart on the page: its print placements made again, the print
+// label's font (MS Serif, 4 mm) and occupied region reset.
+void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, std::uint32_t flags);
 
 }  // namespace zarn

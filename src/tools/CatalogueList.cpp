@@ -129,6 +129,8 @@ CatalogueStats catalogueStats(const CCiel& ciel)
     return stats;
 }
 
+std::string firstColumn(const std::string& line) { return line.substr(0, line.find('*')); }
+
 bool frenchLess(const std::string& a, const std::string& b)
 {
     const std::string ka = foldedKey(a);
@@ -145,8 +147,13 @@ std::vector<CatalogueLine> catalogueLines(const CCiel& ciel, CatalogueKind kind)
     case CatalogueKind::Stars: addObjects(ciel, false, lines); break;
     case CatalogueKind::DeepSky: addObjects(ciel, true, lines); break;
     }
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const CatalogueLine& a, const CatalogueLine& b) { return frenchLess(a.text, b.text); });
+    // By the first column, so that "Deneb" comes before "Deneb Algedi" (the
+    // column mark would otherwise sort after the blank).
+    std::stable_sort(lines.begin(), lines.end(), [](const CatalogueLine& a, const CatalogueLine& b) {
+        const std::string first = firstColumn(a.text);
+        const std::string second = firstColumn(b.text);
+        return first != second ? frenchLess(first, second) : frenchLess(a.text, b.text);
+    });
     return lines;
 }
 

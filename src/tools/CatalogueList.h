@@ -36,6 +36,9 @@ struct CatalogueStats {
 };
 CatalogueStats catalogueStats(const CCiel& ciel);
 
+// The text of a line up to its first column mark.
+std::string firstColumn(const std::string& line);
+
 // Compares two texts as a French reader sorts them: letters without their
 // accents and case first, then the exact texts to break ties.
 bool frenchLess(const std::string& a, const std::string& b);

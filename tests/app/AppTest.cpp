@@ -174,7 +174,8 @@ TEST(StartupPicture, ColourFifteenIsTheTitleOrange)
 
 TEST(HelpWindow, EveryContextLeadsToAPageOfTheProgram)
 {
-    for (int context : {CHelpWindow::kMainTopic, 12, 10, CHelpWindow::kAstroEvents, 96259, 483, 485, 101, 114, 4242}) {
+    for (int context : {CHelpWindow::kMainTopic, 12, 10, CHelpWindow::kAstroEvents, 96259, 483, 485, 101, 114, 4242,
+                        CHelpWindow::kConstellationsTopic, CHelpWindow::kCatalogueTopic, CHelpWindow::kSearchTopic}) {
         const QUrl url = CHelpWindow::urlOfContext(context);
         EXPECT_TRUE(QFile::exists(QStringLiteral(":") + url.path())) << url.toString().toStdString();
     }

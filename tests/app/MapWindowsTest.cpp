@@ -4,6 +4,8 @@
 #include "../time/ui/ModalCatcher.h"
 
 #include "app/CConstellationsWindow.h"
+#include "app/CHelpWindow.h"
+#include "app/DialogHelp.h"
 #include "app/CSettingsStore.h"
 #include "app/CSkyWindow.h"
 #include "app/CZarnDoc.h"
@@ -187,6 +189,18 @@ TEST_F(MapWindows, CatalogueSearchSelectsAsTheUserTypesAndShowsTheMap)
     catalogue->kindBox().setCurrentIndex(3);
     list.setCurrentRow(1);
     EXPECT_EQ(catalogue->searchField().text(), list.item(1)->text().section(QLatin1Char('*'), 0, 0));
+
+    // F1 opens the browser's own help page.
+    DialogHelp filter;
+    catalogue->searchField().installEventFilter(&filter);
+    QTest::keyClick(&catalogue->searchField(), Qt::Key_F1);
+    CHelpWindow* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<CHelpWindow*>(w); h && h->isVisible())
+            help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fileName(), QStringLiteral("catalogue.html"));
+    help->close();
 }
 
 TEST_F(MapWindows, SearchListsNamedObjectsButNeverUserObjects)

@@ -79,8 +79,10 @@ TEST(CatalogueList, StarsAndDeepSkyObjectsAreSplitByTheirCode)
     sky.add(cma, "*Éltanin", 22, 269152, 51489);
     sky.add(cma, "X*Code majuscule", 40, 1000, 1000);
     sky.add(cma, "*Bord", 50, 74938, -59995);  // 4 h 59 min 45 s, -59° 59' 42"
+    sky.add(cma, "*Bord Est", 50, 1000, 1000);   // a longer name sorts after the shorter one
     // 4 h 35 min 55 s shows as 4.36; 17 h 56 min 36.5 s as 17.57; -16° 42' 58" as -16.43.
-    const std::vector<std::string> stars{"Aldébaran* 0.9* 4.36* 16.31", "Bord* 5.0* 5.00*-60.00", "Éltanin* 2.2*17.57* 51.29",
+    const std::vector<std::string> stars{"Aldébaran* 0.9* 4.36* 16.31", "Bord* 5.0* 5.00*-60.00",
+                                         "Bord Est* 5.0* 0.04*  1.00", "Éltanin* 2.2*17.57* 51.29",
                                          "Sirius*-1.4* 6.45*-16.43"};
     EXPECT_EQ(sky.lines(CatalogueKind::Stars), stars);
     // The Pleiades are a cluster, whatever object holds the name.

@@ -7,6 +7,7 @@
 #include "sky/CConstellation.h"
 #include "sky/CEtoile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zarn {
 
@@ -89,6 +92,15 @@ CCatalogueView::CCatalogueView(CZarnDoc& doc, QWidget* parent) : QWidget(parent)
     layout->addLayout(buttons);
 
     connect(m_kindBox, &QComboBox::currentIndexChanged, this, &CCatalogueView::setKind);
+    // Once a kind is chosen the focus goes back where it was (the search field).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == m_kindBox && old && isAncestorOf(old))
+            m_focusBeforeKinds = old;
+    });
+    connect(m_kindBox, &QComboBox::activated, this, [this] {
+        if (m_focusBeforeKinds)
+            m_focusBeforeKinds->setFocus();
+    });
     connect(m_search, &QLineEdit::textChanged, this, &CCatalogueView::search);
     connect(m_search, &QLineEdit::returnPressed, this, &CCatalogueView::showSelected);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CCatalogueView::onSelectionChanged);
@@ -114,7 +126,9 @@ QMdiSubWindow* CCatalogueView::open(CZarnDoc& doc, CMainFrame& frame)
     QMdiSubWindow* window = frame.mdiArea()->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(view->windowTitle());
-    window->resize(view->m_columns.shownWidth() + 60, frame.mdiArea()->viewport()->height() * 3 / 4);
+    // As wide as the buttons and the shown columns need.
+    const int width = std::max(view->sizeHint().width(), view->m_columns.shownWidth() + 60) + 16;
+    window->resize(width, frame.mdiArea()->viewport()->height() * 3 / 4);
     window->show();
     view->m_search->setFocus();
     return window;
@@ -145,7 +159,7 @@ void CCatalogueView::setKind(int kind)
     m_keys.clear();
     for (const CatalogueLine& line : m_lines) {
         texts << QString::fromStdString(line.text);
-        m_keys.push_back(searchKey(texts.back()));
+        m_keys.push_back(searchKey(QString::fromStdString(firstColumn(line.text))));
     }
     m_list->addItems(texts);
     m_list->setUpdatesEnabled(true);
@@ -153,6 +167,7 @@ void CCatalogueView::setKind(int kind)
     m_detailsButton->setText(kind <= 1 ? QStringLiteral("&noms latins >>") : QStringLiteral("&Coordonnées des étoiles >>"));
     m_detailsButton->show();
     updateColumns();
+    fitWidth();
     search(m_search->text());
 }
 
@@ -188,12 +203,19 @@ void CCatalogueView::showDetails()
     m_details = true;
     updateColumns();
     m_detailsButton->hide();
-    // The form grows to the width of every column.
+    fitWidth();
+    placeHeaders();
+}
+
+void CCatalogueView::fitWidth()
+{
+    // The form grows to the width of the shown columns and of its buttons.
     QWidget* frame = parentWidget() ? parentWidget() : this;
-    const int grow = m_columns.width - m_list->viewport()->width() + m_list->verticalScrollBar()->sizeHint().width();
+    const int columns = m_columns.shownWidth() - m_list->viewport()->width() + m_list->verticalScrollBar()->sizeHint().width();
+    const int buttons = sizeHint().width() - width();
+    const int grow = std::max(columns, buttons);
     if (grow > 0)
         frame->resize(frame->width() + grow, frame->height());
-    placeHeaders();
 }
 
 void CCatalogueView::search(const QString& typed)

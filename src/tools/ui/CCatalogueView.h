@@ -5,6 +5,7 @@
 // chosen entry on the constellation map.
 #include "app/CDocView.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <string>
@@ -62,6 +63,7 @@ protected:
 private:
     void onSelectionChanged();
     void updateColumns();
+    void fitWidth();
     void placeHeaders();
 
     CZarnDoc& m_doc;
@@ -78,6 +80,7 @@ private:
     QPushButton* m_show;
     QPushButton* m_detailsButton;
     QPushButton* m_close;
+    QPointer<QWidget> m_focusBeforeKinds;
 };
 
 }  // namespace zarn

@@ -21,6 +21,7 @@ COptionsCouleurs::COptionsCouleurs(ChartOptionsValues& values, const PreviewDraw
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_slider->setPageStep(5);
     m_slider->setValue(values.skyColourIndex);
+    values.skyColourIndex = m_slider->value();  // a damaged setting is taken into the range
     (new QVBoxLayout(skyGroup))->addWidget(m_slider);
     // The group's mnemonic leads to the slider.
     skyGroup->setFocusProxy(m_slider);

@@ -296,7 +296,9 @@ TEST_F(SkyFolder, UserObjectsRebuiltFromTheOptionsListTakeOnlyFreeNames)
         const std::vector<CAstre*>& objects = sky.userObjects()->objects();
         ASSERT_EQ(objects.size(), 3u);
         EXPECT_NEAR(objects[0]->GetAlpha(), 187.5 * kRadPerDeg, 1e-6);
-        EXPECT_EQ(sky.ciel().names().size(), names.size());
+        for (const auto& entry : names)
+            EXPECT_NE(entry.second, objects[1]) << entry.first;
+        EXPECT_NEAR(objects[1]->GetDelta(), 2.0 * kRadPerDeg, 1e-6);
         EXPECT_TRUE(sky.userObjectsModified());
         ASSERT_TRUE(sky.saveUserObjects((dir / "OBJETS.ZAR").string()).ok);
     }

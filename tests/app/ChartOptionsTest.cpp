@@ -22,6 +22,7 @@
 #include "sky/CConstellation.h"
 #include "sky/CNouvelObjet.h"
 #include "sky/DrawFlags.h"
+#include "sky/SkyColourScale.h"
 #include "time/ZarnSettings.h"
 
 #include <QAction>
@@ -273,10 +274,18 @@ TEST_F(ChartOptions, ObjectsAddedThroughTheSheetAreOnTheChartAfterARestart)
             typeObject(page, "Croix", ra(-1.0), "50.00", 4);
             for (int i = 0; i < page.list()->count(); ++i)
                 lines << page.list()->item(i)->text();
+            s.colourPage()->slider()->setValue(20);
+            s.colourPage()->whiteButton()->click();
+            s.objectPage()->box(ChartOptionsValues::kEcliptic)->click();
         },
         true);
     ASSERT_EQ(lines.size(), 3);
     restart();
+    // The settings carried the options through the restart.
+    EXPECT_EQ(doc->options().skyColourIndex, 20);
+    EXPECT_EQ(frame->programPalette().skyColour(), toQColor(skyFromSlider(20)));
+    EXPECT_EQ(doc->options().starColouring, 0);
+    EXPECT_EQ(doc->options().showEcliptic, 0);
 
     const std::vector<CAstre*> objects = userObjects();
     ASSERT_EQ(objects.size(), 3u);

@@ -32,6 +32,7 @@ constexpr ContextPage kPages[] = {
     {134, "qrc:/help/visibilite.html"},
     {182, "qrc:/help/conjonction.html"},
     {453, "qrc:/help/animation.html"},
+    {CHelpWindow::kChartOptions, "qrc:/help/options.html"},
     {CHelpWindow::kConstellationsTopic, "qrc:/help/constellations.html"},
     {CHelpWindow::kCatalogueTopic, "qrc:/help/catalogue.html"},
     {CHelpWindow::kSearchTopic, "qrc:/help/chercher.html"},

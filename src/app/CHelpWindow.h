@@ -10,6 +10,7 @@ class CHelpWindow : public QTextBrowser {
 public:
     static constexpr int kMainTopic = 131200;
     static constexpr int kAstroEvents = 98381;
+    static constexpr int kChartOptions = 32833;
     // The pages of the constellation map, the catalogue and the search window.
     static constexpr int kConstellationsTopic = 130;
     static constexpr int kCatalogueTopic = 132;

@@ -6,6 +6,8 @@
 #include "app/CDocView.h"
 #include "app/DisplayOptions.h"
 #include "app/WindowKinds.h"
+#include "app/options/ChartOptionsValues.h"
+#include "sky/UserObjectEntry.h"
 #include "sky/SkyModel.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
@@ -143,6 +145,12 @@ private:
     void openEphemerides();
     void runSeasons();
     void centreOverWindows(QWidget& dialog) const;
+public:
+    // The options the chart options sheet hands back on OK; userObjects is
+    // null when the sheet's list was not changed.
+    void applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects);
+
+private:
     void toggleFigures();
     void instantChanged();
     bool isWindowOpen(ViewKind kind) const;

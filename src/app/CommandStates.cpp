@@ -79,7 +79,7 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(Visibility, bool(m_kinds[ViewKind::Ephemerides]));
     a.setEnabled(SolarSystem, !m_ephemerides);
     a.setEnabled(Seasons, true);
-    a.setEnabled(ChartOptions, false);
+    a.setEnabled(ChartOptions, true);
     // Printing goes to the sky window, which always exists.
     a.setEnabled(PrintPreview, true);
     a.setEnabled(MarkStarNames, false);

@@ -1,6 +1,7 @@
 #include "app/DialogHelp.h"
 
 #include "app/CHelpWindow.h"
+#include "app/options/COptionsCarte.h"
 #include "time/ui/CDateDlg.h"
 #include "time/ui/CHeureEteDlg.h"
 #include "time/ui/CLieuDlg.h"
@@ -37,6 +38,8 @@ int DialogHelp::contextOf(const QWidget* dialog)
         return 101;
     if (qobject_cast<const CHeureEteDlg*>(dialog))
         return 114;
+    if (qobject_cast<const COptionsCarte*>(dialog))
+        return CHelpWindow::kChartOptions;
     return 0;
 }
 

@@ -292,6 +292,7 @@ void CZarnDoc::onWindowCommand(int id)
 {
     switch (id) {
     case cmd::Observatory: runObservatoryList(); break;
+    case cmd::ChartOptions: runChartOptions(); break;
     case cmd::SummerTime: {
         CHeureEteDlg dialog(m_instant.year(), &m_frame);
         dialog.setWindowIcon(QApplication::windowIcon());

@@ -50,8 +50,13 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
     using namespace zarn::hint;
     if (bits & (Catalogue | Animation | Grid))
         return;
-    if (bits & (Date | Place | WholeSky | Zenith | Horizon | Resized))
+    if (bits & (Date | Place | UserObjects | WholeSky | Zenith | Horizon | Resized))
         HideLabel();
+    // The user objects were made again: the object under the mouse may be gone.
+    if (bits & UserObjects) {
+        m_hoverTimer.stop();
+        m_hovered.reset();
+    }
     if (bits & Figures) {
         if (!fromSelf)
             return;

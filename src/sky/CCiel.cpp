@@ -5,6 +5,7 @@
 #include "sky/CAstre.h"
 #include "sky/CConstellation.h"
 #include "sky/CEtoile.h"
+#include "sky/CNouvelObjet.h"
 #include "sky/archive/CArchiveReader.h"
 #include "sky/archive/CArchiveWriter.h"
 
@@ -74,7 +75,10 @@ void CCiel::registerName(CAstre& object)
     std::string name = star->GetName();
     if (name.empty()) return;
     const auto [it, inserted] = m_names.try_emplace(std::move(name), star);
-    if (!inserted && it->second->GetMagnitude() > star->GetMagnitude()) it->second = star;
+    // A user object takes only a free name: one named like a catalogue star
+    // would otherwise hide that star from the lists that leave user objects out.
+    if (!inserted && !dynamic_cast<CNouvelObjet*>(star) && it->second->GetMagnitude() > star->GetMagnitude())
+        it->second = star;
 }
 
 void CCiel::unregister(const CAstre* object)

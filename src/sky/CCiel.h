@@ -45,7 +45,7 @@ public:
     // could be computed; the others keep their new values either way.
     bool RecomputeAll(const CInstant& instant);
     // Stores a named star under its name unless a brighter star (or one as
-    // bright, met earlier) already holds it.
+    // bright, met earlier) already holds it; a user object only a free name.
     void registerName(CAstre& object);
     // Forgets every name that leads to this object (before deleting it).
     void unregister(const CAstre* object);

@@ -30,7 +30,7 @@ void CNouvelObjet::load(CArchiveReader& archive)
     m_rightAscension = archive.readLong();
     m_declination = archive.readLong();
     const int kind = archive.readByte();
-    // The kind selects one of four symbols; anything else is not a user object.
+    // The kind selects one of five symbols; anything else is not a user object.
     if (kind > kMaxKind) throw ArchiveError(ArchiveErrorKind::Damaged, "type d'objet inconnu");
     m_kind = kind;
 }

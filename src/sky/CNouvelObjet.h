@@ -1,6 +1,7 @@
 #pragma once
 // An object added by the user (options of the charts) and kept in OBJETS.ZAR:
-// a name, a position and a kind (0 point, 1 cluster, 2 nebula, 3 galaxy).
+// a name, a position and the symbol it is drawn with (0 comet, 1 cluster,
+// 2 nebula, 3 galaxy, 4 cross).
 #include <string>
 
 #include "sky/CMessier.h"
@@ -9,7 +10,7 @@ namespace zarn {
 
 class CNouvelObjet : public CMessier {
 public:
-    static constexpr int kMaxKind = 3;
+    static constexpr int kMaxKind = 4;
 
     CNouvelObjet() = default;
     // Position in degrees, rounded half up to thousandths of a degree.

@@ -176,6 +176,12 @@ double toPackedMinutes(double x)
     return q;
 }
 
+double roundedPackedMinutes(double x)
+{
+    const double packed = toPackedMinutes(std::fabs(x));
+    return x < 0 ? -packed : packed;
+}
+
 HourMinuteSecond splitHours(double hours)
 {
     const double p = toPacked(hours);

@@ -47,6 +47,10 @@ HourMinuteSecond splitHours(double hours);
 double toPacked(double x);
 double fromPacked(double x);
 double toPackedMinutes(double x);
+// Hours or degrees in the h.mm form to the nearest minute on both sides of
+// zero (a count of 60 minutes carries), so that a southern declination is
+// not shown a minute short.
+double roundedPackedMinutes(double x);
 double reduce24(double x);
 // x reduced into (lo, hi]; a result equal to lo becomes hi.
 double ReduceAngle(double x, double lo, double hi);

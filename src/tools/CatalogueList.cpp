@@ -59,23 +59,14 @@ std::string formatted(const char* format, double a, double b, double c)
     return buffer;
 }
 
-// Hours or degrees in the h.mm form, rounded to the nearest minute on both
-// sides of zero (a minute count of 60 carries), so that "%5.2f" never shows
-// 60 minutes nor a southern declination a minute short.
-double roundedPacked(double value)
-{
-    const double packed = toPackedMinutes(std::fabs(value));
-    return value < 0 ? -packed : packed;
-}
-
 double packedHours(const CEtoile& object)
 {
-    return roundedPacked(object.GetAlpha() * kHoursPerRadian);
+    return roundedPackedMinutes(object.GetAlpha() * kHoursPerRadian);
 }
 
 double packedDegrees(const CEtoile& object)
 {
-    return roundedPacked(object.GetDelta() * kDegreesPerRadian);
+    return roundedPackedMinutes(object.GetDelta() * kDegreesPerRadian);
 }
 
 bool isUpperLetter(const std::string& code)

@@ -6,6 +6,7 @@
 #include "sky/CNouvelObjet.h"
 #include "sky/SkyClasses.h"
 #include "sky/SkyModel.h"
+#include "sky/UserObjectEntry.h"
 #include "sky/archive/ArchiveFile.h"
 #include "sky/archive/CArchiveReader.h"
 #include "time/CInstant.h"
@@ -266,4 +267,47 @@ TEST_F(SkyFolder, ARemovedUserObjectLeavesTheNamesAndTheSky)
     CNouvelObjet stranger(1.0, 1.0, "Ailleurs", 0);
     sky.removeUserObject(&stranger);
     EXPECT_TRUE(sky.recomputeAll(tonight()));
+}
+
+TEST_F(SkyFolder, UserObjectsRebuiltFromTheOptionsListTakeOnlyFreeNames)
+{
+    writeCatalogue();
+    {
+        SkyModel sky;
+        ASSERT_TRUE(sky.load(dir.string(), tonight()).ok());
+        sky.addUserObject(std::make_unique<CNouvelObjet>(1.0, 2.0, "O*Ancien", 1));
+        ASSERT_TRUE(sky.recomputeAll(tonight()));
+        ASSERT_EQ(sky.ciel().names().count("Ancien"), 1u);
+        const CAstre* deneb = sky.ciel().names().at("Deneb");
+        rebuildUserObjects(sky,
+                           {entryFromFields("12.30", "-5.20", "Comète", 0), entryFromFields("1.00", "2.00", "", 4),
+                            entryFromFields("20.41", "45.17", "Deneb", 2)},
+                           tonight());
+        const auto& names = sky.ciel().names();
+        EXPECT_EQ(names.count("Ancien"), 0u);
+        ASSERT_EQ(names.count("Comète"), 1u);
+        EXPECT_NE(dynamic_cast<const CNouvelObjet*>(names.at("Comète")), nullptr);
+        // A user object named like a star leaves the name to the star, so the
+        // star stays in the lists that leave user objects out.
+        EXPECT_EQ(names.at("Deneb"), deneb);
+        ASSERT_TRUE(sky.recomputeAll(tonight()));
+        EXPECT_EQ(sky.ciel().names().at("Deneb"), deneb);
+        // The unnamed object is in the sky, computed, but has no name.
+        const std::vector<CAstre*>& objects = sky.userObjects()->objects();
+        ASSERT_EQ(objects.size(), 3u);
+        EXPECT_NEAR(objects[0]->GetAlpha(), 187.5 * kRadPerDeg, 1e-6);
+        for (const auto& entry : names)
+            EXPECT_NE(entry.second, objects[1]) << entry.first;
+        EXPECT_NEAR(objects[1]->GetDelta(), 2.0 * kRadPerDeg, 1e-6);
+        EXPECT_TRUE(sky.userObjectsModified());
+        ASSERT_TRUE(sky.saveUserObjects((dir / "OBJETS.ZAR").string()).ok);
+    }
+    // The five symbols survive the file, the cross included.
+    SkyModel sky;
+    ASSERT_TRUE(sky.load(dir.string(), tonight()).ok());
+    EXPECT_FALSE(sky.userObjectsModified());
+    const std::vector<CAstre*>& objects = sky.userObjects()->objects();
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(dynamic_cast<const CNouvelObjet*>(objects[1])->kind(), 4);
+    EXPECT_EQ(dynamic_cast<const CNouvelObjet*>(objects[0])->designation(), "O*Comète");
 }

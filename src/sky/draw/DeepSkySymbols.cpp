@@ -61,6 +61,42 @@ const std::array<std::string_view, 9> kGalaxySmall = {
     ".#.....#.", "..#####..", ".........", ".........",
 };
 
+// User comet: a round head with its tail streaming away up and to the right.
+const std::array<std::string_view, 11> kComet = {
+    "..............#", "............##.", "..........##..#", "........##..##.", "......##..##...",
+    ".###.#..##.....", "#####..#.......", "#####.#........", "#####..........", ".###...........",
+    "...............",
+};
+// User cross: a diagonal cross.
+const std::array<std::string_view, 9> kCross = {
+    "#.......#", ".#.....#.", "..#...#..", "...#.#...", "....#....", "...#.#...", "..#...#..", ".#.....#.", "#.......#",
+};
+
+const std::array<std::string_view, 9> kCometSmall = {
+    "...........#", ".........##.", ".......##..#", ".....##..##.", ".##.#..##...",
+    "####..#.....", "####.#......", ".##.........", "............",
+};
+const std::array<std::string_view, 7> kCrossSmall = {
+    "#.....#", ".#...#.", "..#.#..", "...#...", "..#.#..", ".#...#.", "#.....#",
+};
+
+// On screen at its own size, on paper stretched so that a picture pixel is a
+// quarter of a millimetre; centred on (x, y).
+void drawPicture(CSurface& dc, const SBitmap& picture, int x, int y, Colour colour)
+{
+    int width = picture.width;
+    int height = picture.height;
+    if (dc.IsPrinter()) {
+        const SSize mm = dc.Millimetre();
+        width = std::max(width, picture.width * mm.cx / 4);
+        height = std::max(height, picture.height * mm.cy / 4);
+    }
+    const SRect destination{x - width / 2, y - height / 2, x - width / 2 + width, y - height / 2 + height};
+    dc.Bitmap(picture, destination, colour);
+}
+
+bool smallForm(const CSurface& dc) { return dc.IsPrinter() || dc.IsSmallScreen(); }
+
 }  // namespace
 
 const SBitmap& deepSkySymbol(int kind, bool small)
@@ -73,19 +109,25 @@ const SBitmap& deepSkySymbol(int kind, bool small)
     return small ? compact[index] : large[index];
 }
 
+const SBitmap& userObjectSymbol(int symbol, bool small)
+{
+    static const SBitmap comet = fromRows(kComet), cometSmall = fromRows(kCometSmall);
+    static const SBitmap cross = fromRows(kCross), crossSmall = fromRows(kCrossSmall);
+    if (symbol == kUserCross)
+        return small ? crossSmall : cross;
+    if (symbol >= 1 && symbol <= 3)
+        return deepSkySymbol(symbol, small);
+    return small ? cometSmall : comet;
+}
+
 void drawDeepSkySymbol(CSurface& dc, int kind, int x, int y, Colour colour)
 {
-    const bool small = dc.IsPrinter() || dc.IsSmallScreen();
-    const SBitmap& picture = deepSkySymbol(kind, small);
-    int width = picture.width;
-    int height = picture.height;
-    if (dc.IsPrinter()) {
-        const SSize mm = dc.Millimetre();
-        width = std::max(width, picture.width * mm.cx / 4);
-        height = std::max(height, picture.height * mm.cy / 4);
-    }
-    const SRect destination{x - width / 2, y - height / 2, x - width / 2 + width, y - height / 2 + height};
-    dc.Bitmap(picture, destination, colour);
+    drawPicture(dc, deepSkySymbol(kind, smallForm(dc)), x, y, colour);
+}
+
+void drawUserObjectSymbol(CSurface& dc, int symbol, int x, int y, Colour colour)
+{
+    drawPicture(dc, userObjectSymbol(symbol, smallForm(dc)), x, y, colour);
 }
 
 }  // namespace zarn

@@ -8,8 +8,14 @@ namespace zarn {
 
 const SBitmap& deepSkySymbol(int kind, bool small);
 
-// Draws the kind's picture centred on (x, y): on screen at its own size, on
-// paper stretched so that a picture pixel is a quarter of a millimetre.
+// The five symbols a user object may take: 0 comet, 1 cluster, 2 nebula,
+// 3 galaxy (the deep-sky pictures), 4 cross.
+inline constexpr int kUserCross = 4;
+const SBitmap& userObjectSymbol(int symbol, bool small);
+
+// Draws the picture centred on (x, y): on screen at its own size, on paper
+// stretched so that a picture pixel is a quarter of a millimetre.
 void drawDeepSkySymbol(CSurface& dc, int kind, int x, int y, Colour colour);
+void drawUserObjectSymbol(CSurface& dc, int symbol, int x, int y, Colour colour);
 
 }  // namespace zarn

@@ -99,9 +99,11 @@ bool CMessier::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
 
 bool CNouvelObjet::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels)
 {
-    if (flags & draw::kConstellationStyle)
+    (void)labels;
+    if ((flags & draw::kConstellationStyle) || !(flags & draw::kDeepSky))
         return false;
-    return CMessier::Draw(dc, x, y, flags, labels);
+    drawUserObjectSymbol(dc, m_kind, x, y, inkFor(dc, flags, GetColor()));
+    return true;
 }
 
 bool CNouvelObjet::DrawLabel(CSurface& dc, int x, int y, CVueNoms& labels, std::uint32_t)

@@ -138,12 +138,18 @@ TEST(DeepSkyDraw, SymbolsNeedTheDeepSkyBitAndUserObjectsStayOffConstellationChar
     CNouvelObjet comet(10.0, 20.0, "Comète", 0);
     EXPECT_FALSE(comet.Draw(dc, 0, 0, draw::kDeepSky | draw::kConstellationStyle, nullptr));
     EXPECT_TRUE(comet.Draw(dc, 0, 0, draw::kDeepSky, nullptr));
-    // Each kind has its own picture in both sizes.
+    // Each kind has its own picture in both sizes; a user object has five.
     for (int a = 0; a < 4; ++a)
         for (int b = a + 1; b < 4; ++b) {
             EXPECT_NE(deepSkySymbol(a, false).bits, deepSkySymbol(b, false).bits);
             EXPECT_NE(deepSkySymbol(a, true).bits, deepSkySymbol(b, true).bits);
         }
+    for (int a = 0; a < 5; ++a)
+        for (int b = a + 1; b < 5; ++b)
+            EXPECT_NE(userObjectSymbol(a, false).bits, userObjectSymbol(b, false).bits);
+    EXPECT_EQ(userObjectSymbol(2, true).bits, deepSkySymbol(2, true).bits);
+    CNouvelObjet cross(10.0, 20.0, "O*Croix", 4);
+    EXPECT_EQ(cross.kind(), 4);
 }
 
 TEST(SunDraw, DiscWithEightRaysAndItsHitSquare)

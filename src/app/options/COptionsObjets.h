@@ -1,0 +1,36 @@
+#pragma once
+// The " Objets Spéciaux" page of the chart options: Sun, Moon, planets,
+// ecliptic and equator drawn on the charts, with the preview of Leo whose
+// two lines follow their boxes.
+#include "app/options/ChartOptionsValues.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+
+namespace zarn {
+
+class CPreviewPicture;
+
+class COptionsObjets : public QWidget {
+    Q_OBJECT
+public:
+    COptionsObjets(ChartOptionsValues& values, const PreviewDrawer& drawer, QWidget* parent);
+
+    // In the order of the special objects: Soleil, Lune, Planètes, Ecliptique, Equateur.
+    QCheckBox* box(int index) const { return m_boxes[static_cast<std::size_t>(index)]; }
+    CPreviewPicture* preview() const { return m_preview; }
+    void refreshPreview();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    ChartOptionsValues& m_values;
+    std::array<QCheckBox*, 5> m_boxes{};
+    CPreviewPicture* m_preview;
+};
+
+}  // namespace zarn

@@ -164,8 +164,10 @@ bool CZarnDoc::close()
         writeKeepingOld(&m_frame, files[0], [&] { return m_settings.save(profile); });
     if (!files[0].kept.isEmpty())
         m_settingsReadWhole = true;  // kept once; later writes go over our own file
-    if (settings == WriteOutcome::Aborted)
+    if (settings == WriteOutcome::Aborted) {
+        showKeptFiles(&m_frame, files);
         return false;
+    }
     files.push_back({userObjectsPath(), false, {}});
     const bool closing = writeUserObjects(files[1]);
     showKeptFiles(&m_frame, files);

@@ -59,6 +59,13 @@ TEST_F(ProgramFolder, OversizedOrMissingSettingsGiveAnEmptyProfile)
     big.write(QByteArray(CSettingsStore::kMaxFileSize, 'x'));
     big.close();
     EXPECT_FALSE(CSettingsStore(path).load().hasSection("Cartes"));
+
+    // The file is read once per run: later calls give what was read.
+    ASSERT_TRUE(big.resize(line.size()));
+    CSettingsStore store(path);
+    EXPECT_TRUE(store.load().hasSection("Cartes"));
+    ASSERT_TRUE(big.remove());
+    EXPECT_TRUE(store.load().hasSection("Cartes"));
 }
 
 TEST_F(ProgramFolder, FirstStartShowsThePlaceDialogThenTheSkyWindow)

@@ -1,5 +1,6 @@
 #include "ArchiveTestClasses.h"
 #include "sky/archive/ArchiveFile.h"
+#include "../../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ArchiveFile : public ::testing::Test {
+class ArchiveFile : public test::ScratchFolder {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("zarn-archive-file-" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    ArchiveFile() : ScratchFolder("zarn-archive-file") {}
     fs::path write(const std::string& name, std::size_t size)
     {
         const fs::path path = m_dir / name;
@@ -38,7 +33,6 @@ protected:
         ADD_FAILURE() << path << " was read";
         return ArchiveErrorKind::Other;
     }
-    fs::path m_dir;
 };
 
 }  // namespace

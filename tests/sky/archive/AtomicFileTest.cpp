@@ -1,5 +1,7 @@
 #include "sky/archive/CArchiveWriter.h"
 
+#include "../../support/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,19 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class AtomicFile : public ::testing::Test {
+class AtomicFile : public test::ScratchFolder {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("zarn-atomic-" + std::to_string(::getpid()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_dir);
-    }
+    AtomicFile() : ScratchFolder("zarn-atomic") {}
     static std::vector<std::uint8_t> contents(const fs::path& path)
     {
         std::ifstream in(path, std::ios::binary);
@@ -33,7 +25,6 @@ protected:
     {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
     }
-    fs::path m_dir;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // follows, what Cancel leaves alone, the checks of a typed position, and the
 // user objects through a restart of the program.
 #include "../support/HintLog.h"
+#include "../support/ParisProgram.h"
 #include "../support/RecordingSurface.h"
 #include "../time/ui/ModalCatcher.h"
 
@@ -72,15 +73,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
+        zarn::test::copyDataFiles(dir.path());
         store = std::make_unique<CSettingsStore>(dir.filePath(QStringLiteral("ZARN.INI")));
-        Profile p;
-        ZarnSettings s = readSettings(p);
-        s.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
-        writeSettings(s, p, false);
-        ASSERT_TRUE(store->save(p));
+        zarn::test::saveParisSettings(*store);
     }
 
     void start()

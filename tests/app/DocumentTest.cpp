@@ -2,6 +2,7 @@
 // commands with their hints, enabling rules, and the failed writes at closing.
 #include "../time/ui/ModalCatcher.h"
 #include "../support/FileSizeLimit.h"
+#include "../support/ParisProgram.h"
 
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
@@ -51,21 +52,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        for (const char* name : {"CIEL.ZAR", "ELEMENTS.ZAR"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(ZARN_DATA_DIR "/") + QLatin1String(name),
-                                    dir.filePath(QLatin1String(name))));
+        zarn::test::copyDataFiles(dir.path());
         settingsPath = dir.filePath(QStringLiteral("ZARN.INI"));
         store = std::make_unique<CSettingsStore>(settingsPath);
     }
 
-    void writeSettingsWithParis(const std::string& extra = "")
-    {
-        Profile p = Profile::parse(extra);
-        ZarnSettings s = readSettings(p);
-        s.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
-        writeSettings(s, p, false);
-        ASSERT_TRUE(store->save(p));
-    }
+    void writeSettingsWithParis(const std::string& extra = "") { zarn::test::saveParisSettings(*store, extra); }
 
     void load()
     {

@@ -1,6 +1,7 @@
 // The constellation map, the catalogue browser and the search window on the
 // real catalogue: a click on a star opens its map with the cursor on it, the
 // browser's incremental search, and the search window's list and choices.
+#include "../support/ParisProgram.h"
 #include "../time/ui/ModalCatcher.h"
 
 #include "app/CConstellationsWindow.h"
@@ -58,11 +59,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         store = std::make_unique<CSettingsStore>(dir.filePath(QStringLiteral("ZARN.INI")));
-        Profile p;
-        ZarnSettings s = readSettings(p);
-        s.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
-        writeSettings(s, p, false);
-        ASSERT_TRUE(store->save(p));
+        zarn::test::saveParisSettings(*store);
         frame = std::make_unique<CMainFrame>();
         frame->resize(1280, 800);
         doc = new CZarnDoc(*frame, programWindowKinds(), QStringLiteral(ZARN_DATA_DIR), *store);

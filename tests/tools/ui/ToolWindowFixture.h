@@ -1,6 +1,7 @@
 #pragma once
 // A document on Paris with the conjunction and animation windows registered,
 // for the tests of those windows.
+#include "../../support/ParisProgram.h"
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
 #include "shell/CMainFrame.h"
@@ -21,11 +22,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         store = std::make_unique<CSettingsStore>(dir.filePath(QStringLiteral("ZARN.INI")));
-        Profile profile = Profile::parse("");
-        ZarnSettings settings = readSettings(profile);
-        settings.observatories.push_back(CLieu("Paris", -2.3333333, 48.85 * 0.0174532925199433, 1, 1));
-        writeSettings(settings, profile, false);
-        ASSERT_TRUE(store->save(profile));
+        saveParisSettings(*store);
         frame = std::make_unique<CMainFrame>();
         frame->resize(1280, 800);
         WindowKinds kinds;

@@ -6,6 +6,7 @@
 
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
 
 #include <algorithm>
@@ -56,8 +57,8 @@ double fastestRate(int index)
 Difference CRechercheConjonction::Compare(CAstre& a, CAstre& b, double jd)
 {
     ++m_evaluations;
-    CInstant at(m_date);
-    at.setFromUniversalJulianDay(jd);
+    // Positions on the standard clock: exact on the change days as well.
+    const CInstant at = standardInstantAtUniversal(jd, m_date.place());
     double lonA, latA, lonB, latB;
     bool valid;
     if (m_frame == SearchFrame::Equatorial) {

@@ -5,6 +5,7 @@
 #include "sky/CAstre.h"
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
 #include "tools/DayClock.h"
 
@@ -19,9 +20,18 @@ constexpr double kSampleHours = 1.2;      // 1 h 12 min between the five samples
 constexpr int kMaxDaysToPhase = 12;       // phases are at most 8 days apart
 constexpr int kMaxSixHourSteps = 8;
 
+// Hours are counted in universal time from the day's legal midnight, so that
+// the samples stay evenly spaced on the days of the summer-time changes.
 double elongationAt(CAstre& moon, const CInstant& day, double hours)
 {
-    return ReduceAngle(moonElongation(moon, instantAtHours(day, hours)), -kPi, kPi);
+    const CInstant at = standardInstantAtUniversal(day.universalJulianDay() + hours / 24.0, day.place());
+    return ReduceAngle(moonElongation(moon, at), -kPi, kPi);
+}
+
+// Length of the legal day in hours: 23 or 25 on the change days.
+double legalDayHours(const CInstant& day)
+{
+    return (addDays(day, 1).universalJulianDay() - day.universalJulianDay()) * 24.0;
 }
 
 // Time of the phase of that code within the day, in legal hours.
@@ -39,14 +49,20 @@ double phaseTime(CAstre& moon, const CInstant& day, int code)
     const double n = Interpolate5(InterpolationMode::Zero, y);
     // The middle sample's hour and minute, as the instant holds them.
     const CInstant middle = instantAtHours(day, t0 + 2 * kSampleHours);
-    return middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+    const double elapsed = middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+    // Elapsed hours to legal hours: the legal offset of the phase against
+    // the offset at midnight.
+    const double midnight = day.universalJulianDay();
+    const CLieu& place = day.place();
+    return elapsed + legalOffsetAtUniversal(midnight + elapsed / 24.0, place) -
+           legalOffsetAtUniversal(midnight, place);
 }
 }  // namespace
 
 int phaseCodeOfDay(CAstre& moon, const CInstant& day)
 {
     const double b = elongationAt(moon, day, 0.0);
-    const double a = elongationAt(moon, day, 24.0);
+    const double a = elongationAt(moon, day, legalDayHours(day));
     if (b < -kHalfPi && a > 0.0)
         return kFullMoon;
     if (b > -kHalfPi && a < -kHalfPi)

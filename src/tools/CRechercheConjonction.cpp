@@ -123,6 +123,7 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
     ConjunctionEvent out;
     out.separation = Compare(moon, planet, jd).separation;
     out.event = LegalInstant(jd);
+    out.eventJulianDay = jd;
     out.source = BracketSource::MoonStep;
 
     // Smallest separation: back while closer than at the event, then three
@@ -151,6 +152,7 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
     t -= direction * m_step;
     out.smallest = Compare(moon, planet, t).separation;
     out.closest = LegalInstant(t);
+    out.closestJulianDay = t;
     out.evaluations = m_evaluations;
     return out;
 }
@@ -286,12 +288,15 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchPlanets(CAstre& a, 
     out.source = source;
     out.separation = Compare(a, b, *zero).separation;
     out.event = LegalInstant(*zero);
+    out.eventJulianDay = *zero;
     if (withClosest) {
         const double t = Closest(a, b, *zero, fine, out.smallest);
         out.closest = LegalInstant(t);
+        out.closestJulianDay = t;
     } else {
         out.smallest = out.separation;
         out.closest = out.event;
+        out.closestJulianDay = *zero;
     }
     out.evaluations = m_evaluations;
     return out;

@@ -34,8 +34,8 @@ double legalDayHours(const CInstant& day)
     return (addDays(day, 1).universalJulianDay() - day.universalJulianDay()) * 24.0;
 }
 
-// Time of the phase of that code within the day, in legal hours.
-double phaseTime(CAstre& moon, const CInstant& day, int code)
+// Universal Julian day of the phase of that code within the day.
+double phaseJulianDay(CAstre& moon, const CInstant& day, int code)
 {
     const double target = (1 - code) * kHalfPi;
     auto f = [&](double h) { return ReduceAngle(elongationAt(moon, day, h) - target, -kPi, kPi); };
@@ -50,11 +50,16 @@ double phaseTime(CAstre& moon, const CInstant& day, int code)
     // The middle sample's hour and minute, as the instant holds them.
     const CInstant middle = instantAtHours(day, t0 + 2 * kSampleHours);
     const double elapsed = middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
-    // Elapsed hours to legal hours: the legal offset of the phase against
-    // the offset at midnight.
+    return day.universalJulianDay() + elapsed / 24.0;
+}
+
+// Legal hours from 0 h of the day: the hours elapsed since midnight, plus the
+// legal offset of the moment against the offset at midnight.
+double legalHoursOf(const CInstant& day, double universalJulianDay)
+{
     const double midnight = day.universalJulianDay();
     const CLieu& place = day.place();
-    return elapsed + legalOffsetAtUniversal(midnight + elapsed / 24.0, place) -
+    return (universalJulianDay - midnight) * 24.0 + legalOffsetAtUniversal(universalJulianDay, place) -
            legalOffsetAtUniversal(midnight, place);
 }
 }  // namespace
@@ -87,11 +92,12 @@ std::optional<std::vector<PhaseEvent>> principalPhases(CAstre& moon, const CInst
         }
         if (code == kNoPhase)
             return std::nullopt;
-        double hours = phaseTime(moon, day, code);
+        const double jd = phaseJulianDay(moon, day, code);
+        const double hours = legalHoursOf(day, jd);
         // A time pushed across midnight by the interpolation names the next
         // (or previous) day.
         const CInstant at = instantAtHours(day, hours);
-        phase = {code, dayStart(at), hours - 24.0 * std::floor(hours / 24.0)};
+        phase = {code, dayStart(at), hours - 24.0 * std::floor(hours / 24.0), jd};
         day = addDays(day, 6);
     }
     moon.Compute(date);  // leave the Moon at the instant it was asked for

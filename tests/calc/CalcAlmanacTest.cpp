@@ -93,6 +93,11 @@ TEST(CalcAlmanac, EventsBesideTheSummerTimeChangesShowTheHourInForce)
         EXPECT_EQ(lines(runCalc("conjunction Lune " + c.args).out)[0].substr(0, c.text.size()), c.text) << c.args;
         EXPECT_EQ(lines(runCalc("conjunction Lune --tsv " + c.args).out)[1].substr(32, 6), c.offset) << c.args;
     }
+    // The Moon and Mercury meet at 2 h 04 of the second pass (zone +4); the
+    // next one is a month later, not the same one again.
+    const std::string east = " --lon 2.20E --lat 48.51N --zone 4 --dst 1 --name Est";
+    EXPECT_EQ(lines(runCalc("conjunction Lune Mercure --next 1 --date 24.10.2071 --time 12.00 --tsv" + east).out)[1].substr(12, 10),
+              "2071-11-21");
     std::string phases;
     for (const char* date : {"25.3.2001", "26.3.2045", "28.10.2040", "25.10.2043"})
         phases += runCalc("phases --count 1 --date " + std::string(date) + kParis).out;

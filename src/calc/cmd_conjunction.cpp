@@ -71,8 +71,9 @@ int runConjunction(CalcContext& context)
         return notFound();
     if (context.tsv) {
         printTsvHeader();
-        printEventTsv("conjonction", result->found.eventJulianDay, context.instant.place(), result->found.separation);
-        printEventTsv("plus_proche", result->found.closestJulianDay, context.instant.place(), result->found.smallest);
+        const ConjunctionEvent& found = result->found;
+        printEventTsv("conjonction", found.eventJulianDay, context.instant.place(), found.separation);
+        printEventTsv("plus_proche", found.closestJulianDay, context.instant.place(), found.smallest);
         return 0;
     }
     std::printf("%s\n%s\n", result->eventText.c_str(), result->closestText.c_str());
@@ -99,7 +100,8 @@ int runOpposition(CalcContext& context)
         return notFound();
     if (context.tsv) {
         printTsvHeader();
-        printEventTsv("opposition", result->found.eventJulianDay, context.instant.place(), result->found.separation);
+        const ConjunctionEvent& found = result->found;
+        printEventTsv("opposition", found.eventJulianDay, context.instant.place(), found.separation);
         return 0;
     }
     std::printf("%s\n", result->eventText.c_str());

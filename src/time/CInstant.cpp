@@ -147,7 +147,8 @@ void CInstant::setNow()
     std::tm utc{};
     gmtime_r(&now, &utc);
     const double seconds = utc.tm_hour * 3600.0 + utc.tm_min * 60.0 + (utc.tm_sec > 59 ? 59 : utc.tm_sec);
-    setFromUniversalJulianDay(zarn::julianDay(utc.tm_mday, utc.tm_mon + 1, utc.tm_year + 1900, seconds / 86400.0));
+    const int year = utc.tm_year + 1900;
+    setFromUniversalJulianDay(zarn::julianDay(utc.tm_mday, utc.tm_mon + 1, year, seconds / 86400.0));
     refreshTexts();
 }
 

@@ -3,6 +3,7 @@
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "sky/SkyModel.h"
 #include "tools/ConjunctionSearch.h"
 
@@ -35,9 +36,9 @@ bool loadSky(SkyModel& sky, const CalcContext& context)
     return loaded.ok();
 }
 
-void printEventTsv(const char* what, const CInstant& at, double separation)
+void printEventTsv(const char* what, double universalJulianDay, const CLieu& place, double separation)
 {
-    const LegalStamp stamp = stampOf(at);
+    const LegalStamp stamp = stampAt(universalJulianDay, legalOffsetAtUniversal(universalJulianDay, place));
     printTsvRow({what, stamp.date, stamp.time, stamp.offset, degreesText(separation * kDegPerRad)});
 }
 
@@ -70,8 +71,9 @@ int runConjunction(CalcContext& context)
         return notFound();
     if (context.tsv) {
         printTsvHeader();
-        printEventTsv("conjonction", result->found.event, result->found.separation);
-        printEventTsv("plus_proche", result->found.closest, result->found.smallest);
+        const ConjunctionEvent& found = result->found;
+        printEventTsv("conjonction", found.eventJulianDay, context.instant.place(), found.separation);
+        printEventTsv("plus_proche", found.closestJulianDay, context.instant.place(), found.smallest);
         return 0;
     }
     std::printf("%s\n%s\n", result->eventText.c_str(), result->closestText.c_str());
@@ -98,7 +100,8 @@ int runOpposition(CalcContext& context)
         return notFound();
     if (context.tsv) {
         printTsvHeader();
-        printEventTsv("opposition", result->found.event, result->found.separation);
+        const ConjunctionEvent& found = result->found;
+        printEventTsv("opposition", found.eventJulianDay, context.instant.place(), found.separation);
         return 0;
     }
     std::printf("%s\n", result->eventText.c_str());

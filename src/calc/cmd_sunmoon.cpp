@@ -4,6 +4,7 @@
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "tools/DayClock.h"
 #include "tools/MoonPhases.h"
 #include "tools/SunMoonDay.h"
@@ -64,7 +65,8 @@ int runPhases(CalcContext& context)
         printTsvHeader({"phase", "date", "heure", "ecart_tu"});
     for (const PhaseEvent& p : *phases) {
         if (context.tsv) {
-            const LegalStamp at = stampOf(instantAtHours(p.day, p.hours));
+            const double jd = p.universalJulianDay;
+            const LegalStamp at = stampAt(jd, legalOffsetAtUniversal(jd, p.day.place()));
             printTsvRow({kPhaseAbbreviations[p.code], at.date, at.time, at.offset});
         } else {
             std::printf("%d %d.%d.%d %.2f\n", p.code, p.day.day(), p.day.month(), p.day.year(),

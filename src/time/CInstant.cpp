@@ -3,6 +3,7 @@
 #include "time/CInstant.h"
 
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 
 #include <cmath>
 #include <cstdio>
@@ -141,27 +142,23 @@ void CInstant::refreshTexts()
 void CInstant::setNow()
 {
     // The clock counts universal time; the present at the observatory is that
-    // instant in the observatory's own legal time, whatever the computer's
-    // zone: its zone time, one hour later while its summer time is in force.
+    // instant in the observatory's own legal time, whatever the computer's zone.
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
     gmtime_r(&now, &utc);
     const double seconds = utc.tm_hour * 3600.0 + utc.tm_min * 60.0 + (utc.tm_sec > 59 ? 59 : utc.tm_sec);
-    const double jd = zarn::julianDay(utc.tm_mday, utc.tm_mon + 1, utc.tm_year + 1900, seconds / 86400.0);
-    const int zone = m_place.zone();
-    setFromJulianDay(jd + (zone + 1) / 24.0);
-    if (!m_place.observesSummerTime() || !isSummerTime())
-        setFromJulianDay(jd + zone / 24.0);
+    const int year = utc.tm_year + 1900;
+    setFromUniversalJulianDay(zarn::julianDay(utc.tm_mday, utc.tm_mon + 1, year, seconds / 86400.0));
     refreshTexts();
 }
 
 void CInstant::setFromUniversalJulianDay(double jd)
 {
-    setFromJulianDay(jd);
-    // The event's universal date decides summer time; move to legal time.
-    const int k = m_place.zone() + (m_place.observesSummerTime() ? m_summerTime : 0);
-    if (k != 0)
-        shift(0, k > 0 ? k : -k, 0, 0, k > 0);
+    // The standard time of the place first; the summer hour is added when the
+    // rule holds at that moment, which the standard clock names without doubt.
+    setFromJulianDay(jd + m_place.zone() / 24.0);
+    if (m_place.observesSummerTime() && summerTimeAtStandard(*this))
+        CDateHeure::shift(0, 1, 0, 0, true);
     recompute();
 }
 

@@ -1,29 +1,27 @@
-// Universal instants turned into the place's legal time.
+// Universal instants turned into the place's legal time. This is the one
+// place where the offset of a moment that is not typed in legal time is
+// decided: events in universal time, the computer's clock, times of day
+// counted in standard hours.
 #include "time/LegalOffset.h"
-
-#include "time/Calendar.h"
 
 namespace zarn {
 
-namespace {
-// The Julian day of a legal date and time (its fields) once moved to UT.
-double universalOf(const CDateHeure& legal, int offsetHours)
+bool summerTimeAtStandard(const CDateHeure& standard)
 {
-    return legal.julianDay() - offsetHours / 24.0;
+    // Before the spring change the legal time is the standard time, which
+    // the rule reads as winter; from the autumn change on, the summer
+    // reading (one hour later) lies past the end of summer time.
+    if (!standard.isSummerTime())
+        return false;
+    CDateHeure summer(standard);
+    summer.shift(0, 1, 0, 0, true);
+    return summer.isSummerTime() != 0;
 }
-}  // namespace
 
 bool summerTimeAtUniversal(double universalJulianDay, const CLieu& place)
 {
-    if (!place.observesSummerTime())
-        return false;
-    const CalendarDate standard = calendarDate(universalJulianDay + place.zone() / 24.0);
-    if (standard.year <= 1980)  // the rule starts in 1981
-        return false;
-    const CDateHeure january(1, 1, standard.year, 0, 0, 0);
-    const double start = universalOf(january.summerTimeStart(), place.zone());
-    const double end = universalOf(january.summerTimeEnd(), place.zone() + 1);
-    return universalJulianDay >= start && universalJulianDay < end;
+    return place.observesSummerTime() &&
+           summerTimeAtStandard(standardInstantAtUniversal(universalJulianDay, place));
 }
 
 int legalOffsetAtUniversal(double universalJulianDay, const CLieu& place)

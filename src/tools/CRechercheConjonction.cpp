@@ -6,6 +6,7 @@
 
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
 
 #include <algorithm>
@@ -56,8 +57,8 @@ double fastestRate(int index)
 Difference CRechercheConjonction::Compare(CAstre& a, CAstre& b, double jd)
 {
     ++m_evaluations;
-    CInstant at(m_date);
-    at.setFromUniversalJulianDay(jd);
+    // Positions on the standard clock: exact on the change days as well.
+    const CInstant at = standardInstantAtUniversal(jd, m_date.place());
     double lonA, latA, lonB, latB;
     bool valid;
     if (m_frame == SearchFrame::Equatorial) {
@@ -122,6 +123,7 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
     ConjunctionEvent out;
     out.separation = Compare(moon, planet, jd).separation;
     out.event = LegalInstant(jd);
+    out.eventJulianDay = jd;
     out.source = BracketSource::MoonStep;
 
     // Smallest separation: back while closer than at the event, then three
@@ -150,6 +152,7 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
     t -= direction * m_step;
     out.smallest = Compare(moon, planet, t).separation;
     out.closest = LegalInstant(t);
+    out.closestJulianDay = t;
     out.evaluations = m_evaluations;
     return out;
 }
@@ -285,12 +288,15 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchPlanets(CAstre& a, 
     out.source = source;
     out.separation = Compare(a, b, *zero).separation;
     out.event = LegalInstant(*zero);
+    out.eventJulianDay = *zero;
     if (withClosest) {
         const double t = Closest(a, b, *zero, fine, out.smallest);
         out.closest = LegalInstant(t);
+        out.closestJulianDay = t;
     } else {
         out.smallest = out.separation;
         out.closest = out.event;
+        out.closestJulianDay = *zero;
     }
     out.evaluations = m_evaluations;
     return out;

@@ -20,6 +20,10 @@ enum class BracketSource { None, FirstLookAhead, SecondLookAhead, Parabola, Long
 struct ConjunctionEvent {
     CInstant event;           // the instant of the conjunction or opposition
     CInstant closest;         // the instant of smallest separation (conjunctions)
+    // Universal Julian days of both: a legal time in the autumn hour that the
+    // clock shows twice does not say which of the two it is.
+    double eventJulianDay = 0.0;
+    double closestJulianDay = 0.0;
     double separation = 0.0;  // at the event, radians
     double smallest = 0.0;    // smallest separation, radians
     BracketSource source = BracketSource::None;

@@ -84,8 +84,14 @@ std::optional<ConjunctionResult> ConjunctionSearch::Opposition(int planet)
 
 std::optional<ConjunctionResult> ConjunctionSearch::NextConjunction(const ConjunctionResult& last)
 {
+    // Half an hour after the event in universal time: in the autumn hour that
+    // the clock shows twice a legal time is read as summer time, and may lie
+    // before the event of the second pass; the next hour then comes first.
+    const double after = last.found.eventJulianDay + 30.0 / 1440.0;
     CInstant next = last.found.event;
-    next.shift(0, 0, 30, 0, true);
+    next.setFromUniversalJulianDay(after);
+    if (next.universalJulianDay() < after - 1.0 / 86400.0)
+        next.shift(0, 1, 0, 0, true);
     m_equatorial.SetDate(next);
     return Conjunction(last.firstBody, last.secondBody);
 }

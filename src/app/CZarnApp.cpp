@@ -110,8 +110,15 @@ void CZarnApp::onCommand(int id)
 {
     switch (id) {
     case cmd::NewSky:
-        if (!m_doc)
+        // With the sky window open, the windows that come with it and were
+        // closed since open again at their places.
+        if (!m_doc) {
             openDocument();
+        } else {
+            m_doc->openWindow(ViewKind::Soleil);
+            m_doc->openWindow(ViewKind::Chercher);
+            m_doc->updateCommandStates();
+        }
         break;
     case cmd::Manual: CHelpWindow::showContext(CHelpWindow::kMainTopic); break;
     case cmd::HelpIndex: CHelpWindow::showContents(); break;

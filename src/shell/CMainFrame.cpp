@@ -4,6 +4,7 @@
 #include "shell/CPlanetMenu.h"
 #include "shell/CommandIds.h"
 #include "shell/WindowArrangement.h"
+#include "shell/WindowMnemonics.h"
 #include "time/ui/CTimeBar.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi->setBackground(QColor(231, 234, 239));
     layout->addWidget(m_mdi, 1);
     m_mdi->viewport()->installEventFilter(this);
+    new WindowMnemonics(m_mdi);
     m_timeBar = new CTimeBar(central);
     layout->addWidget(m_timeBar);
     setCentralWidget(central);
@@ -176,8 +178,10 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize) {
         emit workAreaResized();
+        keepToolWindowsInside();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -198,10 +202,31 @@ QRect CMainFrame::toolArea() const
     return QRect(area.topLeft(), QPoint(std::max(area.left(), m_skyFrame->geometry().left() - 1), area.bottom()));
 }
 
-void CMainFrame::cascadeToolWindows()
+QRect CMainFrame::workArea() const { return m_mdi->viewport()->rect(); }
+
+int CMainFrame::cascadeStep() const
 {
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    cascadeWindows(toolWindows(), toolArea(), std::max(8, step));
+    return std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+}
+
+void CMainFrame::cascadeToolWindows() { cascadeWindows(toolWindows(), toolArea(), cascadeStep()); }
+
+void CMainFrame::placeNewToolWindow(QMdiSubWindow* window, QSize size)
+{
+    QList<QRect> others;
+    for (QMdiSubWindow* w : toolWindows())
+        if (w != window)
+            others << w->geometry();
+    window->setGeometry(openingPlace(size, workArea(), others, cascadeStep()));
+}
+
+void CMainFrame::keepToolWindowsInside()
+{
+    // A smaller main window would leave title bars out of reach.
+    const QRect area = workArea();
+    for (QMdiSubWindow* w : toolWindows())
+        if (!w->isMaximized() && !area.contains(w->geometry()))
+            w->setGeometry(keptInside(w->geometry(), area));
 }
 
 void CMainFrame::tileToolWindows() { tileWindows(toolWindows(), toolArea()); }

@@ -157,10 +157,15 @@ QSize CMainFrame::minimumTrackingSize() const
 {
     // 60 horizontal dialog base units high; 4/3 of that wide, within the screen.
     const int baseUnit = QFontMetrics(font()).averageCharWidth();
-    const int height = 60 * baseUnit;
+    int height = 60 * baseUnit;
     int width = height * 4 / 3;
-    if (const QScreen* s = screen())
+    if (const QScreen* s = screen()) {
         width = std::min(width, s->geometry().width());
+        // On a small or magnified screen the title bar must stay in reach:
+        // never taller than the screen's free height.
+        const int decoration = frameGeometry().height() - geometry().height();
+        height = std::min(height, s->availableGeometry().height() - std::max(0, decoration));
+    }
     return QSize(width, height);
 }
 

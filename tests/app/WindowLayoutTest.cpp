@@ -135,6 +135,8 @@ TEST_F(WindowLayout, CielOpensTheSunAndMoonWindowAgainAtItsPlace)
 
 TEST_F(WindowLayout, AClickOnTheSkyLeavesAMapOrConjunctionWindowActive)
 {
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     QWidget* sky = skyView();
     const QPoint corner(sky->width() - 3, 3);  // outside the round chart
     app->document()->openWindow(ViewKind::Constellations);

@@ -11,33 +11,11 @@
 #include "shell/CMainFrame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QWindow>
-
-#include <functional>
 
 namespace zarn {
 
-namespace {
-// Calls back on every mouse press of the program, with its receiver.
-class PressWatcher : public QObject {
-public:
-    PressWatcher(QObject* owner, std::function<void(QObject*)> onPress) : QObject(owner), m_onPress(std::move(onPress))
-    {
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            m_onPress(watched);
-        return false;
-    }
-
-private:
-    std::function<void(QObject*)> m_onPress;
-};
-}  // namespace
 
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
@@ -55,14 +33,18 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
     // The sky window takes its place again whenever the work area changes.
     connect(&frame, &CMainFrame::workAreaResized, this, &CSkyWindow::placeInClientArea);
-    // Mouse presses are seen on their way to the main window, before a click
-    // hands the focus (and with it the activation) to the sky window; a
-    // window that takes no focus on a click is not activated by it, and the
-    // click itself still reaches the chart.
-    qApp->installEventFilter(new PressWatcher(this, [this](QObject* target) {
-        if (target == m_frame.windowHandle())
-            setFocusPolicy(clickKeepsActiveWindow() ? Qt::NoFocus : Qt::StrongFocus);
-    }));
+    // While a map, conjunction or animation window exists, a click on the sky is there to look at it: the window that was
+    // active stays active and in front. The sky window, a background to the
+    // others, goes back under them.
+    connect(frame.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        if (active != this) {
+            if (active)
+                m_lastActive = active;
+        } else if (m_lastActive && m_lastActive->isVisible() && clickKeepsActiveWindow()) {
+            lower();
+            m_frame.mdiArea()->setActiveSubWindow(m_lastActive);
+        }
+    });
 }
 
 CSkyWindow::~CSkyWindow()
@@ -99,8 +81,6 @@ void CSkyWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 bool CSkyWindow::clickKeepsActiveWindow() const
 {
-    if (m_doc.ephemeridesDialog())
-        return true;
     for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
         const CDocView* view = viewOfFrame(w);
         const ViewKind kind = view ? view->viewKind() : ViewKind::Sky;

@@ -152,6 +152,8 @@ TEST_F(WindowLayout, AClickOnTheSkyLeavesAMapOrConjunctionWindowActive)
     QMdiSubWindow* conjunction = active();
     QTest::mouseClick(sky, Qt::LeftButton, {}, corner);
     EXPECT_EQ(active(), conjunction);
+    const auto stack = frame->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_LT(stack.indexOf(frame->skyFrame()), stack.indexOf(conjunction));
 }
 
 TEST_F(WindowLayout, AltLetterInAToolWindowReachesItsOwnControlsFirst)

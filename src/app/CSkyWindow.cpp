@@ -41,8 +41,15 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
             if (active)
                 m_lastActive = active;
         } else if (m_lastActive && m_lastActive->isVisible() && clickKeepsActiveWindow()) {
-            lower();
-            m_frame.mdiArea()->setActiveSubWindow(m_lastActive);
+            // Once the activation has raised the sky window.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    lower();
+                    if (m_lastActive)
+                        m_frame.mdiArea()->setActiveSubWindow(m_lastActive);
+                },
+                Qt::QueuedConnection);
         }
     });
 }

@@ -143,6 +143,7 @@ TEST_F(WindowLayout, AClickOnTheSkyLeavesAMapOrConjunctionWindowActive)
     QMdiSubWindow* map = active();
     ASSERT_NE(map, frame->skyFrame());
     QTest::mouseClick(sky, Qt::LeftButton, {}, corner);
+    QTest::qWait(10);
     EXPECT_EQ(active(), map);
     map->close();
     QTest::qWait(10);
@@ -151,6 +152,7 @@ TEST_F(WindowLayout, AClickOnTheSkyLeavesAMapOrConjunctionWindowActive)
     run(cmd::Conjunction);
     QMdiSubWindow* conjunction = active();
     QTest::mouseClick(sky, Qt::LeftButton, {}, corner);
+    QTest::qWait(10);
     EXPECT_EQ(active(), conjunction);
     const auto stack = frame->mdiArea()->subWindowList(QMdiArea::StackingOrder);
     EXPECT_LT(stack.indexOf(frame->skyFrame()), stack.indexOf(conjunction));

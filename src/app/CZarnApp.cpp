@@ -102,6 +102,9 @@ bool CZarnApp::openDocument()
     m_frame->SetMainTitle(m_doc->skyTitle());
     m_doc->openWindow(ViewKind::Soleil);
     m_doc->openWindow(ViewKind::Chercher);
+    // The sky is what the program opens on: its window is the active one, so
+    // that the menu bar's letters are not taken by the search window's button.
+    m_frame->mdiArea()->setActiveSubWindow(m_frame->skyFrame());
     m_doc->updateCommandStates();
     return true;
 }

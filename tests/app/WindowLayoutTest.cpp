@@ -160,6 +160,8 @@ TEST_F(WindowLayout, AClickOnTheSkyLeavesAMapOrConjunctionWindowActive)
 
 TEST_F(WindowLayout, AltLetterInAToolWindowReachesItsOwnControlsFirst)
 {
+    // The program opens on the sky window: the menu bar has its letters.
+    EXPECT_EQ(active(), frame->skyFrame());
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     run(cmd::Conjunction);

@@ -89,9 +89,10 @@ bool WindowMnemonics::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (type == QEvent::KeyPress) {
         // The press whose shortcut was kept from the menu bar.
-        if (m_pending && key->key() == m_pendingKey) {
+        if (m_pending && key->key() == m_pendingKey && mods == Qt::AltModifier) {
             QWidget* control = m_pending;
             m_pending = nullptr;
             trigger(control);
@@ -99,7 +100,6 @@ bool WindowMnemonics::eventFilter(QObject* watched, QEvent* event)
         }
         return QObject::eventFilter(watched, event);
     }
-    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (mods != Qt::AltModifier)
         return QObject::eventFilter(watched, event);
     if (QWidget* control = controlFor(focusedWindow(), key->key())) {

@@ -85,6 +85,8 @@ TEST_F(WindowLayout, ToolWindowsOpenInsideTheWorkAreaAndCoverTheSkyLittle)
             ASSERT_NE(window, frame->skyFrame());
             EXPECT_TRUE(area().contains(window->geometry())) << command << " at " << size.width();
         }
+        app->document()->openWindow(ViewKind::Constellations);
+        EXPECT_TRUE(area().contains(active()->geometry())) << "map at " << size.width();
         // The windows without a place of their own start at the left, one
         // step apart, so that none hides another.
         QMdiSubWindow* conjunction = qobject_cast<QMdiSubWindow*>(view<CConjonctionView>()->parentWidget());

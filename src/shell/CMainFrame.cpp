@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -79,8 +80,13 @@ void CMainFrame::buildMenus()
 
     addCommands(bar->addMenu(QStringLiteral("&Planètes")),
                 {Conjunction, Opposition, 0, Animation, Visibility});
-    addCommands(bar->addMenu(QStringLiteral("&Éphémérides")),
-                {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    QMenu* ephemerides = bar->addMenu(QStringLiteral("&Éphémérides"));
+    addCommands(ephemerides, {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    // Alt+E opens it too: not every keyboard has a key for É.
+    auto* plainE = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(plainE, &QShortcut::activated, bar, [bar, ephemerides] {
+        bar->setActiveAction(ephemerides->menuAction());
+    });
     addCommands(bar->addMenu(QStringLiteral("&Observatoire")), {Observatory});
     addCommands(bar->addMenu(QStringLiteral("Fe&nêtre")), {Cascade, Tile});
     addCommands(bar->addMenu(QStringLiteral("&?")), {Manual, HelpIndex, 0, About});

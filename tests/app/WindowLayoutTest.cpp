@@ -24,6 +24,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -180,6 +182,13 @@ TEST_F(WindowLayout, AltLetterInAToolWindowReachesItsOwnControlsFirst)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget(), conjunction->planetList());
+    // A letter the window does not use opens the menu: "&Éphémérides" with a
+    // plain E as well.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&Éphémérides"));
+    menu->close();
 }
 
 TEST_F(WindowLayout, SunAndMoonPopupsLiveInTheWorkAreaAndLeaveWithTheirWindow)

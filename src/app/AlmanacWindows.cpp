@@ -3,6 +3,7 @@
 #include "app/CSkyWindow.h"
 #include "app/CZarnDoc.h"
 #include "shell/CMainFrame.h"
+#include "shell/WindowArrangement.h"
 #include "tools/ui/CEphemeridesView.h"
 #include "tools/ui/CSoleilView.h"
 
@@ -76,7 +77,8 @@ QMdiSubWindow* openVisibilityWindow(CZarnDoc& doc, CMainFrame& frame)
     const QSize client = frame.mdiArea()->viewport()->size();
     const QRect sky = CSkyWindow::frameRect(client);
     const QSize size(std::min(sky.width() - 20, 760), std::min(sky.height() - 20, 460));
-    window->setGeometry(QRect(sky.topLeft() + QPoint(10, 10), size.expandedTo(window->minimumSizeHint())));
+    window->setGeometry(
+        keptInside(QRect(sky.topLeft() + QPoint(10, 10), size.expandedTo(window->minimumSizeHint())), frame.workArea()));
     window->show();
     return window;
 }

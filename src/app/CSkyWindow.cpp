@@ -16,6 +16,7 @@
 
 namespace zarn {
 
+
 CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(frame)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -32,6 +33,25 @@ CSkyWindow::CSkyWindow(CZarnDoc& doc, CMainFrame& frame) : m_doc(doc), m_frame(f
     connect(&doc, &CZarnDoc::skyTitleChanged, this, &QWidget::setWindowTitle);
     // The sky window takes its place again whenever the work area changes.
     connect(&frame, &CMainFrame::workAreaResized, this, &CSkyWindow::placeInClientArea);
+    // While a map, conjunction or animation window exists, a click on the sky is there to look at it: the window that was
+    // active stays active and in front. The sky window, a background to the
+    // others, goes back under them.
+    connect(frame.mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        if (active != this) {
+            if (active)
+                m_lastActive = active;
+        } else if (m_lastActive && m_lastActive->isVisible() && clickKeepsActiveWindow()) {
+            // Once the activation has raised the sky window.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    lower();
+                    if (m_lastActive)
+                        m_frame.mdiArea()->setActiveSubWindow(m_lastActive);
+                },
+                Qt::QueuedConnection);
+        }
+    });
 }
 
 CSkyWindow::~CSkyWindow()
@@ -65,6 +85,18 @@ void CSkyWindow::placeInClientArea()
 }
 
 void CSkyWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+bool CSkyWindow::clickKeepsActiveWindow() const
+{
+    for (QMdiSubWindow* w : m_frame.mdiArea()->subWindowList()) {
+        const CDocView* view = viewOfFrame(w);
+        const ViewKind kind = view ? view->viewKind() : ViewKind::Sky;
+        if (kind == ViewKind::Constellations || kind == ViewKind::Conjonction || kind == ViewKind::Animation)
+            return true;
+    }
+    return false;
+}
+
 
 void CSkyWindow::OnUpdate(CDocView* sender, unsigned hint, void* object)
 {

@@ -7,6 +7,7 @@
 #include "charts/SkyViewHost.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 namespace zarn {
 
@@ -57,7 +58,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Whether a click leaves the active window as it is: while a map,
+    // conjunction or animation window exists, the sky is clicked to look at
+    // it, not to bring it over them. The ephemerides dialog stands outside
+    // the main window and covers nothing there: it does not count.
+    bool clickKeepsActiveWindow() const;
+
     CZarnDoc& m_doc;
+    QPointer<QMdiSubWindow> m_lastActive;
     CMainFrame& m_frame;
     CZarnFrm* m_skyFrame;
     QString m_captionBeforePrinting;

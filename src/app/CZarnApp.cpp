@@ -102,6 +102,9 @@ bool CZarnApp::openDocument()
     m_frame->SetMainTitle(m_doc->skyTitle());
     m_doc->openWindow(ViewKind::Soleil);
     m_doc->openWindow(ViewKind::Chercher);
+    // The sky is what the program opens on: its window is the active one, so
+    // that the menu bar's letters are not taken by the search window's button.
+    m_frame->mdiArea()->setActiveSubWindow(m_frame->skyFrame());
     m_doc->updateCommandStates();
     return true;
 }
@@ -110,8 +113,15 @@ void CZarnApp::onCommand(int id)
 {
     switch (id) {
     case cmd::NewSky:
-        if (!m_doc)
+        // With the sky window open, the windows that come with it and were
+        // closed since open again at their places.
+        if (!m_doc) {
             openDocument();
+        } else {
+            m_doc->openWindow(ViewKind::Soleil);
+            m_doc->openWindow(ViewKind::Chercher);
+            m_doc->updateCommandStates();
+        }
         break;
     case cmd::Manual: CHelpWindow::showContext(CHelpWindow::kMainTopic); break;
     case cmd::HelpIndex: CHelpWindow::showContents(); break;

@@ -191,7 +191,12 @@ void CZarnDoc::AddView(CDocView* view)
         m_views.push_back(view);
 }
 
-void CZarnDoc::RemoveView(CDocView* view) { std::erase(m_views, view); }
+void CZarnDoc::RemoveView(CDocView* view)
+{
+    std::erase(m_views, view);
+    // Once the window is gone, "&Ciel" may open the start-up windows again.
+    QMetaObject::invokeMethod(this, &CZarnDoc::updateCommandStates, Qt::QueuedConnection);
+}
 
 void CZarnDoc::UpdateAllViews(CDocView* sender, unsigned hint, void* object)
 {

@@ -28,7 +28,7 @@ void CZarnDoc::updateCommandStates()
 {
     using namespace cmd;
     CActions& a = m_frame.actions();
-    a.setEnabled(NewSky, false);
+    a.setEnabled(NewSky, !isWindowOpen(ViewKind::Soleil) || !isWindowOpen(ViewKind::Chercher));
     a.setEnabled(WholeSky, m_chartKind != 0);
     a.setEnabled(Zenith, m_chartKind != 1);
 

@@ -4,6 +4,7 @@
 #include "shell/CPlanetMenu.h"
 #include "shell/CommandIds.h"
 #include "shell/WindowArrangement.h"
+#include "shell/WindowMnemonics.h"
 #include "time/ui/CTimeBar.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -38,6 +40,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_mdi->setBackground(QColor(231, 234, 239));
     layout->addWidget(m_mdi, 1);
     m_mdi->viewport()->installEventFilter(this);
+    new WindowMnemonics(m_mdi);
     m_timeBar = new CTimeBar(central);
     layout->addWidget(m_timeBar);
     setCentralWidget(central);
@@ -77,8 +80,13 @@ void CMainFrame::buildMenus()
 
     addCommands(bar->addMenu(QStringLiteral("&Planètes")),
                 {Conjunction, Opposition, 0, Animation, Visibility});
-    addCommands(bar->addMenu(QStringLiteral("&Éphémérides")),
-                {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    QMenu* ephemerides = bar->addMenu(QStringLiteral("&Éphémérides"));
+    addCommands(ephemerides, {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    // Alt+E opens it too: not every keyboard has a key for É.
+    auto* plainE = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
+    connect(plainE, &QShortcut::activated, bar, [bar, ephemerides] {
+        bar->setActiveAction(ephemerides->menuAction());
+    });
     addCommands(bar->addMenu(QStringLiteral("&Observatoire")), {Observatory});
     addCommands(bar->addMenu(QStringLiteral("Fe&nêtre")), {Cascade, Tile});
     addCommands(bar->addMenu(QStringLiteral("&?")), {Manual, HelpIndex, 0, About});
@@ -155,10 +163,15 @@ QSize CMainFrame::minimumTrackingSize() const
 {
     // 60 horizontal dialog base units high; 4/3 of that wide, within the screen.
     const int baseUnit = QFontMetrics(font()).averageCharWidth();
-    const int height = 60 * baseUnit;
+    int height = 60 * baseUnit;
     int width = height * 4 / 3;
-    if (const QScreen* s = screen())
+    if (const QScreen* s = screen()) {
         width = std::min(width, s->geometry().width());
+        // On a small or magnified screen the title bar must stay in reach:
+        // never taller than the screen's free height.
+        const int decoration = frameGeometry().height() - geometry().height();
+        height = std::min(height, s->availableGeometry().height() - std::max(0, decoration));
+    }
     return QSize(width, height);
 }
 
@@ -176,8 +189,10 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_mdi->viewport() && event->type() == QEvent::Resize) {
         emit workAreaResized();
+        keepToolWindowsInside();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -198,10 +213,31 @@ QRect CMainFrame::toolArea() const
     return QRect(area.topLeft(), QPoint(std::max(area.left(), m_skyFrame->geometry().left() - 1), area.bottom()));
 }
 
-void CMainFrame::cascadeToolWindows()
+QRect CMainFrame::workArea() const { return m_mdi->viewport()->rect(); }
+
+int CMainFrame::cascadeStep() const
 {
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    cascadeWindows(toolWindows(), toolArea(), std::max(8, step));
+    return std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+}
+
+void CMainFrame::cascadeToolWindows() { cascadeWindows(toolWindows(), toolArea(), cascadeStep()); }
+
+void CMainFrame::placeNewToolWindow(QMdiSubWindow* window, QSize size)
+{
+    QList<QRect> others;
+    for (QMdiSubWindow* w : toolWindows())
+        if (w != window)
+            others << w->geometry();
+    window->setGeometry(openingPlace(size, workArea(), others, cascadeStep()));
+}
+
+void CMainFrame::keepToolWindowsInside()
+{
+    // A smaller main window would leave title bars out of reach.
+    const QRect area = workArea();
+    for (QMdiSubWindow* w : toolWindows())
+        if (!w->isMaximized() && !area.contains(w->geometry()))
+            w->setGeometry(keptInside(w->geometry(), area));
 }
 
 void CMainFrame::tileToolWindows() { tileWindows(toolWindows(), toolArea()); }

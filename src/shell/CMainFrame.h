@@ -61,6 +61,12 @@ public:
     // arranged left of it; the sky window keeps its place.
     void cascadeToolWindows();
     void tileToolWindows();
+    // Opens a tool window that has no place of its own (openingPlace), wholly
+    // in the work area.
+    void placeNewToolWindow(QMdiSubWindow* window, QSize size);
+    // The work area: the part of the main window's client area that the
+    // windows share.
+    QRect workArea() const;
 
 signals:
     void resizedWithSkyFrame();
@@ -76,6 +82,8 @@ protected:
 private:
     QList<QMdiSubWindow*> toolWindows() const;
     QRect toolArea() const;
+    void keepToolWindowsInside();
+    int cascadeStep() const;
     void buildMenus();
     void buildStatusBar();
     void addCommands(class QMenu* menu, std::initializer_list<int> ids);

@@ -42,4 +42,23 @@ void tileWindows(const QList<QMdiSubWindow*>& windows, QRect area)
     }
 }
 
+QRect keptInside(QRect rect, QRect area)
+{
+    rect.setSize(rect.size().boundedTo(area.size()));
+    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() + 1 - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() + 1 - rect.height()));
+    return rect;
+}
+
+QRect openingPlace(QSize wanted, QRect area, const QList<QRect>& others, int step)
+{
+    QRect place = keptInside(QRect(area.topLeft(), wanted), area);
+    auto taken = [&others](QPoint corner) {
+        return std::any_of(others.begin(), others.end(), [corner](const QRect& r) { return r.topLeft() == corner; });
+    };
+    while (taken(place.topLeft()) && place.right() + step <= area.right() && place.bottom() + step <= area.bottom())
+        place.translate(step, step);
+    return place;
+}
+
 }  // namespace zarn

@@ -1,21 +1,76 @@
 #include "tools/ui/CAlmanacPopup.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace zarn {
 
-CAlmanacPopup::CAlmanacPopup(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
+CAlmanacPopup::CAlmanacPopup(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), m_owner(owner)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     hide();
 }
 
+QMdiSubWindow* CAlmanacPopup::ownerFrame() const
+{
+    for (QWidget* w = m_owner; w; w = w->parentWidget())
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(w))
+            return frame->mdiArea() ? frame : nullptr;
+    return nullptr;
+}
+
+void CAlmanacPopup::followFrame(QMdiSubWindow* frame)
+{
+    // A child of the work area rather than a window of its own: the main
+    // window's dialogs and the other programs' windows come over it.
+    m_frame = frame;
+    setParent(frame->mdiArea()->viewport());
+    frame->installEventFilter(this);
+    connect(frame->mdiArea(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        if (active != m_frame)
+            hide();
+    });
+    // The popup no longer dies with its window as a child would.
+    connect(m_owner, &QObject::destroyed, this, &QObject::deleteLater);
+}
+
 void CAlmanacPopup::showAt(QPoint globalTopLeft, QSize size)
 {
-    setGeometry(QRect(globalTopLeft, size));
+    QMdiSubWindow* frame = ownerFrame();
+    if (frame && frame != m_frame)
+        followFrame(frame);
+    if (!m_frame) {
+        setGeometry(QRect(globalTopLeft, size));
+    } else {
+        // Wholly inside the work area when it is large enough.
+        const QRect area = parentWidget()->rect();
+        QRect place(parentWidget()->mapFromGlobal(globalTopLeft), size);
+        place.moveLeft(std::max(area.left(), std::min(place.left(), area.right() + 1 - size.width())));
+        place.moveTop(std::max(area.top(), std::min(place.top(), area.bottom() + 1 - size.height())));
+        setGeometry(place);
+    }
     show();
     raise();
+}
+
+bool CAlmanacPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    // Its window moved away, shrank to an icon or closed: the popup would
+    // point at nothing.
+    if (watched == m_frame) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange: hide(); break;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CAlmanacPopup::mousePressEvent(QMouseEvent* event)

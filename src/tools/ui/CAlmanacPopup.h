@@ -1,7 +1,13 @@
 #pragma once
 // A small window shown beside the Sun-and-Moon window without taking the
-// focus from it; a click into it hides it again.
+// focus from it; a click into it hides it again. On the main window it lies
+// in the work area over the other windows, never over dialogs or other
+// programs, and goes away as soon as its window is no longer the active one
+// or moves.
+#include <QPointer>
 #include <QWidget>
+
+class QMdiSubWindow;
 
 namespace zarn {
 
@@ -24,6 +30,14 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QMdiSubWindow* ownerFrame() const;
+    void followFrame(QMdiSubWindow* frame);
+
+    QPointer<QWidget> m_owner;
+    QPointer<QMdiSubWindow> m_frame;
 };
 
 }  // namespace zarn

@@ -128,7 +128,7 @@ QMdiSubWindow* CCatalogueView::open(CZarnDoc& doc, CMainFrame& frame)
     window->setWindowTitle(view->windowTitle());
     // As wide as the buttons and the shown columns need.
     const int width = std::max(view->sizeHint().width(), view->m_columns.shownWidth() + 60) + 16;
-    window->resize(width, frame.mdiArea()->viewport()->height() * 3 / 4);
+    frame.placeNewToolWindow(window, QSize(width, frame.workArea().height() * 3 / 4));
     window->show();
     view->m_search->setFocus();
     return window;

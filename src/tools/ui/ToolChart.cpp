@@ -36,8 +36,7 @@ QMdiSubWindow* openToolFrame(CMainFrame& frame, QWidget* view, QSize size)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWidget(view);
     frame.mdiArea()->addSubWindow(window);
-    window->resize(size);
-    window->move(0, 0);
+    frame.placeNewToolWindow(window, size);
     window->show();
     frame.mdiArea()->setActiveSubWindow(window);
     return window;

@@ -22,7 +22,8 @@ PaletteColours programColours(CMainFrame& frame);
 // the Moon's equatorial orientation always on; star names on paper.
 std::uint32_t eclipticChartFlags(const DisplayOptions& options, int figureFlag, bool printing);
 
-// A frame on the main window holding the view, at the top left, shown.
+// A frame on the main window holding the view, placed as the tool windows
+// without a place of their own, shown and active.
 QMdiSubWindow* openToolFrame(CMainFrame& frame, QWidget* view, QSize size);
 
 }  // namespace zarn

@@ -46,7 +46,7 @@ void printTsvHeader() { zarn::printTsvHeader({"evenement", "date", "heure", "eca
 
 int notFound()
 {
-    std::fprintf(stderr, "Aucun événement trouvé\n");
+    std::fprintf(stderr, "Aucun événement trouvé avant 2100\n");
     return 1;
 }
 

@@ -106,6 +106,8 @@ int runTwilight(CalcContext& context)
         printTwilightTsv(record, context.instant);
         return 0;
     }
+    if (const std::string none = noTwilightText(record); !none.empty())
+        std::printf("%s\n", none.c_str());
     if (record.startBand < kNoTwilight)
         std::printf("début: %s\n", twilightBandName(record.startBand));
     for (int i = 0; i < record.count; ++i) {

@@ -131,11 +131,75 @@ CatalogueStats catalogueStats(const CCiel& ciel)
 
 std::string firstColumn(const std::string& line) { return line.substr(0, line.find('*')); }
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Compares two folded keys, the runs of digits by their value, so that
+// "m 4" comes before "m 39": -1, 0 or 1.
+int compareNatural(const std::string& a, const std::string& b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            while (i < a.size() && a[i] == '0') ++i;
+            while (j < b.size() && b[j] == '0') ++j;
+            std::size_t ei = i;
+            std::size_t ej = j;
+            while (ei < a.size() && isDigit(a[ei])) ++ei;
+            while (ej < b.size() && isDigit(b[ej])) ++ej;
+            if (ei - i != ej - j) return ei - i < ej - j ? -1 : 1;
+            if (const int c = a.compare(i, ei - i, b, j, ej - j); c != 0) return c < 0 ? -1 : 1;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        if (a[i] != b[j]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]) ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return i < a.size() ? 1 : (j < b.size() ? -1 : 0);
+}
+
+}  // namespace
+
 bool frenchLess(const std::string& a, const std::string& b)
 {
-    const std::string ka = foldedKey(a);
-    const std::string kb = foldedKey(b);
-    return ka != kb ? ka < kb : a < b;
+    const int c = compareNatural(foldedKey(a), foldedKey(b));
+    return c != 0 ? c < 0 : a < b;
+}
+
+bool frenchStartsWith(const std::string& text, const std::string& prefix)
+{
+    return foldedKey(text).starts_with(foldedKey(prefix));
+}
+
+int messierQuery(const std::string& typed)
+{
+    // "M 31", "m31", " M  31 ": the letter, blanks, the number, blanks.
+    std::size_t i = typed.find_first_not_of(' ');
+    if (i == std::string::npos || (typed[i] != 'M' && typed[i] != 'm')) return 0;
+    i = typed.find_first_not_of(' ', i + 1);
+    int number = 0;
+    std::size_t digits = 0;
+    for (; i < typed.size() && isDigit(typed[i]) && digits < 4; ++i, ++digits) number = number * 10 + (typed[i] - '0');
+    const bool rest = i < typed.size() && typed.find_first_not_of(' ', i) != std::string::npos;
+    return digits == 0 || rest ? 0 : number;
+}
+
+int messierNumber(const CEtoile& object)
+{
+    // The code part of a deep-sky object is its kind letter, then "M" and the
+    // number for the objects of the Messier list ("GM31").
+    const std::string code = object.codePart();
+    if (code.size() < 3 || !isDeepSkyCode(code) || code[1] != 'M') return 0;
+    int number = 0;
+    for (std::size_t i = 2; i < code.size(); ++i) {
+        if (!isDigit(code[i]) || i > 5) return 0;
+        number = number * 10 + (code[i] - '0');
+    }
+    return number;
 }
 
 std::vector<CatalogueLine> catalogueLines(const CCiel& ciel, CatalogueKind kind)

@@ -40,7 +40,17 @@ CatalogueStats catalogueStats(const CCiel& ciel);
 std::string firstColumn(const std::string& line);
 
 // Compares two texts as a French reader sorts them: letters without their
-// accents and case first, then the exact texts to break ties.
+// accents and case first, numbers by their value ("M 4" before "M 39"), then
+// the exact texts to break ties.
 bool frenchLess(const std::string& a, const std::string& b);
+
+// Whether a text begins with a typed one, accents and case ignored.
+bool frenchStartsWith(const std::string& text, const std::string& prefix);
+
+// The number of a typed Messier designation ("M 31", "m31"), 0 for any other text.
+int messierQuery(const std::string& typed);
+// The Messier number of a deep-sky object, 0 when it has none (a star, a
+// cluster of another list).
+int messierNumber(const CEtoile& object);
 
 }  // namespace zarn

@@ -42,6 +42,17 @@ std::string ConjunctionSearch::ConstellationAt(int bodyIndex, const CInstant& at
     return m_sky->constellationName(m_sky->zodiacConstellation(body.GetAlpha(), body.GetDelta()));
 }
 
+namespace {
+// The program's dates end with 2099: an event found later is not offered, as
+// its date could neither be shown in the other windows nor set.
+constexpr int kLastYear = 2099;
+
+bool withinYears(const ConjunctionEvent& found)
+{
+    return found.event.year() <= kLastYear && found.closest.year() <= kLastYear;
+}
+}  // namespace
+
 std::optional<ConjunctionResult> ConjunctionSearch::Conjunction(int body1, int body2)
 {
     if (body1 == body2 || std::min(body1, body2) < kMercury || std::max(body1, body2) > kMoon)
@@ -54,7 +65,7 @@ std::optional<ConjunctionResult> ConjunctionSearch::Conjunction(int body1, int b
     CPlaSol& b = m_bodies.body(result.secondBody);
     const std::optional<ConjunctionEvent> found =
         moon ? m_equatorial.SearchMoon(a, b) : m_equatorial.SearchPlanets(a, result.firstBody, b, result.secondBody);
-    if (!found)
+    if (!found || !withinYears(*found))
         return std::nullopt;
     result.found = *found;
     result.eventText = conjunctionEventText(*found, moon, ConstellationAt(result.firstBody, found->event));
@@ -70,7 +81,7 @@ std::optional<ConjunctionResult> ConjunctionSearch::Opposition(int planet)
         return std::nullopt;
     const std::optional<ConjunctionEvent> found =
         m_ecliptic.SearchPlanets(m_antiSun, 0, m_bodies.body(planet), planet, false);
-    if (!found)
+    if (!found || !withinYears(*found))
         return std::nullopt;
     ConjunctionResult result;
     result.found = *found;

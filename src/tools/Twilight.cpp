@@ -23,6 +23,14 @@ int allDayBand(const std::array<CJourLeverCoucher, 4>& days)
 }
 }  // namespace
 
+std::string noTwilightText(const TwilightRecord& record)
+{
+    if (record.count > 0 || record.startBand < kNoTwilight)
+        return {};
+    return record.sunUpAllDay ? "Pas de crépuscule : Soleil levé tout le jour"
+                              : "Pas de crépuscule : nuit noire tout le jour";
+}
+
 const char* twilightBandName(int band)
 {
     switch (band) {
@@ -56,6 +64,7 @@ TwilightRecord computeTwilight(CAstre& sun, const CInstant& date)
         ++record.count;
     if (record.count == 0) {
         record.startBand = allDayBand(days);
+        record.sunUpAllDay = days[3].rise == kAlwaysAbove || days[3].set == kAlwaysAbove;
         record.rows = record.startBand < kNoTwilight ? 1 : 0;
         return record;
     }

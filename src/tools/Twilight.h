@@ -26,9 +26,16 @@ struct TwilightRecord {
     int rows = 0;                           // band rows of the timeline
     // The band in force at 0 h when the day begins in twilight, else 3.
     int startBand = kNoTwilight;
+    // A day without any twilight (count 0, startBand 3): whether the Sun
+    // stays up all day (else it stays below −18° all day).
+    bool sunUpAllDay = false;
 };
 
 TwilightRecord computeTwilight(CAstre& sun, const CInstant& date);
+
+// The line of a day without twilight ("Pas de crépuscule : ..."), or an
+// empty text when the day has some.
+std::string noTwilightText(const TwilightRecord& record);
 
 // "Astronomique", "Nautique", "Civil", or "-" for band 3.
 const char* twilightBandName(int band);

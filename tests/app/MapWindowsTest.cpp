@@ -187,6 +187,16 @@ TEST_F(MapWindows, CatalogueSearchSelectsAsTheUserTypesAndShowsTheMap)
     list.setCurrentRow(1);
     EXPECT_EQ(catalogue->searchField().text(), list.item(1)->text().section(QLatin1Char('*'), 0, 0));
 
+    // A Messier number finds its object under its own name; numbers sort by value.
+    catalogue->searchField().setText(QStringLiteral("M 31"));
+    ASSERT_GE(list.currentRow(), 0);
+    EXPECT_TRUE(list.currentItem()->text().startsWith(QStringLiteral("Galaxie d'Andromède*")));
+    const auto rowOf = [&list](const char* name) {
+        return list.row(list.findItems(QString::fromUtf8(name), Qt::MatchStartsWith).value(0));
+    };
+    EXPECT_LT(rowOf("M 4*"), rowOf("M 39*"));
+    EXPECT_LT(rowOf("M 39*"), rowOf("M 110*"));
+
     // F1 opens the browser's own help page.
     DialogHelp filter;
     catalogue->searchField().installEventFilter(&filter);
@@ -219,6 +229,33 @@ TEST_F(MapWindows, SearchListsNamedObjectsButNeverUserObjects)
         for (QMdiSubWindow* b : windows)
             EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
                 << a->windowTitle().toStdString() << " / " << b->windowTitle().toStdString();
+}
+
+TEST_F(MapWindows, TypingInTheSearchListFindsNamesAndMessierNumbers)
+{
+    auto* search = open<CChercherView>(ViewKind::Chercher);
+    ASSERT_NE(search, nullptr);
+    QListWidget& list = search->list();
+    const int pause = QApplication::keyboardInputInterval() + 100;
+    list.setFocus();
+    // The names passed while typing are not chosen ("m" would stop on M 10,
+    // below the horizon, and raise its box); the one found at the pause is.
+    zarn::test::ModalCatcher catcher;
+    const CAstre* before = doc->viewedObject();
+    QTest::keyClicks(&list, QStringLiteral("m 31"));
+    EXPECT_EQ(doc->viewedObject(), before);
+    QTest::qWait(pause);
+    ASSERT_NE(list.currentItem(), nullptr);
+    EXPECT_EQ(list.currentItem()->text(), QStringLiteral(" Galaxie d'Andromède"));
+    EXPECT_EQ(doc->viewedObject(), named("Galaxie d'Andromède"));
+    QTest::keyClicks(&list, QStringLiteral("veg"));
+    QTest::qWait(pause);
+    EXPECT_EQ(doc->viewedObject(), named("Véga"));
+    // Nonsense leaves the choice as it was.
+    QTest::keyClicks(&list, QStringLiteral("qxz#"));
+    QTest::qWait(pause);
+    EXPECT_EQ(list.currentItem()->text(), QStringLiteral(" Véga"));
+    EXPECT_TRUE(catcher.texts.isEmpty());
 }
 
 TEST_F(MapWindows, ChoosingAnObjectTurnsTheSkyTowardsItOnceAndARefillKeepsTheList)

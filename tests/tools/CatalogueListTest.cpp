@@ -98,4 +98,29 @@ TEST(CatalogueList, FrenchOrderIgnoresAccentsAndCase)
     EXPECT_TRUE(frenchLess("Bellatrix", "Bételgeuse"));
     EXPECT_FALSE(frenchLess("Véga", "Véga"));
     EXPECT_TRUE(frenchLess("Eltanin", "Éltanin"));  // ties broken by the exact text
+    // Numbers by their value.
+    EXPECT_TRUE(frenchLess("M 4", "M 39"));
+    EXPECT_TRUE(frenchLess("M 39", "M 110"));
+    EXPECT_FALSE(frenchLess("M 110", "M 39"));
+    EXPECT_TRUE(frenchLess("M 8", "M 08a"));
+    EXPECT_TRUE(frenchLess("M 4", "m 4"));
+    EXPECT_TRUE(frenchLess("M 4", "Ma"));
+}
+
+TEST(CatalogueList, MessierNumbersTypedAndCarried)
+{
+    EXPECT_EQ(messierQuery("M 31"), 31);
+    EXPECT_EQ(messierQuery(" m31 "), 31);
+    EXPECT_EQ(messierQuery("M  104"), 104);
+    for (const char* other : {"", "M", "M 3 1", "Mira", "31", "M 31a", "M 123456789"})
+        EXPECT_EQ(messierQuery(other), 0) << other;
+    CMessier andromeda;
+    andromeda.setDesignation("GM31*Galaxie d'Andromède");
+    EXPECT_EQ(messierNumber(andromeda), 31);
+    CMessier other;
+    other.setDesignation("N1*Nébuleuse du Crabe");
+    EXPECT_EQ(messierNumber(other), 0);
+    CEtoile star;
+    star.setDesignation("M12*Étoile");
+    EXPECT_EQ(messierNumber(star), 0);
 }

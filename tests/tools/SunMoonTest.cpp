@@ -124,4 +124,20 @@ TEST_F(Almanac, TwilightOfParisInJuneBeginsInTwilightAndIsSorted)
     const TwilightRecord winter = computeTwilight(bodies.sun, CInstant(21, 12, 2003, 12, 0, 0, paris()));
     EXPECT_EQ(winter.startBand, kNoTwilight);
     EXPECT_EQ(winter.count, 8);
+    EXPECT_EQ(noTwilightText(winter), "");
+}
+
+TEST_F(Almanac, PolarDaysWithoutTwilightSaySo)
+{
+    const TwilightRecord night = computeTwilight(bodies.sun, CInstant(21, 12, 2026, 12, 0, 0, at(89.99)));
+    EXPECT_EQ(night.count, 0);
+    EXPECT_EQ(noTwilightText(night), "Pas de crépuscule : nuit noire tout le jour");
+    const TwilightRecord south = computeTwilight(bodies.sun, CInstant(21, 6, 2026, 12, 0, 0, at(-89.99)));
+    EXPECT_EQ(noTwilightText(south), "Pas de crépuscule : nuit noire tout le jour");
+    const TwilightRecord midnightSun = computeTwilight(bodies.sun, CInstant(21, 6, 2026, 12, 0, 0, at(70.0)));
+    EXPECT_EQ(noTwilightText(midnightSun), "Pas de crépuscule : Soleil levé tout le jour");
+    // In civil twilight all day the band says it, not the line.
+    const TwilightRecord civil = computeTwilight(bodies.sun, CInstant(1, 10, 2026, 12, 0, 0, at(89.99)));
+    EXPECT_EQ(civil.startBand, kCivil);
+    EXPECT_EQ(noTwilightText(civil), "");
 }

@@ -233,11 +233,7 @@ void CCatalogueView::search(const QString& typed)
     m_show->setEnabled(true);
     if (m_keys.empty())
         return;
-    // The first line that does not sort before the typed text, or the last.
-    std::size_t row = 0;
-    while (row + 1 < m_keys.size() && frenchLess(m_keys[row], key))
-        ++row;
-    const int r = static_cast<int>(row);
+    const int r = static_cast<int>(searchRow(key));
     if (m_list->currentRow() == r && m_list->item(r)->isSelected())
         return;
     m_copying = true;  // the typed text stays as it is
@@ -245,6 +241,20 @@ void CCatalogueView::search(const QString& typed)
     m_copying = false;
     // The line before it at the top of the list.
     m_list->scrollToItem(m_list->item(std::max(0, r - 1)), QAbstractItemView::PositionAtTop);
+}
+
+std::size_t CCatalogueView::searchRow(const std::string& key) const
+{
+    // A Messier number finds its object, whatever name it is listed under.
+    if (const int messier = messierQuery(key); messier > 0)
+        for (std::size_t row = 0; row < m_lines.size(); ++row)
+            if (m_lines[row].object && messierNumber(*m_lines[row].object) == messier)
+                return row;
+    // The first line that does not sort before the typed text, or the last.
+    std::size_t row = 0;
+    while (row + 1 < m_keys.size() && frenchLess(m_keys[row], key))
+        ++row;
+    return row;
 }
 
 void CCatalogueView::onSelectionChanged()

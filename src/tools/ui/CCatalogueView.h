@@ -61,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The line a typed text (without leading blanks, lowered) selects.
+    std::size_t searchRow(const std::string& key) const;
     void onSelectionChanged();
     void updateColumns();
     void fitWidth();

@@ -11,11 +11,15 @@
 #include "tools/CatalogueList.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,13 +31,82 @@ namespace zarn {
 namespace {
 // Hints after which the list is filled again: a new date or place.
 constexpr unsigned kRefillHints = 0x1 | 0x2;
+
+// The list of names, found by typing: the letters typed in quick succession
+// pick the first name they begin (the leading blank of the lines, accents and
+// case ignored), and a Messier number picks its object whatever its name. The
+// name found is chosen once the typing pauses, so that the names passed on
+// the way neither turn the sky nor raise the box of an object below the horizon.
+class NameList : public QListWidget {
+public:
+    NameList(const std::vector<CAstre*>& objects, QWidget* parent) : QListWidget(parent), m_objects(objects)
+    {
+        m_pause.setSingleShot(true);
+        connect(&m_pause, &QTimer::timeout, this, [this] {
+            if (m_found >= 0 && m_found < count() && !(m_found == currentRow() && item(m_found)->isSelected()))
+                setCurrentRow(m_found);
+        });
+    }
+
+    void keyboardSearch(const QString& search) override
+    {
+        if (!m_lastKey.isValid() || m_lastKey.elapsed() > QApplication::keyboardInputInterval())
+            m_typed.clear();
+        m_lastKey.restart();
+        m_typed += search;
+        // Nothing typed matches: the choice stays, the sky does not move.
+        const int row = rowFor(m_typed.toStdString());
+        if (row < 0)
+            return;
+        m_found = row;
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+        scrollToItem(item(row));
+        m_pause.start(QApplication::keyboardInputInterval());
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // A blank inside a typed name ("M 31") goes on with the name instead
+        // of choosing the line under way.
+        const bool typing = m_lastKey.isValid() && m_lastKey.elapsed() <= QApplication::keyboardInputInterval();
+        if (event->key() == Qt::Key_Space && typing && event->modifiers() == Qt::NoModifier) {
+            keyboardSearch(event->text());
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+
+private:
+    int rowFor(const std::string& typed) const
+    {
+        if (const int messier = messierQuery(typed); messier > 0)
+            for (std::size_t row = 0; row < m_objects.size(); ++row)
+                if (auto* star = dynamic_cast<const CEtoile*>(m_objects[row]); star && messierNumber(*star) == messier)
+                    return static_cast<int>(row);
+        const std::string prefix = typed.substr(std::min(typed.find_first_not_of(' '), typed.size()));
+        if (prefix.empty())
+            return -1;
+        for (int row = 0; row < count(); ++row)
+            if (frenchStartsWith(item(row)->text().toStdString().substr(1), prefix))
+                return row;
+        return -1;
+    }
+
+    const std::vector<CAstre*>& m_objects;
+    QString m_typed;
+    QElapsedTimer m_lastKey;
+    QTimer m_pause;
+    int m_found = -1;
+};
+
 }  // namespace
 
 CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setWindowTitle(QStringLiteral(" Aller vers ..."));
     setProperty("helpContext", CHelpWindow::kSearchTopic);
-    m_list = new QListWidget(this);
+    m_list = new NameList(m_objects, this);
     m_list->setUniformItemSizes(true);
     m_catalogue = new QPushButton(QStringLiteral("&Catalogue"), this);
     m_catalogue->setDefault(true);

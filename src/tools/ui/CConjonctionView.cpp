@@ -237,7 +237,7 @@ void CConjonctionView::showConjunction(bool next)
         m_result = m_search.Conjunction(a, b);
     QApplication::restoreOverrideCursor();
     if (!m_result) {
-        m_eventText->setText(QStringLiteral("Aucune conjonction trouvée"));
+        m_eventText->setText(QStringLiteral("Aucune conjonction trouvée avant 2100"));
         m_closestText->clear();
         return;
     }
@@ -261,7 +261,7 @@ void CConjonctionView::showOpposition(bool next)
         m_result = m_search.Opposition(planet);
     QApplication::restoreOverrideCursor();
     if (!m_result) {
-        m_oppositionText->setText(QStringLiteral("Aucune opposition trouvée"));
+        m_oppositionText->setText(QStringLiteral("Aucune opposition trouvée avant 2100"));
         return;
     }
     m_oppositionText->setText(QString::fromStdString(m_result->eventText));

@@ -85,7 +85,7 @@ void CSoleilView::computePhases() { m_phases->setPhases(nextPhases(m_bodies.moon
 void CSoleilView::computeTwilight()
 {
     m_twilight->setRecord(zarn::computeTwilight(m_bodies.sun, m_document));
-    m_twilight->resize(CTwilightPopup::sizeFor(size(), m_twilight->record().rows));
+    m_twilight->resize(CTwilightPopup::sizeFor(size(), m_twilight->shownRows()));
 }
 
 void CSoleilView::showPhases()
@@ -99,7 +99,7 @@ void CSoleilView::showTwilight()
 {
     computeTwilight();
     m_twilight->showAt(mapToGlobal(m_sunBox.topRight()) - QPoint(5, 5),
-                       CTwilightPopup::sizeFor(size(), m_twilight->record().rows));
+                       CTwilightPopup::sizeFor(size(), m_twilight->shownRows()));
     m_twilightButton->setEnabled(false);
 }
 

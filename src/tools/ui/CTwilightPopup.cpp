@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zarn {
 
 void CTwilightPopup::setRecord(const TwilightRecord& record)
@@ -31,6 +33,12 @@ QSize CTwilightPopup::sizeFor(QSize viewClient, int rows)
     return QSize((w - 2 * (w / 10)) * 18 / 17, viewClient.height() * (5 * rows + 15) / 65);
 }
 
+int CTwilightPopup::shownRows() const
+{
+    // A day without twilight keeps one row for the line that says so.
+    return std::max(m_record.rows, 1);
+}
+
 QColor CTwilightPopup::bandColour(int band)
 {
     switch (band) {
@@ -49,7 +57,7 @@ void CTwilightPopup::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), background());
     const QFontMetrics fm(font());
     const int tw = fm.horizontalAdvance(QStringLiteral("  20.00    "));
-    const double slot = static_cast<double>(H) / (m_record.rows + 3);
+    const double slot = static_cast<double>(H) / (shownRows() + 3);
     auto slotTop = [slot](int k) { return static_cast<int>(k * slot); };
 
     QFont bold = font();
@@ -59,6 +67,9 @@ void CTwilightPopup::paintEvent(QPaintEvent*)
     painter.drawText(QRect(0, 0, W, slotTop(2)), Qt::AlignCenter, QStringLiteral("CRÉPUSCULES"));
     painter.setFont(font());
 
+    if (const QString none = QString::fromStdString(noTwilightText(m_record)); !none.isEmpty())
+        painter.drawText(QRect(0, slotTop(2), W, slotTop(3) - slotTop(2)).adjusted(4, 0, -4, 0),
+                         Qt::AlignCenter | Qt::TextWordWrap, none);
     int k = 2;
     for (const Row& row : rows()) {
         const int top = slotTop(k);

@@ -23,6 +23,8 @@ public:
         int band = kNoTwilight;
     };
     std::vector<Row> rows() const;
+    // Rows the popup makes room for: at least one, for a day without twilight.
+    int shownRows() const;
 
     static QSize sizeFor(QSize viewClient, int rows);
     static QColor bandColour(int band);

@@ -36,7 +36,9 @@ QMdiSubWindow* openToolFrame(CMainFrame& frame, QWidget* view, QSize size)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWidget(view);
     frame.mdiArea()->addSubWindow(window);
-    window->resize(size);
+    // No larger than the work area: on a small screen, or with large
+    // scaling, the form's far side and its buttons stay within reach.
+    window->resize(size.boundedTo(frame.mdiArea()->viewport()->size()));
     window->move(0, 0);
     window->show();
     frame.mdiArea()->setActiveSubWindow(window);

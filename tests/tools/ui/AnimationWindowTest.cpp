@@ -118,3 +118,20 @@ TEST_F(ToolWindows, OnASmallWorkAreaTheFormsStayWithinReach)
         EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(shown)) << shown.width() << "x" << shown.height();
     }
 }
+
+TEST_F(ToolWindows, ARunStopsForGoodAtTheEndOf2099)
+{
+    auto* view = open<CAnimationView>(ViewKind::Animation);
+    ASSERT_NE(view, nullptr);
+    view->resize(760, 470);
+    view->startEdit()->setText(QStringLiteral("1.9.2099"));
+    view->bodyList()->setCurrentIndex(kSaturn);
+    view->setPace(1);
+    view->runButton()->click();
+    for (int i = 0; i < 400 && view->state() == CAnimationView::State::Running; ++i)
+        QTest::qWait(5);
+    EXPECT_EQ(view->state(), CAnimationView::State::Edge);
+    EXPECT_FALSE(view->runButton()->isEnabled());
+    EXPECT_EQ(view->run().Date().year(), 2099);
+    EXPECT_LT(view->run().Counter(), view->run().Total());
+}

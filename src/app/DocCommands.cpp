@@ -15,6 +15,7 @@
 #include "time/ui/CObservatoireDlg.h"
 #include "time/ui/CTimeBar.h"
 #include "tools/AlmanacTexts.h"
+#include "tools/DayClock.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -72,6 +73,11 @@ void CZarnDoc::dateChanged(int commandId)
         break;
     }
     default:
+        // The program's dates run from 1901 to 2099: no step past either end.
+        if (const int year = addDays(m_instant, commandId == cmd::NextDay ? 1 : -1).year(); year < 1901 || year > 2099) {
+            QApplication::beep();
+            return;
+        }
         m_instant.shiftByDays(commandId == cmd::NextDay ? 1.0 : -1.0);
         m_instant.recompute();
         m_instant.refreshTexts();

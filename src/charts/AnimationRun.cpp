@@ -17,6 +17,8 @@ constexpr double kMarginFraction = 0.12;
 const double kMarginAngle = 3.0 * kRadPerDeg;
 const double kSmallestHalfWidth = 12.0 * kRadPerDeg;
 const double kSmallestHalfHeight = 6.0 * kRadPerDeg;
+// The last year of the program's dates.
+constexpr int kLastYear = 2099;
 }  // namespace
 
 AnimationRun::AnimationRun(EclipticSky& sky, CCarteAnimation& chart) : m_sky(sky), m_chart(chart) {}
@@ -117,7 +119,9 @@ AnimationRun::Outcome AnimationRun::MainCycle()
         main.Compute(ahead);
         const SPoint next = m_chart.Plot(main, m_body, CCarteAnimation::kNextPosition);
         main.Compute(m_date);
-        if (next.x == CCarteAnimation::kOutside.x)
+        // The chart's edge, or the end of the years the program knows: the
+        // run cannot go on.
+        if (next.x == CCarteAnimation::kOutside.x || ahead.year() > kLastYear)
             return Outcome::Edge;
         return m_counter == m_total ? Outcome::End : Outcome::Going;
     }

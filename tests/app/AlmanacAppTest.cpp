@@ -13,8 +13,10 @@
 #include "shell/CommandIds.h"
 #include "time/Calendar.h"
 #include "time/ZarnSettings.h"
+#include "tools/DayClock.h"
 #include "tools/PlanetVisibility.h"
 #include "tools/SunMoonDay.h"
+#include "tools/ui/CConjonctionView.h"
 #include "tools/ui/CEphemeridesView.h"
 #include "tools/ui/CListeEphemerides.h"
 #include "tools/ui/CPhasesPopup.h"
@@ -26,11 +28,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -187,4 +192,76 @@ TEST_F(AlmanacApp, CommandsOpenTheWindowsAndJourSuivantReachesThemAll)
     EXPECT_EQ(doc.ephemeridesDialog()->dateField()->text(), QStringLiteral(" 21.12.2020"));
     doc.ephemeridesDialog()->close();
     delete asking;
+}
+
+namespace {
+
+// Every text a user reads in the program's windows.
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        for (auto* label : top->findChildren<QLabel*>())
+            texts << label->text();
+        for (auto* edit : top->findChildren<QLineEdit*>())
+            texts << edit->text();
+        for (auto* list : top->findChildren<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+    }
+    return texts;
+}
+
+}  // namespace
+
+// At the equator, the polar circles, the poles and the date line, a year
+// of "Jour suivant" leaves no window empty or showing an undefined number.
+TEST_F(AlmanacApp, AYearOfDaysAtThePolesAndTheDateLineShowsOnlyDefinedValues)
+{
+    CZarnDoc& doc = *app->document();
+    zarn::test::ModalCatcher catcher;
+    run(cmd::SolarSystem);
+    run(cmd::Visibility);
+    run(cmd::Conjunction);
+    run(cmd::Animation);
+    run(cmd::Catalogue);
+    CSoleilView* sunMoon = window<CSoleilView>();
+    CConjonctionView* conjunction = window<CConjonctionView>();
+    ASSERT_NE(sunMoon, nullptr);
+    ASSERT_NE(conjunction, nullptr);
+    const QRegularExpression undefined(QStringLiteral("\\b(nan|inf)\\b"), QRegularExpression::CaseInsensitiveOption);
+
+    struct Place {
+        double latitude;
+        double longitudeWest;
+        int zone;
+    };
+    const Place places[] = {{0.0, -180.0, 12}, {66.0, 180.0, -12}, {70.0, 0.0, 0},       {89.99, -180.0, 12},
+                            {90.0, 180.0, -12}, {-89.99, 0.0, 0},  {-90.0, -180.0, 12}};
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.latitude);
+        doc.setObservatories({CLieu("Bord", place.longitudeWest, place.latitude * kRadPerDeg, place.zone, 0)});
+        doc.setInstant(CInstant(1, 1, 2026, 12, 0, 0, doc.observatories().front()));
+        sunMoon->showPhases();
+        sunMoon->showTwilight();
+        conjunction->firstList()->setCurrentIndex(1);
+        conjunction->secondList()->setCurrentIndex(4);
+        conjunction->showButton()->click();
+        // A week at a time through the year, each step by "Jour suivant".
+        for (int week = 0; week < 53; ++week) {
+            doc.setInstant(addDays(CInstant(31, 12, 2025, 12, 0, 0, doc.observatories().front()), 7 * week));
+            run(cmd::NextDay);
+            for (const QString& text : shownTexts())
+                ASSERT_FALSE(undefined.match(text).hasMatch()) << text.toStdString() << " in week " << week;
+            // Each day's twilight has a row or the line saying there is none.
+            EXPECT_TRUE(!sunMoon->twilightPopup()->rows().empty() ||
+                        !noTwilightText(sunMoon->twilightPopup()->record()).empty())
+                << "week " << week;
+            if (week == 25)
+                frame->grab();
+        }
+    }
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join(QLatin1Char('|')).toStdString();
 }

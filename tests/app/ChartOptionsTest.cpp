@@ -249,6 +249,21 @@ TEST(UserObjectPage, TypedPositionsAreCheckedAndTheButtonsFollowTheFields)
     EXPECT_FALSE(page.removeButton()->isEnabled());
     EXPECT_TRUE(page.changed());
     EXPECT_EQ(page.entries().back().symbol, 4);
+
+    // A name the objects file cannot keep is refused, not saved as "??".
+    page.nameField()->setText(QStringLiteral("Comète 彗星"));
+    page.rightAscensionField()->setText(QStringLiteral("1.00"));
+    page.declinationField()->setText(QStringLiteral("2.00"));
+    page.addButton()->click();
+    ASSERT_EQ(catcher.texts.size(), 3);
+    EXPECT_TRUE(catcher.texts.back().startsWith(QStringLiteral("Nom non valable")));
+    EXPECT_EQ(page.list()->count(), 2);
+    EXPECT_EQ(page.nameField()->text(), QStringLiteral("Comète 彗星"));
+    // Western letters, the euro sign, "/" and "?" all go into the file.
+    page.nameField()->setText(QStringLiteral("Œil / 5 € ?"));
+    page.addButton()->click();
+    ASSERT_EQ(page.list()->count(), 3);
+    EXPECT_EQ(page.list()->item(2)->text(), QStringLiteral("1.00/2.00/Œil / 5 € ?"));
 }
 
 TEST_F(ChartOptions, ObjectsAddedThroughTheSheetAreOnTheChartAfterARestart)

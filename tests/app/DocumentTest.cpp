@@ -166,6 +166,23 @@ TEST_F(Document, NextDayAcrossTheSummerTimeChange)
     EXPECT_EQ(doc->instant().summerTime(), 0);
 }
 
+TEST_F(Document, DayStepsStayWithinTheProgramsYears)
+{
+    writeSettingsWithParis();
+    load();
+    setInstant(31, 12, 2099, 23, 30);
+    view.hints.clear();
+    frame->actions().action(cmd::NextDay)->trigger();
+    EXPECT_EQ(doc->instant().year(), 2099);
+    EXPECT_EQ(doc->instant().day(), 31);
+    EXPECT_TRUE(view.hints.empty());
+    setInstant(1, 1, 1901, 0, 10);
+    frame->actions().action(cmd::PreviousDay)->trigger();
+    EXPECT_EQ(doc->instant().year(), 1901);
+    frame->actions().action(cmd::NextDay)->trigger();
+    EXPECT_EQ(doc->instant().day(), 2);
+}
+
 TEST_F(Document, NewDateCommandCancelledChangesNothing)
 {
     writeSettingsWithParis();

@@ -187,6 +187,9 @@ TEST_F(MapWindows, CatalogueSearchSelectsAsTheUserTypesAndShowsTheMap)
     list.setCurrentRow(1);
     EXPECT_EQ(catalogue->searchField().text(), list.item(1)->text().section(QLatin1Char('*'), 0, 0));
 
+    // The longer caption of the details button is shown whole.
+    for (const QPushButton* button : catalogue->findChildren<QPushButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
     // A Messier number finds its object under its own name; numbers sort by value.
     catalogue->searchField().setText(QStringLiteral("M 31"));
     ASSERT_GE(list.currentRow(), 0);

@@ -1,6 +1,7 @@
 #include "app/options/COptionsNouveauxObjets.h"
 
 #include "app/options/CSymbolPicture.h"
+#include "sky/archive/Windows1252.h"
 #include "time/ui/MessageBoxes.h"
 
 #include <QButtonGroup>
@@ -155,7 +156,15 @@ void COptionsNouveauxObjets::onAdd()
         return;
     }
     m_declination->setText(QString::fromStdString(*delta));
-    m_entries.push_back(entryFromFields(*alpha, *delta, m_name->text().trimmed().toStdString(), symbol()));
+    const std::string name = m_name->text().trimmed().toStdString();
+    // The objects file keeps the letters of Western Europe only: another
+    // character would come back as "?" at the next start.
+    if (!fitsWindows1252(name)) {
+        refuse(m_name, QStringLiteral("Nom non valable : le fichier des objets ne garde que les lettres "
+                                      "et les signes d'Europe occidentale"));
+        return;
+    }
+    m_entries.push_back(entryFromFields(*alpha, *delta, name, symbol()));
     m_name->clear();
     m_rightAscension->clear();
     m_declination->clear();

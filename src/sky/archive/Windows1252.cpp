@@ -1,5 +1,6 @@
 #include "sky/archive/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -89,6 +90,18 @@ std::string utf8ToWindows1252(std::string_view utf8)
         out += decodeUtf8(utf8, pos, c) ? byteOf(c) : kWindows1252Replacement;
     }
     return out;
+}
+
+}  // namespace zarn
+
+namespace zarn {
+
+bool fitsWindows1252(std::string_view utf8)
+{
+    // Each character the set lacks becomes one more '?'.
+    const std::string bytes = utf8ToWindows1252(utf8);
+    return std::count(bytes.begin(), bytes.end(), kWindows1252Replacement) ==
+           std::count(utf8.begin(), utf8.end(), kWindows1252Replacement);
 }
 
 }  // namespace zarn

@@ -21,4 +21,7 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // sequence, an overlong form, a surrogate, a value beyond U+10FFFF).
 std::string utf8ToWindows1252(std::string_view utf8);
 
+// Whether a UTF-8 text goes into Windows-1252 without losing a character.
+bool fitsWindows1252(std::string_view utf8);
+
 }  // namespace zarn

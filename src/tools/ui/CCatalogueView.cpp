@@ -211,6 +211,9 @@ void CCatalogueView::fitWidth()
 {
     // The form grows to the width of the shown columns and of its buttons.
     QWidget* frame = parentWidget() ? parentWidget() : this;
+    // A new caption of the details button takes its width only once the
+    // nested layouts are worked out again.
+    layout()->activate();
     const int columns = m_columns.shownWidth() - m_list->viewport()->width() + m_list->verticalScrollBar()->sizeHint().width();
     const int buttons = sizeHint().width() - width();
     const int grow = std::max(columns, buttons);

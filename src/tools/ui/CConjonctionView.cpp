@@ -239,6 +239,7 @@ void CConjonctionView::showConjunction(bool next)
     if (!m_result) {
         m_eventText->setText(QStringLiteral("Aucune conjonction trouvée avant 2100"));
         m_closestText->clear();
+        m_nextConjunction->setEnabled(false);  // nothing left to follow
         return;
     }
     m_eventText->setText(QString::fromStdString(m_result->eventText));
@@ -262,6 +263,7 @@ void CConjonctionView::showOpposition(bool next)
     QApplication::restoreOverrideCursor();
     if (!m_result) {
         m_oppositionText->setText(QStringLiteral("Aucune opposition trouvée avant 2100"));
+        m_nextOpposition->setEnabled(false);
         return;
     }
     m_oppositionText->setText(QString::fromStdString(m_result->eventText));

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -101,4 +102,36 @@ TEST_F(ToolWindows, RunStopsAtTheEndOfThePeriodThenAtTheChartsEdge)
         QTest::qWait(5);
     EXPECT_EQ(view->state(), CAnimationView::State::Edge);
     EXPECT_FALSE(view->runButton()->isEnabled());
+}
+
+TEST_F(ToolWindows, OnASmallWorkAreaTheFormsStayWithinReach)
+{
+    frame->resize(640, 400);
+    frame->show();
+    QApplication::processEvents();
+    const QSize area = frame->mdiArea()->viewport()->size();
+    ASSERT_LT(area.width(), 760);
+    for (ViewKind kind : {ViewKind::Animation, ViewKind::Conjonction}) {
+        auto* view = dynamic_cast<QWidget*>(doc->openWindow(kind).view);
+        ASSERT_NE(view, nullptr);
+        const QRect shown = view->parentWidget()->geometry();
+        EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(shown)) << shown.width() << "x" << shown.height();
+    }
+}
+
+TEST_F(ToolWindows, ARunStopsForGoodAtTheEndOf2099)
+{
+    auto* view = open<CAnimationView>(ViewKind::Animation);
+    ASSERT_NE(view, nullptr);
+    view->resize(760, 470);
+    view->startEdit()->setText(QStringLiteral("1.9.2099"));
+    view->bodyList()->setCurrentIndex(kSaturn);
+    view->setPace(1);
+    view->runButton()->click();
+    for (int i = 0; i < 400 && view->state() == CAnimationView::State::Running; ++i)
+        QTest::qWait(5);
+    EXPECT_EQ(view->state(), CAnimationView::State::Edge);
+    EXPECT_FALSE(view->runButton()->isEnabled());
+    EXPECT_EQ(view->run().Date().year(), 2099);
+    EXPECT_LT(view->run().Counter(), view->run().Total());
 }

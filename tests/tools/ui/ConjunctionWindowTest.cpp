@@ -96,6 +96,18 @@ TEST_F(ToolWindows, ConjunctionsAgreeWithTheCommandLineAndZoomOnlyForClosePairs)
     view->nextButton()->click();
     EXPECT_EQ(view->result()->found.event.year(), 2040);
     EXPECT_EQ(view->zoomButton()->text(), QStringLiteral("<  &Zoom  >"));
+
+    // Past the program's years: a French line, and nothing left to follow.
+    setDate(1, 12, 2099);
+    choose(view->firstList(), " Vénus");
+    choose(view->secondList(), " Lune");
+    view->showButton()->click();
+    ASSERT_TRUE(view->result().has_value());
+    EXPECT_EQ(view->result()->found.event.month(), 12);
+    view->nextButton()->click();
+    EXPECT_FALSE(view->result().has_value());
+    EXPECT_EQ(view->eventText(), QStringLiteral("Aucune conjonction trouvée avant 2100"));
+    EXPECT_FALSE(view->nextButton()->isEnabled());
 }
 
 TEST_F(ToolWindows, OppositionModeFollowsTheCommandAndItsNextAgreesWithTheCommandLine)

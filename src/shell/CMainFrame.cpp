@@ -86,6 +86,10 @@ void CMainFrame::buildMenus()
     auto* plainE = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
     connect(plainE, &QShortcut::activated, bar, [bar, ephemerides] {
         bar->setActiveAction(ephemerides->menuAction());
+        // Opened this way the menu has no current item of its own: Return
+        // would find nothing to carry out.
+        if (!ephemerides->actions().isEmpty())
+            ephemerides->setActiveAction(ephemerides->actions().first());
     });
     addCommands(bar->addMenu(QStringLiteral("&Observatoire")), {Observatory});
     addCommands(bar->addMenu(QStringLiteral("Fe&nêtre")), {Cascade, Tile});

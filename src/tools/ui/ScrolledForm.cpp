@@ -25,6 +25,7 @@ private:
 ScrolledForm::ScrolledForm(QSize design, QWidget* parent) : QScrollArea(parent), m_form(design)
 {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);  // the tab order stays among the controls
     setWidgetResizable(true);
     setWidget(new FormPage(m_form));
     page()->setMinimumSize(design);

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/CZarnDoc.h"
 #include "charts/CAnimationPanel.h"
@@ -17,6 +18,7 @@
 #include "time/Calendar.h"
 #include "tools/AnimationPlan.h"
 #include "tools/ui/StepSpinBox.h"
+#include "tools/ui/ScrolledForm.h"
 #include "tools/ui/ToolChart.h"
 
 namespace zarn {
@@ -40,8 +42,7 @@ CAnimationView::CAnimationView(CZarnDoc& doc, QWidget* parent)
       m_doc(doc),
       m_sky(doc.sky(), doc.instant()),
       m_chart(m_sky),
-      m_animation(m_sky, m_chart),
-      m_form(kDesign)
+      m_animation(m_sky, m_chart)
 {
     setWindowTitle(QStringLiteral("Animation"));
     buildControls();
@@ -70,39 +71,44 @@ QMdiSubWindow* CAnimationView::open(CZarnDoc& doc, CMainFrame& frame)
 
 void CAnimationView::buildControls()
 {
-    auto label = [this](const char* text, QRect at) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
-        m_form.place(l, at);
+    m_form = new ScrolledForm(kDesign, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_form);
+    QWidget* page = m_form->page();
+    auto label = [this, page](const char* text, QRect at) {
+        auto* l = new QLabel(QString::fromUtf8(text), page);
+        m_form->place(l, at);
         return l;
     };
     QLabel* bodyLabel = label("&Astre", {8, 10, 40, 20});
-    m_body = new QComboBox(this);
+    m_body = new QComboBox(page);
     for (const char* name : kBodies)
         m_body->addItem(QString::fromUtf8(name));
     m_body->setCurrentIndex(-1);
-    m_form.place(m_body, {50, 8, 110, 24});
+    m_form->place(m_body, {50, 8, 110, 24});
     bodyLabel->setBuddy(m_body);
-    m_others = new QCheckBox(QStringLiteral("&Inclure les autres planètes"), this);
-    m_form.place(m_others, {170, 2, 210, 20});
-    m_sun = new QCheckBox(QStringLiteral("Inclure le &Soleil"), this);
-    m_form.place(m_sun, {170, 22, 210, 20});
+    m_others = new QCheckBox(QStringLiteral("&Inclure les autres planètes"), page);
+    m_form->place(m_others, {170, 2, 210, 20});
+    m_sun = new QCheckBox(QStringLiteral("Inclure le &Soleil"), page);
+    m_form->place(m_sun, {170, 22, 210, 20});
     label("à partir du", {390, 10, 70, 20});
-    m_start = new QLineEdit(QString::fromStdString(m_doc.instant().shortDateText()), this);
-    m_form.place(m_start, {462, 8, 96, 24});
+    m_start = new QLineEdit(QString::fromStdString(m_doc.instant().shortDateText()), page);
+    m_form->place(m_start, {462, 8, 96, 24});
     label("pendant", {566, 10, 56, 20});
-    m_months = new QSpinBox(this);
-    m_form.place(m_months, {622, 8, 56, 24});
+    m_months = new QSpinBox(page);
+    m_form->place(m_months, {622, 8, 56, 24});
     label("mois", {684, 10, 40, 20});
     label("Pas", {390, 50, 40, 20});
-    m_step = new StepSpinBox(this);
-    m_form.place(m_step, {462, 46, 56, 24});
+    m_step = new StepSpinBox(page);
+    m_form->place(m_step, {462, 46, 56, 24});
     label("jours", {524, 50, 40, 20});
-    m_run = new QPushButton(kLaunch, this);
-    m_form.place(m_run, {8, 46, 180, 26});
-    m_close = new QPushButton(QStringLiteral("&Fermer"), this);
-    m_form.place(m_close, {196, 46, 100, 26});
-    m_panel = new CAnimationPanel(m_chart, this);
-    m_form.place(m_panel, {8, 80, 744, 382}, true);
+    m_run = new QPushButton(kLaunch, page);
+    m_form->place(m_run, {8, 46, 180, 26});
+    m_close = new QPushButton(QStringLiteral("&Fermer"), page);
+    m_form->place(m_close, {196, 46, 100, 26});
+    m_panel = new CAnimationPanel(m_chart, page);
+    m_form->place(m_panel, {8, 80, 744, 382}, true);
 
     for (QWidget* w : std::initializer_list<QWidget*>{m_others, m_sun, m_months, m_step, m_run})
         w->setEnabled(false);
@@ -130,12 +136,7 @@ void CAnimationView::buildControls()
         if (QWidget* frame = parentWidget())
             frame->close();
     });
-}
-
-void CAnimationView::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_form.apply(size());
+    m_form->refit();
 }
 
 int CAnimationView::selectedBody() const { return m_body->currentIndex(); }

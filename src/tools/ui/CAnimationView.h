@@ -9,7 +9,6 @@
 #include "charts/AnimationRun.h"
 #include "charts/CCarteAnimation.h"
 #include "charts/EclipticSky.h"
-#include "tools/ui/ProportionalForm.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,6 +22,7 @@ namespace zarn {
 
 class CAnimationPanel;
 class CMainFrame;
+class ScrolledForm;
 class CZarnDoc;
 class StepSpinBox;
 
@@ -64,9 +64,6 @@ public:
     CCarteAnimation& chart() { return m_chart; }
     CAnimationPanel& panel() { return *m_panel; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void buildControls();
     void onBodyChosen();
@@ -86,7 +83,7 @@ private:
     State m_state = State::Empty;
     QTimer m_pace;
     QTimer m_durationTimer;
-    ProportionalForm m_form;
+    ScrolledForm* m_form = nullptr;
 
     QComboBox* m_body = nullptr;
     QCheckBox* m_others = nullptr;

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/CZarnDoc.h"
 #include "charts/CChartPanel.h"
@@ -15,6 +16,7 @@
 #include "shell/PlanetPictures.h"
 #include "sky/DrawFlags.h"
 #include "sky/SkyModel.h"
+#include "tools/ui/ScrolledForm.h"
 #include "tools/ui/ToolChart.h"
 
 namespace zarn {
@@ -58,8 +60,7 @@ CConjonctionView::CConjonctionView(CZarnDoc& doc, QWidget* parent)
       m_chart(m_sky, kInitialScale),
       m_zoomChart(m_sky, kInitialScale),
       m_searchBodies(doc.bodies()),
-      m_search(m_searchBodies, doc.instant(), &doc.sky()),
-      m_form(kDesign)
+      m_search(m_searchBodies, doc.instant(), &doc.sky())
 {
     setWindowTitle(QStringLiteral(" Conjonction "));
     buildControls();
@@ -84,20 +85,25 @@ QMdiSubWindow* CConjonctionView::open(CZarnDoc& doc, CMainFrame& frame)
 
 void CConjonctionView::buildControls()
 {
-    auto button = [this](const char* text, QRect at) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        m_form.place(b, at);
+    m_form = new ScrolledForm(kDesign, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_form);
+    QWidget* page = m_form->page();
+    auto button = [this, page](const char* text, QRect at) {
+        auto* b = new QPushButton(QString::fromUtf8(text), page);
+        m_form->place(b, at);
         return b;
     };
-    auto group = [this](const char* text, QRect at) {
-        auto* g = new QGroupBox(QString::fromUtf8(text), this);
-        m_form.place(g, at);
+    auto group = [this, page](const char* text, QRect at) {
+        auto* g = new QGroupBox(QString::fromUtf8(text), page);
+        m_form->place(g, at);
         return g;
     };
-    auto result = [this](QRect at) {
-        auto* label = new QLabel(this);
+    auto result = [this, page](QRect at) {
+        auto* label = new QLabel(page);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        m_form.place(label, at);
+        m_form->place(label, at);
         return label;
     };
     // The groups first, so that their contents lie above them.
@@ -112,11 +118,11 @@ void CConjonctionView::buildControls()
     m_first = new QComboBox(m_conjunctionGroup);
     m_second = new QComboBox(m_conjunctionGroup);
     m_planet = new QComboBox(m_oppositionGroup);
-    m_form.place(m_first, {8, 26, 130, 24});
+    m_form->place(m_first, {8, 26, 130, 24});
     m_and = new QLabel(QStringLiteral("et"), m_conjunctionGroup);
-    m_form.place(m_and, {146, 29, 20, 20});
-    m_form.place(m_second, {170, 26, 130, 24});
-    m_form.place(m_planet, {8, 26, 130, 24});
+    m_form->place(m_and, {146, 29, 20, 20});
+    m_form->place(m_second, {170, 26, 130, 24});
+    m_form->place(m_planet, {8, 26, 130, 24});
     for (const BodyEntry& entry : kOuterPlanets)
         m_planet->addItem(QString::fromUtf8(entry.text), entry.index);
     m_eventText = result({14, 94, 300, 22});
@@ -130,10 +136,10 @@ void CConjonctionView::buildControls()
     m_zoomButton = button("<  &Zoom  >", {214, 186, 102, 26});
     m_close = button("&Fermer", {8, 386, 100, 26});
 
-    m_chartPanel = new CChartPanel(m_chart, this);
-    m_form.place(m_chartPanel, {324, 8, 448, 404}, true);
-    m_zoomPanel = new CChartPanel(m_zoomChart, this);
-    m_form.place(m_zoomPanel, {14, 270, 296, 102}, true);
+    m_chartPanel = new CChartPanel(m_chart, page);
+    m_form->place(m_chartPanel, {324, 8, 448, 404}, true);
+    m_zoomPanel = new CChartPanel(m_zoomChart, page);
+    m_form->place(m_zoomPanel, {14, 270, 296, 102}, true);
 
     connect(m_first, &QComboBox::currentIndexChanged, this, [this] { onBodyChosen(m_first, m_second); });
     connect(m_second, &QComboBox::currentIndexChanged, this, [this] { onBodyChosen(m_second, m_first); });
@@ -147,12 +153,7 @@ void CConjonctionView::buildControls()
         if (QWidget* frame = parentWidget())
             frame->close();
     });
-}
-
-void CConjonctionView::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_form.apply(size());
+    m_form->refit();
 }
 
 void CConjonctionView::SetMode(int mode)
@@ -186,7 +187,7 @@ void CConjonctionView::SetMode(int mode)
         b->setEnabled(false);
     resetSearchDate();
     updateFrameTitle();
-    m_chartPanel->update();
+    showEmptyChart();
 }
 
 void CConjonctionView::updateFrameTitle()
@@ -240,6 +241,7 @@ void CConjonctionView::showConjunction(bool next)
         m_eventText->setText(QStringLiteral("Aucune conjonction trouvée avant 2100"));
         m_closestText->clear();
         m_nextConjunction->setEnabled(false);  // nothing left to follow
+        showEmptyChart();
         return;
     }
     m_eventText->setText(QString::fromStdString(m_result->eventText));
@@ -264,6 +266,7 @@ void CConjonctionView::showOpposition(bool next)
     if (!m_result) {
         m_oppositionText->setText(QStringLiteral("Aucune opposition trouvée avant 2100"));
         m_nextOpposition->setEnabled(false);
+        showEmptyChart();
         return;
     }
     m_oppositionText->setText(QString::fromStdString(m_result->eventText));
@@ -271,6 +274,22 @@ void CConjonctionView::showOpposition(bool next)
     m_showOpposition->setEnabled(false);
     m_nextOpposition->setEnabled(true);
     m_nextOpposition->setFocus();
+}
+
+void CConjonctionView::showEmptyChart()
+{
+    // No event: the sky around the ecliptic at the document's date, as before a search.
+    m_sky.SetInstant(m_doc.instant());
+    m_chart.SetReference(nullptr);
+    m_chart.ClearPlacements();
+    m_zoomChart.SetReference(nullptr);
+    m_zoomed = false;
+    m_zoomPanel->hide();
+    m_zoomButton->hide();
+    m_zoomButton->setEnabled(false);
+    m_chartPanel->HideLabel();
+    m_chartPanel->update();
+    m_form->refit();
 }
 
 void CConjonctionView::showResult()
@@ -295,6 +314,7 @@ void CConjonctionView::showResult()
     m_ephemeridesBody = m_result->secondBody;
     m_chartPanel->HideLabel();
     m_chartPanel->update();
+    m_form->refit();
 }
 
 void CConjonctionView::toggleZoom()

@@ -11,7 +11,6 @@
 #include "charts/CCarteConjonction.h"
 #include "charts/EclipticSky.h"
 #include "tools/ConjunctionSearch.h"
-#include "tools/ui/ProportionalForm.h"
 
 class QComboBox;
 class QGroupBox;
@@ -23,6 +22,7 @@ namespace zarn {
 
 class CChartPanel;
 class CMainFrame;
+class ScrolledForm;
 class CZarnDoc;
 
 class CConjonctionView : public QWidget, public CDocView {
@@ -66,9 +66,6 @@ public:
     // Asks for the ephemerides of a body of the event (the context menu's entries).
     void requestEphemerides(int bodyIndex);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void buildControls();
     void onBodyChosen(QComboBox* chosen, QComboBox* other);
@@ -76,6 +73,7 @@ private:
     void showConjunction(bool next);
     void showOpposition(bool next);
     void showResult();
+    void showEmptyChart();
     void toggleZoom();
     void showContextMenu(QPoint globalPos);
     void resetSearchDate();
@@ -93,7 +91,7 @@ private:
     std::optional<ConjunctionResult> m_result;
     int m_ephemeridesBody = -1;
     bool m_zoomed = false;
-    ProportionalForm m_form;
+    ScrolledForm* m_form = nullptr;
 
     QGroupBox* m_conjunctionGroup = nullptr;
     QComboBox* m_first = nullptr;

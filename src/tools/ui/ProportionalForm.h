@@ -10,6 +10,9 @@ class QWidget;
 
 namespace zarn {
 
+// The width a control needs to show its whole text.
+int textRoom(const QWidget& widget);
+
 class ProportionalForm {
 public:
     explicit ProportionalForm(QSize design) : m_design(design) {}
@@ -18,6 +21,9 @@ public:
     QWidget* place(QWidget* widget, QRect designRect, bool stretchHeight = false);
     // Places every control for the form's new size.
     void apply(QSize size) const;
+    // The smallest size at which every control shows its whole text: the
+    // design size, enlarged evenly when the font wants more room.
+    QSize minimumSize() const;
     QSize designSize() const { return m_design; }
 
 private:

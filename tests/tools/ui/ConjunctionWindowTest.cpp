@@ -108,6 +108,9 @@ TEST_F(ToolWindows, ConjunctionsAgreeWithTheCommandLineAndZoomOnlyForClosePairs)
     EXPECT_FALSE(view->result().has_value());
     EXPECT_EQ(view->eventText(), QStringLiteral("Aucune conjonction trouvée avant 2100"));
     EXPECT_FALSE(view->nextButton()->isEnabled());
+    // and the chart no longer shows the last event.
+    EXPECT_EQ(static_cast<CCarteConjonction&>(view->chartPanel().Chart()).Reference(), nullptr);
+    EXPECT_FALSE(view->zoomButton()->isVisibleTo(view));
 }
 
 TEST_F(ToolWindows, OppositionModeFollowsTheCommandAndItsNextAgreesWithTheCommandLine)

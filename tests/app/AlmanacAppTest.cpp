@@ -2,7 +2,7 @@
 // window at start-up, the commands that open the others, and the updates that
 // reach them all after "Jour suivant".
 #include "../time/ui/ModalCatcher.h"
-#include "ProgramFolder.h"
+#include "ParisProgram.h"
 
 #include "app/CHelpWindow.h"
 #include "app/CSettingsStore.h"
@@ -46,23 +46,13 @@ using zarn::test::ModalCatcher;
 
 namespace {
 
-class AlmanacApp : public ProgramFolder {
+class AlmanacApp : public ParisProgram {
 protected:
     void SetUp() override
     {
-        ProgramFolder::SetUp();
-        ZarnSettings settings;
-        settings.observatories.push_back(
-            CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1));
-        Profile profile;
-        writeSettings(settings, profile, false);
-        ASSERT_TRUE(QDir().mkpath(user.filePath(QStringLiteral("Zarn"))));
-        ASSERT_TRUE(CSettingsStore(user.filePath(QStringLiteral("Zarn/ZARN.INI"))).save(profile));
-        app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
-        app->setMinimumSplashMs(0);
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->mainFrame();
-        frame->showNormal();
+        ParisProgram::SetUp();
+        if (HasFatalFailure())
+            return;
         frame->resize(1280, 800);
         QTest::qWait(20);
     }
@@ -78,8 +68,6 @@ protected:
 
     void run(int command) { frame->actions().action(command)->trigger(); }
 
-    std::unique_ptr<CZarnApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 // A window that asks for the ephemerides of a body on a date, as the

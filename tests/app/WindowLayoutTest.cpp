@@ -1,7 +1,7 @@
 // The windows of the main window together: where the tool windows open, the
 // arrangements, the Sun-and-Moon window reopened with "&Ciel", clicks on the
 // sky window, Alt + letter in a tool window and the Sun-and-Moon popups.
-#include "ProgramFolder.h"
+#include "ParisProgram.h"
 
 #include "app/AlmanacWindows.h"
 #include "app/CSettingsStore.h"
@@ -37,22 +37,13 @@ using namespace zarn;
 
 namespace {
 
-class WindowLayout : public ProgramFolder {
+class WindowLayout : public ParisProgram {
 protected:
     void SetUp() override
     {
-        ProgramFolder::SetUp();
-        ZarnSettings settings;
-        settings.observatories.push_back(CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1));
-        Profile profile;
-        writeSettings(settings, profile, false);
-        ASSERT_TRUE(QDir().mkpath(user.filePath(QStringLiteral("Zarn"))));
-        ASSERT_TRUE(CSettingsStore(user.filePath(QStringLiteral("Zarn/ZARN.INI"))).save(profile));
-        app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
-        app->setMinimumSplashMs(0);
-        ASSERT_TRUE(app->InitInstance());
-        frame = app->mainFrame();
-        frame->showNormal();
+        ParisProgram::SetUp();
+        if (HasFatalFailure())
+            return;
         frame->setGeometry(0, 0, 1280, 800);
         QTest::qWait(20);
     }
@@ -70,8 +61,6 @@ protected:
     }
     QWidget* skyView() const { return &static_cast<CSkyWindow*>(frame->skyFrame())->skyFrame().View(); }
 
-    std::unique_ptr<CZarnApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "shell/PlanetPictures.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -122,4 +123,20 @@ TEST(PlanetMenu, PicturesFollowTheDevicePixelRatio)
     EXPECT_DOUBLE_EQ(dense.devicePixelRatio(), 2.0);
     // Something is drawn in the middle of the picture.
     EXPECT_GT(normal.toImage().pixelColor(15, 8).alpha(), 0);
+}
+
+// Alt+E stands in for the "É" of "&Éphémérides", which not every keyboard
+// has: the menu it opens must take Return like one opened by its own letter.
+TEST(MainFrame, AltEOpensTheEphemeridesMenuReadyForReturn)
+{
+    CMainFrame frame;
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.activateWindow();
+    QSignalSpy spy(&frame.actions(), &CActions::triggered);
+    QTest::keyClick(&frame, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.front().front().toInt(), cmd::SolarSystem);
 }

@@ -18,7 +18,7 @@ namespace zarn {
 
 namespace {
 constexpr int kMaxPositions = 100000;
-constexpr double kLastJulianDay = 2488069.5;  // 1 January 2100, 0 h UT
+constexpr double kLastJulianDay = 2488069.5;  // 1 January 2100, 0 h
 
 struct Field {
     const char* key;
@@ -119,7 +119,10 @@ Steps readSteps(const CommandArguments& args, const CInstant& start)
     }
     steps.hours = *hours;
     steps.count = *count.value;
-    if (start.universalJulianDay() + (steps.count - 1) * steps.hours / 24.0 >= kLastJulianDay)
+    // The last position is printed with its legal date: that date must not
+    // be in 2100, even when universal time is still in 2099.
+    const double last = start.universalJulianDay() + (steps.count - 1) * steps.hours / 24.0;
+    if (last + legalOffsetAtUniversal(last, start.place()) / 24.0 >= kLastJulianDay)
         steps.error = "La dernière position tomberait après l'an 2099 : réduisez le pas ou le nombre.";
     return steps;
 }

@@ -110,7 +110,9 @@ TEST(CalcScript, RangesAreBoundedAndAcceptedUpToTheirLimits)
         {"position Mars --every 0.00 --count 2",
          "--every : tapez un pas en heures et minutes H.MM, par exemple 1.00 ou 0.30.\n"},
         {"position Mars --count 2", "Donnez ensemble --every H.MM et --count N.\n"},
-        {"position Mars --every 24.00 --count 366 --date 1.1.2099",
+        // At 0.30 in Paris the last step is still 2099 in universal time,
+        // but its printed date is 1.1.2100.
+        {"position Mars --every 24.00 --count 366 --date 1.1.2099 --time 0.30",
          "La dernière position tomberait après l'an 2099 : réduisez le pas ou le nombre.\n"},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,8 @@
 // above the horizon while the Sun is below the planet's threshold.
 #include "tools/PlanetVisibility.h"
 
+#include "sky/CPlaSol.h"
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
 #include "tools/CLeverCoucher.h"
@@ -40,13 +42,14 @@ Darkness darkness(CAstre& sun, double threshold, const CInstant& night)
     return {0.0, 0.0, false};
 }
 
-VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CInstant& night)
+VisibilityInterval planetInterval(CAstre& planet, int index, const Darkness& dark, const CInstant& night)
 {
     if (!dark.any)
         return {};
     const CInstant atDusk = instantAtHours(dayStart(night), dark.start);
-    double rise = CLeverCoucher::NextRise(&planet, 0.0, atDusk);
-    double set = CLeverCoucher::NextSet(&planet, 0.0, atDusk);
+    const double altitude = eventAltitudeDegrees(index);
+    double rise = CLeverCoucher::NextRise(&planet, altitude, atDusk);
+    double set = CLeverCoucher::NextSet(&planet, altitude, atDusk);
     // NextRise and NextSet count from 0 h of the dusk's own day.
     const int dayOffset = atDusk.daysSince(night);
     if (rise >= 0.0)
@@ -112,13 +115,13 @@ NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>
     NightVisibility out;
     nightOf(instant, out.night, out.sliderPosition);
     out.title = nightTitle(out.night);
-    out.sun = {CLeverCoucher::NextSet(&sun, -0.61, out.night),
-               CLeverCoucher::NextRise(&sun, -0.61, out.night)};
+    out.sun = {CLeverCoucher::NextSet(&sun, eventAltitudeDegrees(kSun), out.night),
+               CLeverCoucher::NextRise(&sun, eventAltitudeDegrees(kSun), out.night)};
     const double mars = marsMagnitude(*planets[2], out.night);
     for (int i = 0; i < 5; ++i) {
         out.thresholds[i] = visibilityThreshold(i + 1, mars);
         const Darkness dark = darkness(sun, out.thresholds[i], out.night);
-        out.planets[i] = planetInterval(*planets[i], dark, out.night);
+        out.planets[i] = planetInterval(*planets[i], i + 1, dark, out.night);
     }
     return out;
 }

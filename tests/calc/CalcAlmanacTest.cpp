@@ -62,7 +62,7 @@ TEST(CalcAlmanac, VisibilityOfTheNight)
 TEST(CalcAlmanac, ConjunctionOppositionAndNextRise)
 {
     EXPECT_EQ(runCalc("conjunction Jupiter Saturne --date 1.6.2020" + kParis).out,
-              " 21 décembre 2020  à  18h    0° 06'     Capricorne\n 21 décembre 2020  à  23h    0° 06'     \n");
+              " 21 décembre 2020  à  18h    0° 06'     Capricorne\n 21 décembre 2020  à  22h    0° 06'     \n");
     EXPECT_EQ(lines(runCalc("conjunction Jupiter Saturne --next 1 --date 1.6.2020" + kParis).out)[0].substr(0, 17),
               " 5 novembre 2040 ");
     EXPECT_EQ(runCalc("opposition Mars --date 1.1.2003" + kParis).out, " 28 août 2003  à  19h    Verseau    mag  -2.9\n");

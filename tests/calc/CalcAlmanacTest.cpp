@@ -30,11 +30,20 @@ TEST(CalcAlmanac, EphemeridesTableHas160RowsWithTheChosenDayEleventh)
 {
     const auto rows = lines(runCalc("ephem Soleil --date 21.6.2003" + kParis).out);
     ASSERT_EQ(rows.size(), 160u);
-    EXPECT_EQ(rows[10], " 21.6.2003 5.49 21.56");
+    EXPECT_EQ(rows[10], " 21.6.2003  5.49 21.56");  // a blank after the date column
     const auto radec = lines(runCalc("ephem Mars --radec --date 21.6.2003 --time 0.00" + kParis).out);
     ASSERT_EQ(radec.size(), 160u);
     EXPECT_EQ(radec[10].substr(0, 10), " 21.6.2003");
     EXPECT_EQ(runCalc("ephem Pluton" + kParis).status, 2);
+    // A date that fills its column stays apart from the first time; with
+    // --days the rows start on the date asked, as they do with --tsv.
+    const auto days = lines(runCalc("ephem Lune --days 3 --date 29.11.2026" + kParis).out);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0], "29.11.2026 22.38 12.47");
+    const auto tsv = lines(runCalc("ephem Lune --days 3 --tsv --date 29.11.2026" + kParis).out);
+    ASSERT_EQ(tsv.size(), 4u);
+    EXPECT_EQ(tsv[1].substr(0, 10), "2026-11-29");
+    EXPECT_EQ(lines(runCalc("ephem Lune --date 29.11.2026" + kParis).out)[10].substr(0, 10), "29.11.2026");
 }
 
 TEST(CalcAlmanac, PhasesTwilightAndSeasons)

@@ -92,13 +92,20 @@ std::string when(const Series& s, double minutes)
     return text;
 }
 
-// Every required event of the reference is found within its tolerance, and
+// Every required event of the reference is found within its tolerance,
 // every event of the series answers an event (or a near miss) of the
-// reference. Returns the faults, one line each.
-std::vector<std::string> compare(const Series& s, const std::vector<Found>& ours)
+// reference, and none is listed twice. Returns the faults, one line each.
+std::vector<std::string> compare(const Series& s, std::vector<Found> ours)
 {
     std::vector<std::string> faults;
     const std::string name = s.body + " " + std::to_string(s.latitude).substr(0, 6) + ": ";
+    std::sort(ours.begin(), ours.end(), [](const Found& x, const Found& y) {
+        return x.kind != y.kind ? x.kind < y.kind : x.minutes < y.minutes;
+    });
+    for (std::size_t i = 1; i < ours.size(); ++i)
+        if (ours[i].kind == ours[i - 1].kind && ours[i].minutes - ours[i - 1].minutes < 30.0)
+            faults.push_back(name + (ours[i].kind == 'r' ? "rise" : "set") + " listed twice at " +
+                             when(s, ours[i].minutes));
     for (const Event& e : s.events) {
         if (e.kind != 'r' && e.kind != 's')
             continue;

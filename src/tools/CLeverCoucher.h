@@ -28,6 +28,8 @@ public:
     CLeverCoucher() = default;
     CLeverCoucher(CAstre* body, double altitudeDegrees) { Initialise(body, altitudeDegrees); }
 
+    // The event altitude is that of the body's centre seen from the place
+    // (sky/EventAltitude.h gives each body's own).
     void Initialise(CAstre* body, double altitudeDegrees);
 
     // Fills every record of days: record 0 is the day AFTER the given date

@@ -36,6 +36,9 @@ std::string pairText(SolarBodies& bodies, int a, int b)
     return named(a) + " et " + named(b);
 }
 
+// "18 h": the hour nearest to a time of the night.
+std::string nearestHourText(double hours) { return std::to_string(std::lround(hours) % 24) + " h"; }
+
 std::string withSeparation(const std::string& text, double radians)
 {
     std::string angle = separationText(radians);
@@ -67,9 +70,10 @@ void addPairs(NightPlan& plan, SolarBodies& bodies, const NightClock& clock, con
                 const auto found = search.Conjunction(a, b);
                 if (found && span.contains(found->found.eventJulianDay)) {
                     const double hours = clock.hoursAt(found->found.eventJulianDay);
+                    // The search gives a planet pair to the hour, the Moon to the minute.
+                    const std::string when = b == 6 ? "à " + nightTimeText(hours) : "vers " + nearestHourText(hours);
                     plan.events.push_back({hours, "conjonction",
-                                           withSeparation("Conjonction de " + pairText(bodies, a, b) + " à " +
-                                                              nightTimeText(hours),
+                                           withSeparation("Conjonction de " + pairText(bodies, a, b) + " " + when,
                                                           found->found.separation)});
                     continue;
                 }
@@ -128,7 +132,9 @@ void addLegalTimeChange(NightPlan& plan, const NightClock& clock, const NightSpa
         const double mid = (lo + hi) / 2.0;
         (legalOffsetAtUniversal(mid, clock.place()) == before ? lo : hi) = mid;
     }
-    const double change = std::round(hi * 1440.0) / 1440.0;
+    // Legal time changes on the hour or the half hour: the rule's own minute
+    // of change (3 h 00 still read as summer time) is not the hour people say.
+    const double change = std::round(hi * 48.0) / 48.0;
     auto clockAt = [change](int offset) {
         const double legal = change + offset / 24.0 + 0.5;  // Julian days begin at noon
         return (legal - std::floor(legal)) * 24.0;

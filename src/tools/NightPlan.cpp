@@ -38,7 +38,7 @@ double sunLowestPoint(CAstre& sun, const NightClock& clock)
 
 // Every stretch of the dark window during which the Moon is up: after a set,
 // the search starts again for a later rise.
-void moonInDark(MoonPlan& moon, CAstre& body, const Darkness& dark, const CInstant& night)
+void moonInDark(MoonPlan& moon, CAstre& body, const Darkness& dark, const NightClock& clock, const CInstant& night)
 {
     Darkness rest = dark;
     for (int i = 0; i < 3 && rest.any && rest.end > rest.start; ++i) {
@@ -46,7 +46,7 @@ void moonInDark(MoonPlan& moon, CAstre& body, const Darkness& dark, const CInsta
         if (up.start < 0.0)
             break;
         moon.inDark.push_back(up);
-        moon.spoiledHours += up.end - up.start;
+        moon.spoiledHours += (clock.universal(up.end) - clock.universal(up.start)) * 24.0;
         rest.start = up.end + 1.0 / 60.0;
     }
 }
@@ -63,8 +63,8 @@ void addMoon(NightPlan& plan, SolarBodies& bodies, const NightClock& clock)
     moon.waxing = phase.phaseAngle < 0.0;
     if (plan.darkLevel < 0)
         return;
-    moon.darkHours = plan.darkWindow.end - plan.darkWindow.start;
-    moonInDark(moon, bodies.moon, plan.darkWindow, plan.night);
+    moon.darkHours = plan.darkHours;
+    moonInDark(moon, bodies.moon, plan.darkWindow, clock, plan.night);
 }
 }  // namespace
 
@@ -132,10 +132,12 @@ NightPlan computeNightPlan(const SolarBodies& documentBodies, const SkyModel& sk
             plan.darkLevel = level;
             plan.darkWindow = plan.twilight[level].dark;
         }
-    if (plan.darkLevel >= 0)
-        plan.middle = clock.hoursAt(
-            (clock.universal(plan.darkWindow.start) + clock.universal(plan.darkWindow.end)) / 2.0);
-    else
+    if (plan.darkLevel >= 0) {
+        const double start = clock.universal(plan.darkWindow.start);
+        const double end = clock.universal(plan.darkWindow.end);
+        plan.darkHours = (end - start) * 24.0;
+        plan.middle = clock.hoursAt((start + end) / 2.0);
+    } else
         plan.middle = clock.hoursAt(sunLowestPoint(bodies.sun, clock));
     addMoon(plan, bodies, clock);
     addPlanets(plan, bodies, sky, clock);

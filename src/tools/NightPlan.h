@@ -47,7 +47,7 @@ struct MoonPlan {
     double set = -1.0;
     int riseCode = 0;       // −101 / −102 when the Moon does not rise or set that night
     std::vector<VisibilityInterval> inDark;  // when it is up in the dark window
-    double spoiledHours = 0.0;
+    double spoiledHours = 0.0;  // real hours, also across a change of legal time
     double darkHours = 0.0;
 };
 
@@ -90,6 +90,7 @@ struct NightPlan {
     // else civil; darkLevel is its index in twilight, −1 when the Sun stays up.
     Darkness darkWindow;
     int darkLevel = -1;
+    double darkHours = 0.0;  // its length in real hours
     double middle = 0.0;  // middle of the dark window (of the night when it has none)
     MoonPlan moon;
     std::array<PlanetPlan, 5> planets;

@@ -150,7 +150,8 @@ void addHighSky(NightPlan& plan, SolarBodies& bodies, const SkyModel& sky, const
 {
     const CInstant at = clock.instant(clock.universal(plan.middle));
     addChartStars(plan, sky, at);
-    addCatalogue(plan, sky, at);
+    if (plan.darkLevel >= 0)  // in a light sky nothing is listed
+        addCatalogue(plan, sky, at);
     addChartBodies(plan, bodies, at);
     addMeridian(plan, sky, at);
 }

@@ -46,13 +46,15 @@ std::string title(const NightPlan& plan)
 }
 
 // One line per altitude: the Sun's crossing in the evening and in the morning.
-std::string twilightLine(const TwilightLimits& limits, const char* name)
+std::string twilightLine(const TwilightLimits& limits, int level, const char* name)
 {
     const std::string label = name;
     if (!limits.dark.any)
-        return label + " : le Soleil ne descend pas si bas";
+        return label + (level == 0 ? " : le Soleil ne se couche pas (Soleil de minuit)"
+                                   : " : le Soleil ne descend pas sous " + format("%.0f", limits.altitude) + "°");
     if (limits.dark.start <= 12.0 && limits.dark.end >= 36.0)
-        return label + " : le Soleil reste plus bas toute la nuit";
+        return label + (level == 0 ? " : le Soleil ne se lève pas (nuit polaire)"
+                                   : " : le Soleil reste sous " + format("%.0f", limits.altitude) + "° toute la nuit");
     return label + " : " + nightTimeText(limits.dark.start) + " le soir, " + nightTimeText(limits.dark.end) +
            " le matin";
 }
@@ -64,7 +66,7 @@ NightSection darkSection(const NightPlan& plan)
                                           "Fin et début du crépuscule nautique",
                                           "Fin et début du crépuscule astronomique"};
     for (int i = 0; i < 4; ++i)
-        s.lines.push_back(twilightLine(plan.twilight[i], kNames[i]));
+        s.lines.push_back(twilightLine(plan.twilight[i], i, kNames[i]));
     static const char* const kWindows[4] = {"", "Ciel le plus sombre (Soleil sous -6°)",
                                             "Ciel le plus sombre (Soleil sous -12°)", "Nuit noire"};
     if (plan.darkLevel < 0)
@@ -72,7 +74,7 @@ NightSection darkSection(const NightPlan& plan)
     else
         s.lines.push_back(std::string(kWindows[plan.darkLevel]) + " de " + nightTimeText(plan.darkWindow.start) +
                           " à " + nightTimeText(plan.darkWindow.end) + " (" +
-                          durationText(plan.darkWindow.end - plan.darkWindow.start) + ")");
+                          durationText(plan.darkHours) + ")");
     s.lines.push_back("Milieu de la nuit : " + nightTimeText(plan.middle));
     return s;
 }
@@ -112,9 +114,9 @@ NightSection planetSection(const NightPlan& plan)
             continue;
         }
         s.lines.push_back(p.name + " : de " + nightTimeText(p.interval.start) + " à " +
-                          nightTimeText(p.interval.end) + ", au mieux à " + nightTimeText(p.bestHour) + " au " +
-                          p.direction + " à " + format("%.0f", p.altitude) + "°, mag " + format("%.1f", p.magnitude) +
-                          (p.constellation.empty() ? "" : ", " + p.constellation));
+                          nightTimeText(p.interval.end) + " ; au mieux à " + nightTimeText(p.bestHour) + ", " +
+                          p.direction + ", hauteur " + format("%.0f", p.altitude) + "° ; mag " +
+                          format("%.1f", p.magnitude) + (p.constellation.empty() ? "" : " ; " + p.constellation));
     }
     return s;
 }
@@ -132,7 +134,7 @@ NightSection eventSection(const NightPlan& plan)
 std::string objectLine(const HighObject& o)
 {
     return o.name + (o.constellation.empty() ? "" : " (" + o.constellation + ")") + ", mag " +
-           format("%.1f", o.magnitude) + ", " + o.direction + " à " + format("%.0f", o.altitude) + "°";
+           format("%.1f", o.magnitude) + ", " + o.direction + ", hauteur " + format("%.0f", o.altitude) + "°";
 }
 
 NightSection highSection(const NightPlan& plan)
@@ -142,7 +144,9 @@ NightSection highSection(const NightPlan& plan)
         s.lines.push_back(objectLine(o));
     for (const HighObject& o : plan.deepSky)
         s.lines.push_back(objectLine(o));
-    if (s.lines.empty())
+    if (plan.darkLevel < 0)
+        s.lines.push_back("Ciel trop clair : le Soleil reste au-dessus de -6°");
+    else if (s.lines.empty())
         s.lines.push_back("Aucune étoile brillante");
     std::string meridian = "Près du méridien :";
     for (std::size_t i = 0; i < plan.meridianConstellations.size(); ++i)

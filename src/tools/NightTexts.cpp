@@ -89,8 +89,9 @@ NightSection moonSection(const NightPlan& plan)
         s.lines.push_back("Levée toute la nuit");
     else if (m.riseCode == kAlwaysBelow)
         s.lines.push_back("Sous l'horizon toute la nuit");
-    else
-        s.lines.push_back("Lever " + nightTimeText(m.rise) + ", coucher " + nightTimeText(m.set));
+    else  // an event after 12 h the next day belongs to the next night
+        s.lines.push_back("Lever " + (m.rise >= 0.0 && m.rise < 36.0 ? nightTimeText(m.rise) : "-") + ", coucher " +
+                          (m.set >= 0.0 && m.set < 36.0 ? nightTimeText(m.set) : "-"));
     if (plan.darkLevel < 0)
         return s;
     if (m.inDark.empty()) {

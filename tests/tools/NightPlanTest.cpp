@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace zarn;
@@ -77,10 +78,12 @@ void expectTwilightTable(const NightPlan& plan, CAstre& sun)
         SCOPED_TRACE(plan.twilight[k].altitude);
         if (!dark.any)
             continue;
-        if (dark.start > 12.0)
+        if (dark.start > 12.0) {
             EXPECT_NEAR(dark.start, tableTime(eveningTable, level, true), kMinute);
-        if (dark.end < 36.0)
+        }
+        if (dark.end < 36.0) {
             EXPECT_NEAR(dark.end - 24.0, tableTime(morningTable, level, false), kMinute);
+        }
     }
 }
 
@@ -92,7 +95,7 @@ TEST_F(NightPlanTest, ParisDecemberNightFollowsTheTwilightTableAndTheVisibilityC
     const NightPlan plan = planOf(9, 12, 2026, paris());
     expectTwilightTable(plan, bodies.sun);
     ASSERT_EQ(plan.darkLevel, 3);  // a real astronomical night in December
-    EXPECT_NEAR(plan.darkHours, plan.darkWindow.end - plan.darkWindow.start, 1e-6);
+    EXPECT_NEAR(plan.darkHours, plan.darkWindow.end - plan.darkWindow.start, 1e-3);
     EXPECT_GT(plan.middle, plan.darkWindow.start);
     EXPECT_LT(plan.middle, plan.darkWindow.end);
 
@@ -139,8 +142,9 @@ TEST_F(NightPlanTest, ParisDecemberNightFollowsTheTwilightTableAndTheVisibilityC
     ASSERT_FALSE(plan.stars.empty());
     for (std::size_t i = 0; i < plan.stars.size(); ++i) {
         EXPECT_GT(plan.stars[i].altitude, 30.0);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(plan.stars[i - 1].magnitude, plan.stars[i].magnitude);
+        }
     }
     EXPECT_FALSE(plan.meridianConstellations.empty());
     EXPECT_EQ(eventOf(plan, "heure"), nullptr);
@@ -205,14 +209,14 @@ TEST_F(NightPlanTest, SummerTimeChangesAreEventsAndDurationsStayReal)
     EXPECT_EQ(change->text, "Passage à l'heure d'été : à 2.00 il est 3.00");
     // The morning's times are summer time: the night is an hour shorter
     // than its legal times say.
-    EXPECT_NEAR(spring.darkHours, spring.darkWindow.end - spring.darkWindow.start - 1.0, 1e-6);
+    EXPECT_NEAR(spring.darkHours, spring.darkWindow.end - spring.darkWindow.start - 1.0, 1e-3);
     SolarBodies bodies(sky->bodies());
     expectTwilightTable(spring, bodies.sun);
 
     const NightPlan autumn = planOf(24, 10, 2026, paris());
     ASSERT_NE(eventOf(autumn, "heure"), nullptr);
     EXPECT_EQ(eventOf(autumn, "heure")->text, "Retour à l'heure d'hiver : à 3.00 il est 2.00");
-    EXPECT_NEAR(autumn.darkHours, autumn.darkWindow.end - autumn.darkWindow.start + 1.0, 1e-6);
+    EXPECT_NEAR(autumn.darkHours, autumn.darkWindow.end - autumn.darkWindow.start + 1.0, 1e-3);
     expectTwilightTable(autumn, bodies.sun);
 
     // A place without summer time has no change.

@@ -23,7 +23,7 @@ QFont pageFont(double pointSize, bool bold = false)
 // A disc whose size follows the star's brightness.
 double starRadius(double magnitude, double unit)
 {
-    return unit * std::clamp(2.6 - 0.45 * magnitude, 0.5, 3.2);
+    return unit * std::clamp(2.0 - 0.4 * magnitude, 0.45, 2.6);
 }
 
 void drawMark(QPainter& painter, const ChartMark& mark, QPointF at, double unit)
@@ -55,7 +55,9 @@ void drawNightChart(QPainter& painter, const QRectF& square, const NightPlan& pl
     painter.setRenderHint(QPainter::Antialiasing);
     const double side = std::min(square.width(), square.height());
     const double unit = side / 160.0;
-    const QFont labels = pageFont(std::max(4.0, side / 42.0));
+    // Labels in device pixels: the same proportion on a screen and on paper.
+    QFont labels = pageFont(8.0);
+    labels.setPixelSize(std::max(7, static_cast<int>(side / 34.0)));
     QFontMetricsF metrics(labels, painter.device());
     const double margin = metrics.height() * 1.2;
     const QPointF centre = square.center();
@@ -81,8 +83,13 @@ void drawNightChart(QPainter& painter, const QRectF& square, const NightPlan& pl
     for (const ChartMark& mark : plan.chart) {
         const QPointF at(centre.x() + mark.x * radius, centre.y() - mark.y * radius);
         drawMark(painter, mark, at, unit);
-        if (!mark.label.empty() && (mark.body >= 1 || !mark.deepSky))
-            painter.drawText(at + QPointF(3.5 * unit, -1.5 * unit), QString::fromStdString(mark.label));
+        if (mark.label.empty() || (mark.deepSky && mark.body < 1))
+            continue;
+        // Right of the mark, or left of it where the name would leave the chart.
+        const QString label = QString::fromStdString(mark.label);
+        const double width = metrics.horizontalAdvance(label);
+        const double x = at.x() + 3.5 * unit + width > square.right() ? at.x() - 3.5 * unit - width : at.x() + 3.5 * unit;
+        painter.drawText(QPointF(x, at.y() - 1.5 * unit), label);
     }
     painter.restore();
 }

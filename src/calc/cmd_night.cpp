@@ -48,9 +48,12 @@ void printTsv(const NightPlan& plan)
     }
     for (const NightEvent& e : plan.events)
         printSpan(clock, "evenement", e.kind, e.hours, -1.0, e.text);
+    // The lines of the last section list the stars, then the objects.
+    std::size_t line = 0;
     for (const auto* list : {&plan.stars, &plan.deepSky})
         for (const HighObject& o : *list)
-            printSpan(clock, o.deepSky ? "messier" : "etoile", o.name, plan.middle, -1.0, o.direction);
+            printSpan(clock, o.deepSky ? "messier" : "etoile", o.name, plan.middle, -1.0,
+                      plan.sections[4].lines[line++]);
 }
 
 int runNight(CalcContext& context)

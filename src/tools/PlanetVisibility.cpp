@@ -18,15 +18,8 @@ namespace zarn {
 namespace {
 constexpr double kNightStart = 12.0;
 constexpr double kNightEnd = 36.0;
+}  // namespace
 
-struct Darkness {
-    double start;
-    double end;
-    bool any;
-};
-
-// The dark part of the night for a threshold. A Sun that never goes below it
-// gives none; a Sun that never rises above it darkens the whole night.
 Darkness darkness(CAstre& sun, double threshold, const CInstant& night)
 {
     const double a = CLeverCoucher::NextSet(&sun, threshold, night);
@@ -42,12 +35,11 @@ Darkness darkness(CAstre& sun, double threshold, const CInstant& night)
     return {0.0, 0.0, false};
 }
 
-VisibilityInterval planetInterval(CAstre& planet, int index, const Darkness& dark, const CInstant& night)
+VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CInstant& night, double altitude)
 {
     if (!dark.any)
         return {};
     const CInstant atDusk = instantAtHours(dayStart(night), dark.start);
-    const double altitude = eventAltitudeDegrees(index);
     double rise = CLeverCoucher::NextRise(&planet, altitude, atDusk);
     double set = CLeverCoucher::NextSet(&planet, altitude, atDusk);
     // NextRise and NextSet count from 0 h of the dusk's own day.
@@ -69,6 +61,7 @@ VisibilityInterval planetInterval(CAstre& planet, int index, const Darkness& dar
     return {};
 }
 
+namespace {
 double marsMagnitude(CAstre& mars, const CInstant& at)
 {
     const PlanetDistances d = planetDistancesAt(mars, at);
@@ -121,7 +114,7 @@ NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>
     for (int i = 0; i < 5; ++i) {
         out.thresholds[i] = visibilityThreshold(i + 1, mars);
         const Darkness dark = darkness(sun, out.thresholds[i], out.night);
-        out.planets[i] = planetInterval(*planets[i], i + 1, dark, out.night);
+        out.planets[i] = planetInterval(*planets[i], dark, out.night, eventAltitudeDegrees(i + 1));
     }
     return out;
 }

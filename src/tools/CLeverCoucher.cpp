@@ -131,7 +131,7 @@ double CLeverCoucher::EventTime(const CInstant& baseDay, double t0, int directio
     } while (std::fabs(d) > 0.0001 && n < kMaxIterations);
     if (std::fabs(d) > 0.0001)
         t = (t + previous) / 2.0;  // oscillating: settle between the last two
-    return toLegalHours(baseDay, t, m_observesSummerTime);
+    return toLegalHours(baseDay, t, m_place);
 }
 
 bool CLeverCoucher::ReachesAltitude(const CInstant& baseDay, double transit)
@@ -170,7 +170,7 @@ void CLeverCoucher::ComputeSeries(const CInstant& date, std::vector<CJourLeverCo
     std::fill(days.begin(), days.end(), CJourLeverCoucher{});
     if (m_body == nullptr || days.empty())
         return;
-    m_observesSummerTime = date.place().observesSummerTime() != 0;
+    m_place = date.place();
     const CInstant first = dayStart(withoutSummerTime(date));
     CInstant base = first;
     const int n = static_cast<int>(days.size());

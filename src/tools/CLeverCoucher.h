@@ -57,7 +57,7 @@ private:
     CAstre* m_body = nullptr;
     short m_direction = -1;
     double m_sinAltitude = 0.0;
-    bool m_observesSummerTime = false;
+    CLieu m_place;  // the legal clock the events are shown on
 };
 
 }  // namespace zarn

@@ -29,6 +29,7 @@ CInstant::CInstant(int day, int month, int year, int hour, int minute, int secon
                    const CLieu& place)
     : CDateHeure(day, month, year, hour, minute, second), m_place(place)
 {
+    m_summerTime = 1;  // a time given in legal hours: the first of a repeated hour
     refreshTexts();
 }
 

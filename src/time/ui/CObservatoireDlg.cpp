@@ -104,6 +104,12 @@ void CObservatoireDlg::setRow(QTreeWidgetItem* item, const PlaceFields& fields)
     const QStringList texts = fields.rowTexts();
     for (int c = 0; c < texts.size(); ++c)
         item->setText(c, texts[c]);
+    // A zone name ("Australia/Sydney") is wider than a zone number.
+    if (QTreeWidget* list = item->treeWidget()) {
+        const int needed = QFontMetrics(list->font()).horizontalAdvance(texts[3]) + 16;
+        if (needed > list->columnWidth(3))
+            list->setColumnWidth(3, needed);
+    }
 }
 
 PlaceFields CObservatoireDlg::readRow(const QTreeWidgetItem* item)

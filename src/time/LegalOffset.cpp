@@ -218,8 +218,9 @@ std::vector<ChangeDay> summerChanges(const CLieu& place, int year)
     const std::int64_t from = yearStart(year) - kDay;
     const std::int64_t to = yearStart(year + 1) + kDay;
     forEachSummerChange(place.zoneName(), from, to, [&](const ZoneSpan& span, std::int64_t at) {
-        // The legal date on the clock before it is changed.
-        const double jd = kJd1970 + static_cast<double>(at - 1 + span.offsetSeconds) / kDay;
+        // The legal date that the clock shows when it is changed (0 h of
+        // Sunday for a change at midnight, as Santiago's).
+        const double jd = kJd1970 + static_cast<double>(at + span.offsetSeconds) / kDay;
         const CalendarDate date = calendarDate(jd);
         if (date.year == year)
             days.push_back({date.day, date.month});

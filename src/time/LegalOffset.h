@@ -67,7 +67,7 @@ bool zoneKnown(const std::string& name);
 CLieu placeOnZone(const CLieu& place, const std::string& zoneName, int year);
 
 // The days of the year on which the zone enters or leaves summer time, in
-// the year's order, as legal dates before the change.
+// the year's order, as the legal dates the clock shows when it is changed.
 struct ChangeDay {
     int day = 0;
     int month = 0;

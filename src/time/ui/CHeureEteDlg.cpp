@@ -41,7 +41,9 @@ CHeureEteDlg::CHeureEteDlg(int year, const CLieu& place, QWidget* parent) : QDia
     pal.setColor(QPalette::WindowText, Qt::black);
     m_result->setPalette(pal);
     m_result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_result->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral(" 00.00 --> 00.00 ")) + 8);
+    const QFontMetrics fm(font());
+    m_result->setMinimumWidth(std::max(fm.horizontalAdvance(QStringLiteral(" 00.00 --> 00.00 ")),
+                                       fm.horizontalAdvance(QStringLiteral(" Pas d'heure d'été "))) + 8);
     auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -122,3 +122,28 @@ TEST(CalcZone, ZonesWithMinutesNamesAndTheirRefusals)
     ASSERT_GE(rows.size(), 2u);
     EXPECT_EQ(rows[1][3], "+05:45");
 }
+
+TEST(CalcZone, MoonPhaseInTheRepeatedAutumnHourIsOnItsOwnDay)
+{
+    // The full Moon of 25.10.2026 at 23 h 12 (-05:00) and the first quarter
+    // of 29.10.2006 at 23 h 26 (+02:00), on days the rule makes 25 hours long.
+    struct Phase {
+        const char* args;
+        const char* date;
+        const char* time;  // legal, to the minute
+        const char* offset;
+    };
+    const Phase phases[] = {
+        {"--date 24.10.2026 --zone -5 --dst 1 --lon 74.00W --lat 40.43N", "2026-10-25", "23:12:00", "-05:00"},
+        {"--date 28.10.2006 --zone 2 --dst 1 --lon 24.56E --lat 60.10N", "2006-10-29", "23:26:00", "+02:00"},
+    };
+    for (const Phase& p : phases) {
+        const auto rows = tsvRows(runCalc(std::string(p.args) + " --time 0.00 phases --count 1 --tsv").out);
+        ASSERT_EQ(rows.size(), 2u) << p.args;
+        EXPECT_EQ(rows[1][1], p.date) << p.args;
+        EXPECT_EQ(rows[1][3], p.offset) << p.args;
+        EXPECT_NEAR(universalOf(rows[1][1], rows[1][2], rows[1][3]), universalOf(p.date, p.time, p.offset),
+                    3.0 / 1440)
+            << p.args;
+    }
+}

@@ -42,8 +42,11 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
 
+    // Makes the current line's object the document's object to find: Return
+    // or Enter, a click or a double click on the line.
+    void choose();
+
 private:
-    void onSelectionChanged();
     void clearSelection();
 
     CZarnDoc& m_doc;
@@ -51,7 +54,6 @@ private:
     QPushButton* m_catalogue;
     std::vector<CAstre*> m_objects;  // the object of each line
     CAstre* m_chosen = nullptr;
-    bool m_filling = false;
 };
 
 }  // namespace zarn

@@ -78,10 +78,16 @@ void DialogHelp::keepOnScreen(QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen || window->isMaximized() || window->isFullScreen())
         return;
-    // The frame is not known before the window is mapped: room is left for a
-    // title bar so that it, and the window's far edge, stay in reach.
-    const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    const QRect area = screen->availableGeometry().adjusted(0, title, 0, 0);
+    // The frame, title bar included, stays in reach. Before the window
+    // manager has framed the window its size is not known: room is left for
+    // a title bar.
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                     frame.bottom() - client.bottom());
+    if (margins.isNull())
+        margins.setTop(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
+    const QRect area = screen->availableGeometry().marginsRemoved(margins);
     if (!window->testAttribute(Qt::WA_Moved)) {
         // Not placed yet: the window manager places it, once it fits.
         if (const QSize size = window->size().boundedTo(area.size()); size != window->size())

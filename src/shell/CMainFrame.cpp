@@ -47,15 +47,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildStatusBar();
-    // Ctrl+F4 closes the active inside window, as its close button does; a
-    // window without a close button (the sky window) stays.
-    auto* closeInside = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
-    connect(closeInside, &QShortcut::activated, m_mdi, [this] {
-        QMdiSubWindow* active = m_mdi->activeSubWindow();
-        const Qt::WindowFlags flags = active ? active->windowFlags() : Qt::WindowFlags();
-        if (active && (!(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowCloseButtonHint)))
-            active->close();
-    });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::activeFrameChanged);
     SetMainTitle(QString());
 }

@@ -31,6 +31,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -209,20 +210,16 @@ TEST_F(WindowLayout, SunAndMoonPopupsLiveInTheWorkAreaAndLeaveWithTheirWindow)
 
 TEST_F(WindowLayout, EscapeClosesTheHelpAndCtrlF4TheActiveInsideWindowButNotTheSky)
 {
-    CHelpWindow* help = CHelpWindow::showContents();
-    ASSERT_TRUE(help->isVisible());
-    QTest::keyClick(help, Qt::Key_Escape);
-    EXPECT_TRUE(QTest::qWaitFor([] { return !CHelpWindow::isOpen(); }, 500));
-
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     run(cmd::Conjunction);
-    QMdiSubWindow* conjunction = active();
+    QPointer<QMdiSubWindow> conjunction = active();
     ASSERT_NE(view<CConjonctionView>(), nullptr);
     ASSERT_EQ(qobject_cast<QMdiSubWindow*>(view<CConjonctionView>()->parentWidget()), conjunction);
-    view<CConjonctionView>()->firstList()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return view<CConjonctionView>() == nullptr; }, 500));
+    QWidget* list = view<CConjonctionView>()->firstList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&conjunction] { return !conjunction || !conjunction->isVisible(); }, 500));
     // The sky window has no close button: it stays.
     frame->mdiArea()->setActiveSubWindow(frame->skyFrame());
     skyView()->setFocus();
@@ -230,6 +227,11 @@ TEST_F(WindowLayout, EscapeClosesTheHelpAndCtrlF4TheActiveInsideWindowButNotTheS
     QTest::qWait(20);
     EXPECT_NE(frame->skyFrame(), nullptr);
     EXPECT_TRUE(frame->skyFrame() && frame->skyFrame()->isVisible());
+
+    CHelpWindow* help = CHelpWindow::showContents();
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CHelpWindow::isOpen(); }, 500));
 }
 
 TEST_F(WindowLayout, EveryWindowOpensWithinTheScreen)
@@ -237,16 +239,18 @@ TEST_F(WindowLayout, EveryWindowOpensWithinTheScreen)
     const QRect screen = frame->screen()->availableGeometry();
     // A dialog placed partly off the screen and larger than it, and a window
     // of its own larger than the screen (the help window at a large scale).
-    QDialog dialog(frame);
-    dialog.setGeometry(-300, -200, screen.width() + 500, screen.height() + 400);
-    dialog.show();
-    EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.geometry().width() << "x" << dialog.geometry().height();
-    dialog.hide();
-    QWidget window;
-    window.resize(screen.width() * 2, screen.height() * 2);
-    window.show();
-    EXPECT_LE(window.width(), screen.width());
-    EXPECT_LE(window.height(), screen.height());
+    {
+        QDialog dialog(frame);
+        dialog.setGeometry(-300, -200, screen.width() + 500, screen.height() + 400);
+        dialog.show();
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << dialog.width() << "x" << dialog.height();
+        dialog.hide();
+        QWidget window;
+        window.resize(screen.width() * 2, screen.height() * 2);
+        window.show();
+        EXPECT_LE(window.width(), screen.width());
+        EXPECT_LE(window.height(), screen.height());
+    }
 
     // A main window saved at a size larger than this screen comes back within it.
     app.reset();
@@ -260,7 +264,7 @@ TEST_F(WindowLayout, EveryWindowOpensWithinTheScreen)
     app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
     app->setMinimumSplashMs(0);
     ASSERT_TRUE(app->InitInstance());
-    const QRect placed = app->mainFrame()->geometry();
+    const QRect placed = app->mainFrame()->frameGeometry();
     EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
                                          << placed.height();
 }

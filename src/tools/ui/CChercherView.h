@@ -38,13 +38,12 @@ public:
     CAstre* objectAt(int row) const;
     // The object last chosen here.
     CAstre* chosen() const { return m_chosen; }
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-
     // Makes the current line's object the document's object to find: Return
     // or Enter, a click or a double click on the line.
     void choose();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void clearSelection();

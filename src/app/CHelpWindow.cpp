@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace zarn {
@@ -20,7 +21,7 @@ constexpr ContextPage kPages[] = {
     {12, "qrc:/help/fichiers.html#manquant"},
     {10, "qrc:/help/fichiers.html#lecture"},
     {CHelpWindow::kAstroEvents, "qrc:/help/evenements.html"},
-    {96259, "qrc:/help/impression.html"},
+    {CHelpWindow::kPrintTopic, "qrc:/help/impression.html"},
     {483, "qrc:/help/observatoires.html"},
     {485, "qrc:/help/observatoires.html#lieu"},
     {101, "qrc:/help/date.html"},
@@ -89,6 +90,17 @@ bool CHelpWindow::eventFilter(QObject* watched, QEvent* event)
     }
     return QTextBrowser::eventFilter(watched, event);
 }
+
+void CHelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
+}
+
+bool CHelpWindow::isOpen() { return g_window && g_window->isVisible(); }
 
 void CHelpWindow::closeHelp()
 {

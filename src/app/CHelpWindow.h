@@ -15,6 +15,8 @@ public:
     static constexpr int kConstellationsTopic = 130;
     static constexpr int kCatalogueTopic = 132;
     static constexpr int kSearchTopic = 136;
+    // The printing page, for F1 while a print preview is open.
+    static constexpr int kPrintTopic = 96259;
 
     // Shows the one help window at the page of a context (the contents page
     // for an unknown context) and brings it to the front. While a modal
@@ -24,9 +26,12 @@ public:
     static QUrl urlOfContext(int context);
     // Closes the help window: the program ends with its main window.
     static void closeHelp();
+    static bool isOpen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CHelpWindow();

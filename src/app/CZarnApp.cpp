@@ -10,6 +10,7 @@
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
+#include "shell/WindowArrangement.h"
 #include "time/ZarnSettings.h"
 
 #include <QApplication>
@@ -58,9 +59,15 @@ void CZarnApp::placeMainWindow()
     if (settings.normalRect) {
         const auto& r = *settings.normalRect;
         const QRect stored(QPoint(r[0], r[1]), QPoint(r[2] - 1, r[3] - 1));
-        // A rectangle wholly off every screen would hide the window.
-        if (!screen || screen->virtualGeometry().intersects(stored))
+        // A rectangle wholly off every screen would hide the window, and one
+        // larger than the screen (saved at another size or scale) would put
+        // its title bar or its edges out of reach.
+        if (!screen)
             rect = stored;
+        else if (screen->virtualGeometry().intersects(stored)) {
+            const QScreen* under = QGuiApplication::screenAt(stored.center());
+            rect = keptInside(stored, (under ? under : screen)->availableGeometry());
+        }
     }
     m_frame->setGeometry(rect);
     if (settings.showState == 3)

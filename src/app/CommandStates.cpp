@@ -34,13 +34,11 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(Zenith, m_chartKind != 1);
 
     // Horizon directions: the one faced is checked and disabled. Turned
-    // towards a target, the items keep their state.
-    if (m_chartKind != 2 || m_horizonDirection >= 0) {
-        for (int k = 0; k < 8; ++k) {
-            const bool faced = m_chartKind == 2 && m_horizonDirection == k;
-            a.setChecked(HorizonSouth + k, faced);
-            a.setEnabled(HorizonSouth + k, !faced);
-        }
+    // towards a planet or an object, or scrolled, the chart faces none of them.
+    for (int k = 0; k < 8; ++k) {
+        const bool faced = m_chartKind == 2 && m_horizonDirection == k;
+        a.setChecked(HorizonSouth + k, faced);
+        a.setEnabled(HorizonSouth + k, !faced);
     }
     for (int id = Mercure; id <= Soleil; ++id) {
         const bool viewed = m_viewedPlanet == (id - Mercure + 1) % 7;

@@ -2,6 +2,7 @@
 
 #include "app/CHelpWindow.h"
 #include "app/options/COptionsCarte.h"
+#include "shell/WindowArrangement.h"
 #include "time/ui/CDateDlg.h"
 #include "time/ui/CHeureEteDlg.h"
 #include "time/ui/CLieuDlg.h"
@@ -13,6 +14,9 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 namespace zarn {
@@ -22,6 +26,9 @@ int DialogHelp::contextOf(const QWidget* dialog)
     // A window that names its own help context (the tool windows and their
     // dialogs), from the focused control outwards.
     for (const QWidget* w = dialog; w; w = w->parentWidget()) {
+        // A print preview has the printing page, whatever window it shows.
+        if (qobject_cast<const QPrintPreviewDialog*>(w))
+            return CHelpWindow::kPrintTopic;
         if (const QVariant context = w->property("helpContext"); context.isValid())
             return context.toInt();
         if (qobject_cast<const CConjonctionView*>(w))
@@ -66,6 +73,31 @@ void DialogHelp::trimFrame(QWidget* dialog)
         window->setFlags(flags);
 }
 
+void DialogHelp::keepOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen || window->isMaximized() || window->isFullScreen())
+        return;
+    // The frame, title bar included, stays in reach. Before the window
+    // manager has framed the window its size is not known: room is left for
+    // a title bar.
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                     frame.bottom() - client.bottom());
+    if (margins.isNull())
+        margins.setTop(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window));
+    const QRect area = screen->availableGeometry().marginsRemoved(margins);
+    if (!window->testAttribute(Qt::WA_Moved)) {
+        // Not placed yet: the window manager places it, once it fits.
+        if (const QSize size = window->size().boundedTo(area.size()); size != window->size())
+            window->resize(size);
+        return;
+    }
+    if (const QRect inside = keptInside(window->geometry(), area); inside != window->geometry())
+        window->setGeometry(inside);
+}
+
 bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -73,6 +105,10 @@ bool DialogHelp::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (isFixedDialog(widget))
             trimFrame(widget);
+        // Every window, however large it asks to be, opens within the screen
+        // (a small screen, or one magnified by a scale factor).
+        if (widget && (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
+            keepOnScreen(widget);
     }
     if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

@@ -1,7 +1,8 @@
 #pragma once
 // Rules every dialog of the program follows: F1 opens the help page of the
-// dialog, and a dialog of fixed size gets a frame with a title and a close
-// button but no minimise or maximise button.
+// dialog, a dialog of fixed size gets a frame with a title and a close
+// button but no minimise or maximise button, and every window opens within
+// the screen.
 #include <QObject>
 
 namespace zarn {
@@ -20,6 +21,7 @@ protected:
 
 private:
     static void trimFrame(QWidget* dialog);
+    static void keepOnScreen(QWidget* window);
 };
 
 }  // namespace zarn

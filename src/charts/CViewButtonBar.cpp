@@ -1,7 +1,9 @@
 #include "charts/CViewButtonBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QResizeEvent>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -45,7 +47,15 @@ CViewButtonBar::CViewButtonBar(const std::function<QAction*(int)>& actionOf, QWi
         // The button follows its command's state (a checked direction is disabled).
         if (QAction* action = actionOf(command)) {
             button->setEnabled(action->isEnabled());
-            connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+            connect(action, &QAction::changed, button, [button, action] {
+                // A button disabled under the mouse gets no leave event: its
+                // status text would stay after its command was carried out.
+                if (button->isEnabled() && !action->isEnabled() && button->underMouse()) {
+                    QStatusTipEvent tip{QString()};
+                    QCoreApplication::sendEvent(button, &tip);
+                }
+                button->setEnabled(action->isEnabled());
+            });
             connect(button, &QToolButton::clicked, action, [action] { action->trigger(); });
         }
         m_buttons << button;

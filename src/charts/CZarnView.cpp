@@ -50,13 +50,11 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
     using namespace zarn::hint;
     if (bits & (Catalogue | Animation | Grid))
         return;
-    if (bits & (Date | Place | UserObjects | WholeSky | Zenith | Horizon | Resized))
-        HideLabel();
-    // The user objects were made again: the object under the mouse may be gone.
-    if (bits & UserObjects) {
-        m_hoverTimer.stop();
-        m_hovered.reset();
-    }
+    // The objects are placed anew (or made again, for the user objects): a
+    // name shown at the old place of its object goes, and the object found
+    // under the resting mouse is forgotten, lest its name come back there.
+    if (bits & (Date | Place | UserObjects | WholeSky | Zenith | Horizon | Resized | Options | AltitudeScale))
+        ForgetPlacements();
     if (bits & Figures) {
         if (!fromSelf)
             return;
@@ -82,6 +80,13 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
         m_host.SkyRecomputed();
     // Every hint ends in a repaint (the window is always painted whole).
     viewport()->update();
+}
+
+void CZarnView::ForgetPlacements()
+{
+    m_hoverTimer.stop();
+    m_hovered.reset();
+    HideLabel();
 }
 
 void CZarnView::UpdateStrip()
@@ -129,6 +134,7 @@ void CZarnView::OnScrolled(int value)
 void CZarnView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    ForgetPlacements();
     m_stripWidth = 6 * viewport()->height();
     m_host.SetStripWidth(m_stripWidth);
     // The charts' scales follow the window (the time bar shown or hidden
@@ -280,14 +286,10 @@ void CZarnView::mousePressEvent(QMouseEvent* event)
         if (hit.placed && inside) {
             const std::string constellation = m_host.ConstellationOf(*hit.placed->object);
             if (!constellation.empty()) {
-                CCarte& chart = m_host.CurrentChart();
-                const double scale = chart.GetScale(chart.AdjustRect(m_paintRect));
-                const SPoint point = ToChart(event->position().toPoint());
-                double ra = 0.0;
-                double dec = 0.0;
-                if (scale > 0.0)
-                    chart.ChartToSky(point.x / scale, point.y / scale, ra, dec);
-                m_host.StarClicked(constellation, ra, dec);
+                // The map is centred on the star itself, not on the point
+                // clicked beside it, so that the cursor lands on the star.
+                const CAstre& object = *hit.placed->object;
+                m_host.StarClicked(constellation, object.GetAlpha(), object.GetDelta());
                 m_hoverTimer.stop();
             }
         }

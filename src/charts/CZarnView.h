@@ -64,6 +64,8 @@ private:
     ChartHit HitAt(QPoint windowPoint, bool* insideChart);
     void ShowLabelOf(CSurface& dc, const CAstre* object, const std::string& text, SPoint at);
     void OnHoverTimer();
+    // The chart's objects are placed anew: no name stays at an old place.
+    void ForgetPlacements();
     void OnScrolled(int value);
     // Scroll range and position of the horizon strip for the window's size.
     void UpdateStrip();

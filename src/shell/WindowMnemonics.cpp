@@ -83,12 +83,28 @@ QWidget* WindowMnemonics::focusedWindow() const
     return nullptr;
 }
 
+QWidget* WindowMnemonics::closableWindow(const QKeyEvent& key) const
+{
+    if (key.key() != Qt::Key_F4 || (key.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return nullptr;
+    QWidget* window = focusedWindow();
+    const Qt::WindowFlags flags = window ? window->windowFlags() : Qt::WindowFlags();
+    return window && (!(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowCloseButtonHint)) ? window : nullptr;
+}
+
 bool WindowMnemonics::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    if (QWidget* window = closableWindow(*key)) {
+        // The override is taken so that the press comes here.
+        if (type == QEvent::KeyPress)
+            window->close();
+        key->accept();
+        return true;
+    }
     const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (type == QEvent::KeyPress) {
         // The press whose shortcut was kept from the menu bar.

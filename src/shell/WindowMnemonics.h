@@ -2,10 +2,13 @@
 // Alt + letter inside a window of the main window: the window's own control
 // with that mnemonic answers before the menu bar, whose titles share letters
 // with some controls ("&Conjonction" and "&Carte", "&Opposition" and
-// "&Observatoire"). Elsewhere the menu bar keeps its letters.
+// "&Observatoire"). Elsewhere the menu bar keeps its letters. Ctrl+F4 closes
+// the window, as its close button does; a window without one (the sky
+// window) stays.
 #include <QObject>
 #include <QPointer>
 
+class QKeyEvent;
 class QMdiArea;
 class QWidget;
 
@@ -28,6 +31,8 @@ protected:
 
 private:
     QWidget* focusedWindow() const;
+    // The focused window when Ctrl+F4 may close it, else null.
+    QWidget* closableWindow(const QKeyEvent& key) const;
 
     QMdiArea* m_area;
     QPointer<QWidget> m_pending;

@@ -189,17 +189,24 @@ TEST_F(AlmanacApp, CommandsOpenTheWindowsAndJourSuivantReachesThemAll)
     // "&Imprimer" with the visibility chart active previews that chart, once.
     frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(visibility->parentWidget()));
     QStringList previews;
+    QString helpPage;
     {
         ModalCatcher catcher;
         catcher.onDialog([&](QWidget* w) {
             if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w)) {
                 previews << preview->parentWidget()->metaObject()->className();
+                // F1 in the preview: the printing page, not the chart's own.
+                QTest::keyClick(preview, Qt::Key_F1);
+                if (CHelpWindow* help = visibleHelp())
+                    helpPage = help->source().fileName();
                 preview->reject();
             }
         });
         run(cmd::PrintPreview);
     }
     EXPECT_EQ(previews, QStringList{QStringLiteral("zarn::CEphemeridesView")});
+    EXPECT_EQ(helpPage, QStringLiteral("impression.html"));
+    CHelpWindow::closeHelp();
 
     // Closed, the dialog can be opened again; the window that is active may
     // name the body and the date.

@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -218,6 +219,15 @@ TEST_F(RunningProgram, SkyWindowKeepsItsPlaceAndItsButtonsFit)
                 EXPECT_FALSE(buttons[i]->geometry().intersects(buttons[j]->geometry())) << i << " " << j;
         }
     }
+
+    // "SE" clicked goes disabled under the mouse: its status text goes with it.
+    QToolButton* southEast = bar.buttons().at(8);
+    QTest::mouseMove(southEast, southEast->rect().center());
+    QTest::qWait(20);
+    ASSERT_EQ(frame->statusBar()->currentMessage(), QStringLiteral(" Vue de l'horizon sud-est"));
+    QTest::mouseClick(southEast, Qt::LeftButton);
+    ASSERT_FALSE(southEast->isEnabled());
+    EXPECT_NE(frame->statusBar()->currentMessage(), QStringLiteral(" Vue de l'horizon sud-est"));
 }
 
 TEST_F(ProgramFolder, AbortOnAFailedWriteKeepsTheProgramOpen)

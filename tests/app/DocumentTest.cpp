@@ -236,6 +236,23 @@ TEST_F(Document, ViewCommandsSetChartTitleHintAndStates)
     EXPECT_FALSE(a.action(cmd::HorizonSouth + 3)->isChecked());
     EXPECT_TRUE(a.action(cmd::HorizonSouth + 3)->isEnabled());
 
+    // Turned towards a planet low in the sky, the horizon chart faces no
+    // direction either: none stays checked and disabled from before.
+    setInstant(15, 12, 2026, 19, 0);
+    int lowPlanets = 0;
+    for (int planet = cmd::Mercure; planet <= cmd::Soleil; ++planet) {
+        doc->onCommand(cmd::HorizonSouth + 3);
+        ModalCatcher catcher;
+        doc->onCommand(planet);
+        if (!catcher.texts.isEmpty() || doc->currentChartKind() != 2)
+            continue;
+        ++lowPlanets;
+        for (int k = 0; k < 8; ++k)
+            EXPECT_TRUE(a.action(cmd::HorizonSouth + k)->isEnabled() && !a.action(cmd::HorizonSouth + k)->isChecked())
+                << planet << " " << k;
+    }
+    EXPECT_GT(lowPlanets, 0);
+
     doc->onCommand(cmd::Zenith);
     EXPECT_EQ(doc->skyTitle(), QStringLiteral("Zénith"));
     EXPECT_EQ(view.hints.back(), hint::Zenith);

@@ -114,12 +114,15 @@ TEST_F(MapWindows, ClickOnAStarOpensItsMapWithTheCursorOnItAndItsNameShown)
         << map->mapFrame().StatusText(0).toStdString();
     EXPECT_EQ(map->mapFrame().StatusText(1), QStringLiteral("  Lyre"));
 
-    // A second click elsewhere reuses the one map.
+    // A second click, a little beside another star, reuses the one map,
+    // centred on that star with its name shown.
     CAstre* deneb = named("Deneb");
     const PlacedObject* other = doc->charts()->WholeSky().ScreenPlacementOf(deneb);
     ASSERT_NE(other, nullptr);
-    QTest::mouseClick(sky.viewport(), Qt::LeftButton, {}, QPoint(other->x + origin.x, other->y + origin.y));
+    QTest::mouseClick(sky.viewport(), Qt::LeftButton, {}, QPoint(other->x + origin.x + 2, other->y + origin.y - 2));
     EXPECT_EQ(map->windowTitle().left(8), QStringLiteral("  Cygne "));
+    view.grab();
+    EXPECT_EQ(view.LabelText(), "Deneb");
     int maps = 0;
     for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
         maps += dynamic_cast<CConstellationsWindow*>(w) != nullptr;
@@ -234,30 +237,54 @@ TEST_F(MapWindows, SearchListsNamedObjectsButNeverUserObjects)
                 << a->windowTitle().toStdString() << " / " << b->windowTitle().toStdString();
 }
 
-TEST_F(MapWindows, TypingInTheSearchListFindsNamesAndMessierNumbers)
+TEST_F(MapWindows, TypingAndArrowsMoveThroughTheSearchListAndOnlyAChoiceTurnsTheSky)
 {
     auto* search = open<CChercherView>(ViewKind::Chercher);
     ASSERT_NE(search, nullptr);
     QListWidget& list = search->list();
     const int pause = QApplication::keyboardInputInterval() + 100;
     list.setFocus();
-    // The names passed while typing are not chosen ("m" would stop on M 10,
-    // below the horizon, and raise its box); the one found at the pause is.
+    // The names passed while typing or with the arrows are not chosen ("m"
+    // stops on M 10, below the horizon, whose box would be raised).
     zarn::test::ModalCatcher catcher;
     const CAstre* before = doc->viewedObject();
     QTest::keyClicks(&list, QStringLiteral("m 31"));
-    EXPECT_EQ(doc->viewedObject(), before);
     QTest::qWait(pause);
     ASSERT_NE(list.currentItem(), nullptr);
     EXPECT_EQ(list.currentItem()->text(), QStringLiteral(" Galaxie d'Andromède"));
+    EXPECT_EQ(doc->viewedObject(), before);
+    QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(doc->viewedObject(), named("Galaxie d'Andromède"));
     QTest::keyClicks(&list, QStringLiteral("veg"));
     QTest::qWait(pause);
+    EXPECT_EQ(list.currentItem()->text(), QStringLiteral(" Véga"));
+    EXPECT_EQ(doc->viewedObject(), named("Galaxie d'Andromède"));
+    QTest::keyClick(&list, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(doc->viewedObject(), named("Véga"));
-    // Nonsense leaves the choice as it was.
+    // Nonsense leaves the line where it was.
     QTest::keyClicks(&list, QStringLiteral("qxz#"));
     QTest::qWait(pause);
     EXPECT_EQ(list.currentItem()->text(), QStringLiteral(" Véga"));
+    // The arrows pass objects below the horizon without a box.
+    for (int step = 0; step < 40; ++step)
+        QTest::keyClick(&list, step < 20 ? Qt::Key_Up : Qt::Key_PageDown);
+    EXPECT_EQ(doc->viewedObject(), named("Véga"));
+    EXPECT_TRUE(catcher.texts.isEmpty());
+
+    // A click, or a double click, on a line chooses it.
+    const auto lineRect = [&list](const char* name) {
+        QListWidgetItem* item = list.findItems(QString::fromUtf8(name), Qt::MatchExactly).front();
+        list.scrollToItem(item);
+        return list.visualItemRect(item).center();
+    };
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, lineRect(" Deneb"));
+    EXPECT_EQ(doc->viewedObject(), named("Deneb"));
+    // The press of a double click only moves to the line; the double click chooses.
+    const QPoint vega = lineRect(" Véga");
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, vega);
+    EXPECT_EQ(doc->viewedObject(), named("Deneb"));
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, vega);
+    EXPECT_EQ(doc->viewedObject(), named("Véga"));
     EXPECT_TRUE(catcher.texts.isEmpty());
 }
 
@@ -270,12 +297,14 @@ TEST_F(MapWindows, ChoosingAnObjectTurnsTheSkyTowardsItOnceAndARefillKeepsTheLis
     QListWidget& list = search->list();
     const int vegaRow = list.row(list.findItems(QStringLiteral(" Véga"), Qt::MatchExactly).front());
     list.setCurrentRow(vegaRow);
+    search->choose();
     EXPECT_EQ(doc->viewedObject(), named("Véga"));
     EXPECT_EQ(doc->skyTitle(), QStringLiteral("Véga"));
     EXPECT_EQ(counter.hints.size(), 1u);
     // Choosing it again changes nothing.
     list.clearSelection();
     list.setCurrentRow(vegaRow);
+    search->choose();
     EXPECT_EQ(counter.hints.size(), 1u);
 
     // A new date keeps the line selected and the list where it was.
@@ -293,6 +322,8 @@ TEST_F(MapWindows, ChoosingAnObjectTurnsTheSkyTowardsItOnceAndARefillKeepsTheLis
     // An object below the horizon is refused with the box.
     zarn::test::ModalCatcher catcher;
     list.setCurrentRow(list.row(list.findItems(QStringLiteral(" Acrux"), Qt::MatchExactly).front()));
+    EXPECT_TRUE(catcher.texts.isEmpty());
+    search->choose();
     ASSERT_EQ(catcher.texts.size(), 1);
     const QString text = catcher.texts.front();
     EXPECT_TRUE(text.contains(QStringLiteral("Acrux\n     n'est pas visible."))) << text.toStdString();

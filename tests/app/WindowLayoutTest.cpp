@@ -1,9 +1,11 @@
 // The windows of the main window together: where the tool windows open, the
 // arrangements, the Sun-and-Moon window reopened with "&Ciel", clicks on the
-// sky window, Alt + letter in a tool window and the Sun-and-Moon popups.
+// sky window, Alt + letter in a tool window, the Sun-and-Moon popups, the keys
+// that close windows and the windows kept within the screen.
 #include "ParisProgram.h"
 
 #include "app/AlmanacWindows.h"
+#include "app/CHelpWindow.h"
 #include "app/CSettingsStore.h"
 #include "app/CZarnApp.h"
 #include "app/CZarnDoc.h"
@@ -15,6 +17,7 @@
 #include "shell/CommandIds.h"
 #include "time/Calendar.h"
 #include "time/ZarnSettings.h"
+#include "time/ui/CTimeBar.h"
 #include "tools/ui/CConjonctionView.h"
 #include "tools/ui/CPhasesPopup.h"
 #include "tools/ui/CSoleilView.h"
@@ -22,10 +25,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -200,4 +206,91 @@ TEST_F(WindowLayout, SunAndMoonPopupsLiveInTheWorkAreaAndLeaveWithTheirWindow)
     ASSERT_TRUE(phases->isVisible());
     sunFrame->move(sunFrame->pos() + QPoint(5, 5));
     EXPECT_FALSE(phases->isVisible());
+}
+
+TEST_F(WindowLayout, EscapeClosesTheHelpAndCtrlF4TheActiveInsideWindowButNotTheSky)
+{
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    run(cmd::Conjunction);
+    QPointer<QMdiSubWindow> conjunction = active();
+    ASSERT_NE(view<CConjonctionView>(), nullptr);
+    ASSERT_EQ(qobject_cast<QMdiSubWindow*>(view<CConjonctionView>()->parentWidget()), conjunction);
+    QWidget* list = view<CConjonctionView>()->firstList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&conjunction] { return !conjunction || !conjunction->isVisible(); }, 500));
+    // The sky window has no close button: it stays.
+    frame->mdiArea()->setActiveSubWindow(frame->skyFrame());
+    skyView()->setFocus();
+    QTest::keyClick(skyView(), Qt::Key_F4, Qt::ControlModifier);
+    QTest::qWait(20);
+    EXPECT_NE(frame->skyFrame(), nullptr);
+    EXPECT_TRUE(frame->skyFrame() && frame->skyFrame()->isVisible());
+
+    CHelpWindow* help = CHelpWindow::showContents();
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CHelpWindow::isOpen(); }, 500));
+}
+
+TEST_F(WindowLayout, EveryWindowOpensWithinTheScreen)
+{
+    const QRect screen = frame->screen()->availableGeometry();
+    // A dialog placed partly off the screen and larger than it, and a window
+    // of its own larger than the screen (the help window at a large scale).
+    {
+        QDialog dialog(frame);
+        dialog.setGeometry(-300, -200, screen.width() + 500, screen.height() + 400);
+        dialog.show();
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << dialog.width() << "x" << dialog.height();
+        dialog.hide();
+        QWidget window;
+        window.resize(screen.width() * 2, screen.height() * 2);
+        window.show();
+        EXPECT_LE(window.width(), screen.width());
+        EXPECT_LE(window.height(), screen.height());
+    }
+
+    // A main window saved at a size larger than this screen comes back within it.
+    app.reset();
+    ZarnSettings settings;
+    settings.observatories.push_back(CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1));
+    settings.normalRect = {{-40, -30, screen.width() * 2, screen.height() + 300}};
+    settings.showState = 1;
+    Profile profile;
+    writeSettings(settings, profile, false);
+    ASSERT_TRUE(CSettingsStore(user.filePath(QStringLiteral("Zarn/ZARN.INI"))).save(profile));
+    app = std::make_unique<CZarnApp>(program.path(), programWindowKinds());
+    app->setMinimumSplashMs(0);
+    ASSERT_TRUE(app->InitInstance());
+    const QRect placed = app->mainFrame()->frameGeometry();
+    EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+                                         << placed.height();
+}
+
+TEST_F(WindowLayout, ANarrowTimeBarGoesOnInASecondRowWithoutCuttingItsTexts)
+{
+    run(cmd::TimeBar);
+    CTimeBar* bar = frame->findChild<CTimeBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+    const int oneRow = bar->height();
+    // Narrower than the bar's texts side by side, as on a magnified screen.
+    const int width = bar->sizeHint().width() * 3 / 5;
+    frame->setMinimumSize(0, 0);
+    frame->resize(width, 600);
+    QTest::qWait(20);
+    ASSERT_LE(bar->width(), width);
+    EXPECT_GT(bar->height(), oneRow);
+    for (int i = 0; i < CTimeBar::kParts; ++i) {
+        const QLabel* part = bar->part(i);
+        EXPECT_TRUE(bar->rect().contains(part->geometry())) << i;
+        EXPECT_GE(part->width(), part->sizeHint().width()) << i;
+        for (int j = i + 1; j < CTimeBar::kParts; ++j)
+            EXPECT_FALSE(part->geometry().intersects(bar->part(j)->geometry())) << i << " over " << j;
+    }
+    // A name stays with its value.
+    EXPECT_EQ(bar->part(2)->y(), bar->part(3)->y());
+    EXPECT_EQ(bar->part(10)->y(), bar->part(11)->y());
 }

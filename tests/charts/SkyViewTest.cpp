@@ -137,6 +137,31 @@ TEST_F(SkyViewTest, NameAppearsAfterTheMouseRestsAndGoesOnEmptySky)
     EXPECT_TRUE(view->LabelText().empty());
 }
 
+TEST_F(SkyViewTest, ANameShownGoesWhenTheSkyIsPlacedAnewAndDoesNotComeBackThere)
+{
+    CAstre* vega = host.Named("Véga");
+    ASSERT_NE(vega, nullptr);
+    // The mouse rests on the star; the date, the place, the chart or the
+    // window's size changes under it.
+    for (const unsigned change : {0x1u, 0x2u, 0x10u, 0x80u}) {
+        host.kind = 0;
+        host.charts->ClearPlacements();
+        Paint();
+        QTest::mouseMove(view->viewport(), QPoint(5, 5));
+        QTest::mouseMove(view->viewport(), WindowPointOf(vega));
+        QTest::qWait(400);
+        ASSERT_EQ(view->LabelText(), "Véga");
+        host.instant = CInstant(24, 9, 1998, 4, 30, 0, host.instant.place());
+        view->OnHint(change, false);
+        Paint();
+        QTest::qWait(400);
+        EXPECT_TRUE(view->LabelText().empty()) << change;
+        EXPECT_FALSE(view->Hovered().has_value()) << change;
+        host.instant = CInstant(23, 9, 1998, 22, 30, 0, host.instant.place());
+        view->OnHint(0x1, false);
+    }
+}
+
 TEST_F(SkyViewTest, WithASelectionTheLabelReturnsToIt)
 {
     CAstre* deneb = host.Named("Deneb");
@@ -150,10 +175,12 @@ TEST_F(SkyViewTest, ClickOnAStarRecordsItsConstellationButNotOutsideTheChart)
 {
     CAstre* vega = host.Named("Véga");
     ASSERT_NE(vega, nullptr);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, WindowPointOf(vega));
+    // A click a little beside the star gives the star's own position.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, WindowPointOf(vega) + QPoint(2, -2));
     EXPECT_EQ(host.clicked, vega->GetConstellationName(host.sky));
     EXPECT_FALSE(host.clicked.empty());
-    EXPECT_NEAR(host.clickedDec, vega->GetDelta(), 0.02);
+    EXPECT_DOUBLE_EQ(host.clickedRa, vega->GetAlpha());
+    EXPECT_DOUBLE_EQ(host.clickedDec, vega->GetDelta());
     host.clicked.clear();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(host.clicked.empty());

@@ -44,7 +44,7 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
     acceptOnlyDigitsAndPoint(m_longitude);
     acceptOnlyDigitsAndPoint(m_latitude);
     m_east = new QRadioButton(QStringLiteral("&Est"), this);
-    m_west = new QRadioButton(QStringLiteral("&Ouest"), this);
+    m_west = new QRadioButton(QStringLiteral("O&uest"), this);
     m_north = new QRadioButton(QStringLiteral("&Nord"), this);
     m_south = new QRadioButton(QStringLiteral("&Sud"), this);
     auto* ew = new QButtonGroup(this);
@@ -60,11 +60,11 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
     auto* grid = new QGridLayout;
     grid->addWidget(buddyLabel(QStringLiteral(" &Lieu"), m_name, this), 0, 0);
     grid->addWidget(m_name, 0, 1, 1, 3);
-    grid->addWidget(buddyLabel(QStringLiteral(" L&ongitude"), m_longitude, this), 1, 0);
+    grid->addWidget(buddyLabel(QStringLiteral(" Lon&gitude"), m_longitude, this), 1, 0);
     grid->addWidget(m_longitude, 1, 1);
     grid->addWidget(m_east, 1, 2);
     grid->addWidget(m_west, 1, 3);
-    grid->addWidget(buddyLabel(QStringLiteral(" L&atitude"), m_latitude, this), 2, 0);
+    grid->addWidget(buddyLabel(QStringLiteral(" La&titude"), m_latitude, this), 2, 0);
     grid->addWidget(m_latitude, 2, 1);
     grid->addWidget(m_north, 2, 2);
     grid->addWidget(m_south, 2, 3);
@@ -77,7 +77,7 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("A&nnuler"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QStringLiteral("&Annuler"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -283,8 +283,11 @@ bool CAnimationView::ephemeridesRequest(int* bodyIndex, CDateHeure* date) const
         return false;
     if (bodyIndex)
         *bodyIndex = m_animation.Body();
-    if (date)
-        *date = m_animation.Date();
+    // The whole period from its first day, whatever date the run has reached.
+    if (date) {
+        const CInstant& start = m_animation.Start();
+        *date = CDateHeure(start.day(), start.month(), start.year(), 0, 0, 0);
+    }
     return true;
 }
 

@@ -19,10 +19,10 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -33,19 +33,19 @@ namespace {
 constexpr unsigned kRefillHints = 0x1 | 0x2;
 
 // The list of names, found by typing: the letters typed in quick succession
-// pick the first name they begin (the leading blank of the lines, accents and
-// case ignored), and a Messier number picks its object whatever its name. The
-// name found is chosen once the typing pauses, so that the names passed on
-// the way neither turn the sky nor raise the box of an object below the horizon.
+// move to the first name they begin (the leading blank of the lines, accents
+// and case ignored), and a Messier number moves to its object whatever its
+// name. Typing and the arrow keys only move through the list; the line is
+// chosen with Return or Enter, a click or a double click, so that the names
+// passed on the way neither turn the sky nor raise the box of an object below
+// the horizon.
 class NameList : public QListWidget {
 public:
-    NameList(const std::vector<CAstre*>& objects, QWidget* parent) : QListWidget(parent), m_objects(objects)
+    NameList(const std::vector<CAstre*>& objects, std::function<void()> choose, QWidget* parent)
+        : QListWidget(parent), m_objects(objects), m_choose(std::move(choose))
     {
-        m_pause.setSingleShot(true);
-        connect(&m_pause, &QTimer::timeout, this, [this] {
-            if (m_found >= 0 && m_found < count() && !(m_found == currentRow() && item(m_found)->isSelected()))
-                setCurrentRow(m_found);
-        });
+        connect(this, &QListWidget::itemClicked, this, [this] { m_choose(); });
+        connect(this, &QListWidget::itemDoubleClicked, this, [this] { m_choose(); });
     }
 
     void keyboardSearch(const QString& search) override
@@ -54,21 +54,22 @@ public:
             m_typed.clear();
         m_lastKey.restart();
         m_typed += search;
-        // Nothing typed matches: the choice stays, the sky does not move.
-        const int row = rowFor(m_typed.toStdString());
-        if (row < 0)
-            return;
-        m_found = row;
-        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
-        scrollToItem(item(row));
-        m_pause.start(QApplication::keyboardInputInterval());
+        // Nothing typed matches: the line stays where it was.
+        if (const int row = rowFor(m_typed.toStdString()); row >= 0) {
+            setCurrentRow(row);
+            scrollToItem(item(row));
+        }
     }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        // A blank inside a typed name ("M 31") goes on with the name instead
-        // of choosing the line under way.
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+            m_choose();
+            event->accept();
+            return;
+        }
+        // A blank inside a typed name ("M 31") goes on with the name.
         const bool typing = m_lastKey.isValid() && m_lastKey.elapsed() <= QApplication::keyboardInputInterval();
         if (event->key() == Qt::Key_Space && typing && event->modifiers() == Qt::NoModifier) {
             keyboardSearch(event->text());
@@ -94,10 +95,9 @@ private:
     }
 
     const std::vector<CAstre*>& m_objects;
+    std::function<void()> m_choose;
     QString m_typed;
     QElapsedTimer m_lastKey;
-    QTimer m_pause;
-    int m_found = -1;
 };
 
 }  // namespace
@@ -106,7 +106,7 @@ CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), 
 {
     setWindowTitle(QStringLiteral(" Aller vers ..."));
     setProperty("helpContext", CHelpWindow::kSearchTopic);
-    m_list = new NameList(m_objects, this);
+    m_list = new NameList(m_objects, [this] { choose(); }, this);
     m_list->setUniformItemSizes(true);
     m_catalogue = new QPushButton(QStringLiteral("&Catalogue"), this);
     m_catalogue->setDefault(true);
@@ -116,7 +116,6 @@ CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), 
     layout->addWidget(m_catalogue, 0, Qt::AlignHCenter);
     setFocusPolicy(Qt::StrongFocus);
 
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &CChercherView::onSelectionChanged);
     connect(m_catalogue, &QPushButton::clicked, this, [this] {
         if (QAction* catalogue = m_doc.frame().actions().action(cmd::Catalogue))
             catalogue->trigger();
@@ -155,8 +154,8 @@ CAstre* CChercherView::objectAt(int row) const
 void CChercherView::fill()
 {
     const int top = m_list->verticalScrollBar()->value();
-    CAstre* selected = m_list->currentItem() && m_list->currentItem()->isSelected() ? objectAt(m_list->currentRow())
-                                                                                       : nullptr;
+    CAstre* current = objectAt(m_list->currentRow());
+    const bool selected = m_list->currentItem() && m_list->currentItem()->isSelected();
     // The names in the order a French reader looks them up.
     std::vector<std::pair<std::string, CAstre*>> names;
     for (const auto& [name, object] : m_doc.sky().ciel().names())
@@ -164,7 +163,6 @@ void CChercherView::fill()
             names.emplace_back(" " + name, object);
     std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return frenchLess(a.first, b.first); });
 
-    m_filling = true;
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     m_objects.clear();
@@ -174,21 +172,19 @@ void CChercherView::fill()
         m_objects.push_back(object);
     }
     m_list->addItems(texts);
-    const auto found = std::find(m_objects.begin(), m_objects.end(), selected);
-    if (selected && found != m_objects.end())
-        m_list->setCurrentRow(static_cast<int>(found - m_objects.begin()));
+    if (const auto found = std::find(m_objects.begin(), m_objects.end(), current); current && found != m_objects.end())
+        m_list->setCurrentRow(static_cast<int>(found - m_objects.begin()),
+                              selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     m_list->verticalScrollBar()->setValue(top);
     if (m_list->currentItem())
         m_list->scrollToItem(m_list->currentItem());
     m_list->setUpdatesEnabled(true);
-    m_filling = false;
 }
 
 void CChercherView::clearSelection()
 {
-    m_filling = true;
-    m_list->setCurrentRow(-1, QItemSelectionModel::Clear);
-    m_filling = false;
+    // The current line stays, so that the arrows go on from where they were.
+    m_list->selectionModel()->clearSelection();
 }
 
 void CChercherView::OnUpdate(CDocView*, unsigned hint, void*)
@@ -197,17 +193,16 @@ void CChercherView::OnUpdate(CDocView*, unsigned hint, void*)
         fill();
     // Without an object to find (another chart was chosen, or the object set
     // below the horizon) no line stays selected.
-    if (!m_doc.viewedObject() && m_list->currentRow() >= 0)
+    if (!m_doc.viewedObject() && !m_list->selectedItems().isEmpty())
         clearSelection();
 }
 
-void CChercherView::onSelectionChanged()
+void CChercherView::choose()
 {
-    if (m_filling)
-        return;
     CAstre* object = objectAt(m_list->currentRow());
-    if (!object || !m_list->currentItem()->isSelected() || object == m_doc.viewedObject())
+    if (!object || object == m_doc.viewedObject())
         return;
+    m_list->currentItem()->setSelected(true);
     if (m_doc.findObject(*object))
         m_chosen = object;
     else if (!m_doc.viewedObject())

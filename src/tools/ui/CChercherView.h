@@ -38,12 +38,14 @@ public:
     CAstre* objectAt(int row) const;
     // The object last chosen here.
     CAstre* chosen() const { return m_chosen; }
+    // Makes the current line's object the document's object to find: Return
+    // or Enter, a click or a double click on the line.
+    void choose();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void onSelectionChanged();
     void clearSelection();
 
     CZarnDoc& m_doc;
@@ -51,7 +53,6 @@ private:
     QPushButton* m_catalogue;
     std::vector<CAstre*> m_objects;  // the object of each line
     CAstre* m_chosen = nullptr;
-    bool m_filling = false;
 };
 
 }  // namespace zarn

@@ -10,7 +10,9 @@
 #include "time/ui/PlaceFields.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,6 +133,37 @@ TEST(PlaceDialog, LongNameIsRefused)
     CLieuDlg dialog(PlaceFields{}, nullptr);
     QTest::keyClicks(dialog.nameField(), QStringLiteral("Observatoire de Haute-Provence"));
     EXPECT_EQ(dialog.nameField()->text().size(), CLieuDlg::kMaxNameLength);
+}
+
+// Alt + letter must lead to one control only: every letter of a dialog's
+// buttons and labelled fields once.
+void expectUniqueMnemonics(const QWidget& dialog, const char* name)
+{
+    QMap<QString, QString> owners;
+    auto record = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty())
+            return;
+        const QString letter = key.toString();
+        EXPECT_FALSE(owners.contains(letter)) << name << ": " << letter.toStdString() << " for \""
+                                              << owners.value(letter).toStdString() << "\" and \"" << text.toStdString()
+                                              << "\"";
+        owners.insert(letter, text);
+    };
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        record(button->text());
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy())
+            record(label->text());
+}
+
+TEST(DialogKeys, EveryLetterLeadsToOneControl)
+{
+    CLieuDlg place(PlaceFields{}, nullptr);
+    expectUniqueMnemonics(place, "lieu");
+    std::vector<CLieu> places{paris()};
+    CObservatoireDlg observatories(places, nullptr);
+    expectUniqueMnemonics(observatories, "observatoires");
 }
 
 TEST(PlaceRows, ReadingBackKeepsThreeDigitLongitudes)

@@ -3,12 +3,15 @@
 #include "ToolWindowFixture.h"
 
 #include "charts/CAnimationPanel.h"
+#include "shell/CommandIds.h"
 #include "tools/AnimationPlan.h"
+#include "tools/ui/CSystemeSolaireDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -72,6 +75,19 @@ TEST_F(ToolWindows, IntermediatePointsComeEverySubStepBetweenMainSteps)
         EXPECT_EQ(view->runButton()->text(), QStringLiteral("&Continuer l'animation"));
         EXPECT_TRUE(view->closeButton()->isEnabled());
     }
+
+    // The ephemerides asked from the window: the animated body over the
+    // period, from its first day at 0 h, not from the date the run reached.
+    frame->show();
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    doc->onCommand(cmd::SolarSystem);
+    CSystemeSolaireDlg* ephemerides = doc->ephemeridesDialog();
+    ASSERT_NE(ephemerides, nullptr);
+    EXPECT_EQ(ephemerides->bodyBox()->currentText().trimmed(), QStringLiteral("Jupiter"));
+    const CInstant& shown = ephemerides->tableDate();
+    EXPECT_EQ(std::vector<int>({shown.day(), shown.month(), shown.year(), shown.hour(), shown.minute()}),
+              std::vector<int>({1, 1, 2024, 0, 0}));
+    ephemerides->close();
 }
 
 TEST_F(ToolWindows, RunStopsAtTheEndOfThePeriodThenAtTheChartsEdge)

@@ -66,10 +66,11 @@ bool CZarnDoc::loadDataFiles()
     m_objectsStamp = fileStamp(fsPath(objects));
     removeLeftoverTemporaries(fsPath(objects));
     // The per-user file, else one left beside a program of its own folder.
-    const QString beside = joinPath(m_programDir, "OBJETS.ZAR");
-    if (!m_installed && !pathExists(objects)) {
+    if (!m_installed) {
+        const QString beside = joinPath(m_programDir, "OBJETS.ZAR");
         removeLeftoverTemporaries(fsPath(beside));
-        objects = beside;
+        if (!pathExists(objects))
+            objects = beside;
     }
     m_objectsReadFrom = objects;
     const SkyLoadResult result = m_sky.readFiles(pathBytes(m_programDir), pathBytes(objects));

@@ -74,6 +74,7 @@ bool CZarnDoc::loadDataFiles()
     }
     m_objectsReadFrom = objects;
     const SkyLoadResult result = m_sky.readFiles(pathBytes(m_programDir), pathBytes(objects));
+    m_objectsAsRead = userObjectEntries(m_sky);
     if (result.status == SkyLoadStatus::FileError) {
         showLoadError(&m_frame, result.error, QString::fromStdString(result.fileName));
         return false;
@@ -181,10 +182,11 @@ bool CZarnDoc::writeUserObjects(ClosingWrite& file)
 {
     makeFolders(parentFolder(file.path));
     file.keepOld = !m_sky.userObjectsReadWhole() && file.path == m_objectsReadFrom;
-    const std::optional<FileStamp> atStart = file.path == m_objectsStampPath ? m_objectsStamp : std::nullopt;
-    file.changedByOther = fileStamp(fsPath(file.path)) != atStart;
+    // A file where none was looked at counts as written by someone else.
+    const std::optional<FileStamp> now = fileStamp(fsPath(file.path));
+    file.changedByOther = file.path == m_objectsStampPath ? now != m_objectsStamp : now.has_value();
     // Objects unchanged here: the other program's file is the newer one.
-    if (file.changedByOther && !m_sky.userObjectsModified())
+    if (file.changedByOther && userObjectEntries(m_sky) == m_objectsAsRead)
         return true;
     const WriteOutcome outcome =
         writeKeepingOld(&m_frame, file, [&] { return bool(m_sky.saveUserObjects(pathBytes(file.path))); });
@@ -193,6 +195,7 @@ bool CZarnDoc::writeUserObjects(ClosingWrite& file)
     if (outcome == WriteOutcome::Written) {
         m_objectsStampPath = file.path;
         m_objectsStamp = fileStamp(fsPath(file.path));
+        m_objectsAsRead = userObjectEntries(m_sky);
     }
     return outcome != WriteOutcome::Aborted;
 }

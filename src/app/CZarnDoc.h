@@ -181,6 +181,7 @@ private:
     // program wrote it): another program's write since then is noticed.
     QString m_objectsStampPath;
     std::optional<FileStamp> m_objectsStamp;
+    std::vector<UserObjectEntry> m_objectsAsRead;  // what a closing may leave as it is
 
     DisplayOptions m_options;
     std::vector<CLieu> m_observatories;

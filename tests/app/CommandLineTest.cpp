@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Run {
+struct Outcome {
     int status = -1;
     QProcess::ExitStatus how = QProcess::CrashExit;
     QString out, err;
@@ -20,7 +20,7 @@ struct Run {
 
 // The program with the environment changes given ("NAME" alone removes it);
 // stdout goes to outFile when one is named.
-Run runProgram(const QStringList& arguments, const QStringList& environment, const QString& outFile = {})
+Outcome runProgram(const QStringList& arguments, const QStringList& environment, const QString& outFile = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& item : environment) {
@@ -35,7 +35,7 @@ Run runProgram(const QStringList& arguments, const QStringList& environment, con
     if (!outFile.isEmpty())
         process.setStandardOutputFile(outFile);
     process.start(QStringLiteral(ZARN_PROGRAM), arguments);
-    Run run;
+    Outcome run;
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -55,16 +55,16 @@ const QStringList kNoScreen{QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_D
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutAScreen)
 {
-    const Run help = runProgram({QStringLiteral("--help")}, kNoScreen);
+    const Outcome help = runProgram({QStringLiteral("--help")}, kNoScreen);
     EXPECT_EQ(help.how, QProcess::NormalExit);
     EXPECT_EQ(help.status, 0) << help.err.toStdString();
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage : zarn [--help | --version]\n"))) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
-    const Run version = runProgram({QStringLiteral("--version")}, kNoScreen);
+    const Outcome version = runProgram({QStringLiteral("--version")}, kNoScreen);
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("zarn " ZARN_VERSION "\n"));
     // Without an option the program still wants a screen, and says so.
-    const Run none = runProgram({}, kNoScreen);
+    const Outcome none = runProgram({}, kNoScreen);
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("aucun écran disponible")));
 }
@@ -72,7 +72,7 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutAScreen)
 TEST(CommandLine, AMissingDisplayServerEndsWithAFrenchMessageNotAnAbort)
 {
     // A display number no server listens on.
-    const Run run = runProgram({}, {QStringLiteral("DISPLAY=:479"), QStringLiteral("WAYLAND_DISPLAY"),
+    const Outcome run = runProgram({}, {QStringLiteral("DISPLAY=:479"), QStringLiteral("WAYLAND_DISPLAY"),
                                     QStringLiteral("QT_QPA_PLATFORM")});
     EXPECT_EQ(run.how, QProcess::NormalExit) << run.err.toStdString();
     EXPECT_EQ(run.status, 1);
@@ -91,7 +91,7 @@ TEST(CommandLine, AWritePastTheFileSizeLimitFailsInsteadOfKillingTheProgram)
     tight.rlim_cur = 4;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
     QTemporaryDir dir;
-    const Run run = runProgram({QStringLiteral("--version")}, kNoScreen, dir.filePath(QStringLiteral("out")));
+    const Outcome run = runProgram({QStringLiteral("--version")}, kNoScreen, dir.filePath(QStringLiteral("out")));
     ::setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(run.how, QProcess::NormalExit);
     EXPECT_EQ(run.status, 1);

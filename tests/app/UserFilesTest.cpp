@@ -11,7 +11,6 @@
 #include "app/FilePaths.h"
 #include "shell/CMainFrame.h"
 #include "sky/CConstellation.h"
-#include "sky/CNouvelObjet.h"
 #include "sky/UserObjectEntry.h"
 #include "time/ProfileFile.h"
 #include "time/ZarnSettings.h"
@@ -42,9 +41,7 @@ struct Program {
     }
     void addObject(const std::string& name)
     {
-        std::vector<UserObjectEntry> entries;
-        for (const CAstre* object : doc->sky().userObjects()->objects())
-            entries.push_back(entryOf(dynamic_cast<const CNouvelObjet&>(*object)));
+        std::vector<UserObjectEntry> entries = userObjectEntries(doc->sky());
         entries.push_back(entryFromFields("5.30", "20.00", name, 0));
         rebuildUserObjects(doc->sky(), entries, doc->instant());
     }
@@ -59,8 +56,8 @@ std::vector<std::string> objectNames(const fs::path& file)
     std::vector<std::string> names;
     if (!sky.readFiles(ZARN_DATA_DIR, file.string()).ok())
         return {"(illisible)"};
-    for (const CAstre* object : sky.userObjects()->objects())
-        names.push_back(entryOf(dynamic_cast<const CNouvelObjet&>(*object)).name);
+    for (const UserObjectEntry& entry : userObjectEntries(sky))
+        names.push_back(entry.name);
     return names;
 }
 
@@ -162,7 +159,7 @@ protected:
     {
         root = pathBytes(base.path());
         config = root / "r\xe9glages";
-        data = root / "donn\xe9es";
+        data = root / "donn\xe9" "es";
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
             saved.push_back(qgetenv(name));
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.string()));
@@ -172,6 +169,10 @@ protected:
     {
         qputenv("XDG_CONFIG_HOME", saved[0]);
         qputenv("XDG_DATA_HOME", saved[1]);
+        // QTemporaryDir cannot name what is below a folder that is not UTF-8.
+        std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(root, ignored))
+            fs::remove_all(entry.path(), ignored);
     }
     static void copyData(const fs::path& to)
     {
@@ -229,7 +230,7 @@ TEST_F(UserFolders, LatinOneFolderNamesAreFoundAndWrittenAsTheyAre)
 {
     const fs::path program = root / "Programme caf\xe9";
     copyData(program);
-    writePlace(config / "Zarn" / "ZARN.INI", "Lieu r\xe9glages");
+    writePlace(config / "Zarn" / "ZARN.INI", "Lieu réglages");
     ModalCatcher catcher;
     auto app = start(program, false);
     ASSERT_TRUE(app->InitInstance()) << catcher.texts.join("|").toStdString();

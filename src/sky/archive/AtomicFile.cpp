@@ -149,7 +149,7 @@ std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& req
 std::optional<FileStamp> fileStamp(const std::filesystem::path& path)
 {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return FileStamp{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::int64_t(st.st_size),
                      std::int64_t(st.st_mtim.tv_sec), std::int64_t(st.st_mtim.tv_nsec)};

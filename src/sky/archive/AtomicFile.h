@@ -37,7 +37,8 @@ struct FileStamp {
     std::int64_t size = 0, seconds = 0, nanoseconds = 0;
     bool operator==(const FileStamp&) const = default;
 };
-// Nothing when no file stands there.
+// Nothing when no regular file stands there (a folder in its place is no
+// one's version of the file).
 std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
 // Removes the temporary files that an interrupted write of `path` left beside it.

@@ -12,10 +12,11 @@ install(TARGETS zarn zarn-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZARN_DATA_OUTPUTS} ${ZARN_RES}/eclipse.bmp DESTINATION ${ZARN_SHARE_DIR})
 install(FILES ${ZARN_RES}/zarn.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZARN_RES}/org.zarn.Zarn.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 64 128)
+foreach(size 48 64 128)
   install(FILES ${ZARN_RES}/icons/zarn-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME zarn.png)
 endforeach()
+install(FILES ${ZARN_RES}/icons/zarn.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Manual pages (French, the language of the program) and the changelog,
 # compressed as Debian wants them: gzip -9n, without a time stamp.

@@ -18,7 +18,10 @@ QString CAboutDlg::creditsText()
         "Catalogue</i>, 5<sup>e</sup> édition révisée, Yale University Observatory, "
         "1991 (CDS, catalogue V/50).</p>"
         "<p><b>Figures, limites et noms des constellations, objets de Messier</b> : "
-        "d3-celestial, © 2015 Olaf Frohn, licence BSD (3 clauses).</p>");
+        "d3-celestial, © 2015 Olaf Frohn, licence BSD (3 clauses).</p>"
+        "<p>Zarn est un logiciel libre : vous pouvez le redistribuer et le modifier "
+        "selon les termes de la licence publique générale GNU, version 3 ou "
+        "ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.</p>");
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)

@@ -1,31 +1,27 @@
 #include "app/CSettingsStore.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include "app/FilePaths.h"
+#include "sky/DataFolder.h"
 
 namespace zarn {
 
-namespace {
-const QString kFileName = QStringLiteral("ZARN.INI");
-
-std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
-}  // namespace
-
-QString CSettingsStore::locate(const QString& programDir)
+QString CSettingsStore::locate(const QString& programDir, bool installed)
 {
-    const QString beside = QDir(programDir).filePath(kFileName);
-    if (QFileInfo::exists(beside))
+    const QString beside = joinPath(programDir, "ZARN.INI");
+    std::error_code error;
+    if (!installed && std::filesystem::exists(fsPath(beside), error))
         return beside;
     // ~/.config/Zarn/ZARN.INI, whatever name the running program has.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config).filePath(QStringLiteral("Zarn/") + kFileName);
+    return joinPath(pathFromBytes(userConfigFolder()), "ZARN.INI");
 }
 
 const ProfileFile& CSettingsStore::file()
 {
-    if (!m_file)
+    if (!m_file) {
+        // Looked at before reading: a change in between counts as a change.
+        m_stamp = fileStamp(fsPath(m_path));
         m_file = readProfileFile(fsPath(m_path));
+    }
     return *m_file;
 }
 
@@ -35,11 +31,18 @@ bool CSettingsStore::refused() { return file().state == ProfileFileState::Refuse
 
 bool CSettingsStore::save(const Profile& profile)
 {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    makeFolders(parentFolder(m_path));
     if (!writeProfileFile(fsPath(m_path), profile))
         return false;
     m_file = ProfileFile{profile, ProfileFileState::Whole};
+    m_stamp = fileStamp(fsPath(m_path));
     return true;
+}
+
+bool CSettingsStore::changedSinceRead()
+{
+    file();
+    return fileStamp(fsPath(m_path)) != m_stamp;
 }
 
 }  // namespace zarn

@@ -5,6 +5,7 @@
 // text in the profile format, converted to UTF-8 on reading and back on
 // writing, and written atomically so that a crash or a full disk never leaves
 // half a file.
+#include "sky/archive/AtomicFile.h"
 #include "time/ProfileFile.h"
 
 #include <QString>
@@ -17,8 +18,9 @@ class CSettingsStore {
 public:
     explicit CSettingsStore(QString path) : m_path(std::move(path)) {}
 
-    // programDir/ZARN.INI when it exists, else the per-user ZARN.INI.
-    static QString locate(const QString& programDir);
+    // programDir/ZARN.INI when it exists, else the per-user ZARN.INI. An
+    // installed program keeps no settings in its shared data folder.
+    static QString locate(const QString& programDir, bool installed = false);
 
     // The settings of the file, read at the first call; later calls give the
     // same profile as last saved. An absent, unreadable or oversized file, or
@@ -30,6 +32,9 @@ public:
     bool refused();
     // False when the file could not be written; the former file is then intact.
     bool save(const Profile& profile);
+    // True when the file is no longer the one read (or last saved) here:
+    // another program, a second Zarn, wrote, replaced, created or changed it.
+    bool changedSinceRead();
 
     const QString& path() const { return m_path; }
 
@@ -40,6 +45,7 @@ private:
 
     QString m_path;
     std::optional<ProfileFile> m_file;
+    std::optional<FileStamp> m_stamp;
 };
 
 }  // namespace zarn

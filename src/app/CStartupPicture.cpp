@@ -1,5 +1,7 @@
 #include "app/CStartupPicture.h"
 
+#include "app/FilePaths.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,7 +15,8 @@ const QColor CStartupPicture::kTitleColour(254, 194, 0);
 
 QImage CStartupPicture::loadPicture(const QString& bmpPath)
 {
-    QImage image(bmpPath, "BMP");
+    // Read here, so that a folder name that is not UTF-8 still finds it.
+    QImage image = QImage::fromData(readSmallFile(bmpPath, 16 << 20), "BMP");
     if (image.isNull() || image.format() != QImage::Format_Indexed8 || image.colorCount() < 16)
         return QImage();
     image.setColor(15, kTitleColour.rgb());

@@ -6,6 +6,7 @@
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
 #include "app/DialogHelp.h"
+#include "app/FilePaths.h"
 #include "app/Hints.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
@@ -14,15 +15,14 @@
 #include "time/ZarnSettings.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QScreen>
 
 namespace zarn {
 
-CZarnApp::CZarnApp(QString programDir, WindowKinds kinds)
-    : m_programDir(std::move(programDir)), m_kinds(std::move(kinds))
+CZarnApp::CZarnApp(QString programDir, WindowKinds kinds, bool installed)
+    : m_programDir(std::move(programDir)), m_kinds(std::move(kinds)), m_installed(installed)
 {
 }
 
@@ -36,7 +36,7 @@ const QString& CZarnApp::settingsPath() const { return m_settings->path(); }
 
 bool CZarnApp::InitInstance()
 {
-    m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir));
+    m_settings = std::make_unique<CSettingsStore>(CSettingsStore::locate(m_programDir, m_installed));
     qApp->installEventFilter(new DialogHelp(this));
     m_frame = std::make_unique<CMainFrame>();
     connect(&m_frame->actions(), &CActions::triggered, this, &CZarnApp::onCommand);
@@ -87,8 +87,8 @@ bool CZarnApp::openDocument()
         if (const QScreen* screen = m_frame->screen())
             over = screen->availableGeometry();
     CStartupPicture* picture =
-        CStartupPicture::show(QDir(m_programDir).filePath(QStringLiteral("eclipse.bmp")), m_frame.get(), over);
-    m_doc = new CZarnDoc(*m_frame, m_kinds, m_programDir, *m_settings);
+        CStartupPicture::show(joinPath(m_programDir, "eclipse.bmp"), m_frame.get(), over);
+    m_doc = new CZarnDoc(*m_frame, m_kinds, m_programDir, *m_settings, m_installed);
     m_doc->setMinimumSplashMs(picture ? m_splashMs : 0);
     if (picture)
         m_doc->setStartupPictureArea(picture->frameGeometry());

@@ -20,7 +20,9 @@ class CZarnApp : public QObject {
     Q_OBJECT
 public:
     // programDir: where the data files, the picture and maybe ZARN.INI are.
-    CZarnApp(QString programDir, WindowKinds kinds);
+    // installed: programDir is the shared data folder of an installed
+    // program, where nothing is written; the user's files are per-user.
+    CZarnApp(QString programDir, WindowKinds kinds, bool installed = false);
     ~CZarnApp() override;
 
     // The start-up sequence; false ends the program.
@@ -40,6 +42,7 @@ private:
 
     QString m_programDir;
     WindowKinds m_kinds;
+    bool m_installed = false;
     std::unique_ptr<CSettingsStore> m_settings;
     std::unique_ptr<CMainFrame> m_frame;
     CZarnDoc* m_doc = nullptr;

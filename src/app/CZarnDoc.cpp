@@ -3,6 +3,8 @@
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/FileMessages.h"
+#include "app/FilePaths.h"
+#include "sky/DataFolder.h"
 #include "app/Hints.h"
 #include "charts/SkyChartSet.h"
 #include "shell/CMainFrame.h"
@@ -10,9 +12,6 @@
 #include "time/ui/CLieuDlg.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QMdiArea>
 #include <QScreen>
 #include <QMdiSubWindow>
@@ -22,9 +21,10 @@
 
 namespace zarn {
 
-CZarnDoc::CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings)
+CZarnDoc::CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings,
+                   bool installed)
     : QObject(&frame), m_frame(frame), m_kinds(std::move(kinds)), m_programDir(std::move(programDir)),
-      m_settings(settings)
+      m_settings(settings), m_installed(installed)
 {
 }
 
@@ -34,7 +34,7 @@ bool CZarnDoc::load()
 {
     m_loadingClock.start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    removeLeftoverTemporaries(m_settings.path().toStdString());
+    removeLeftoverTemporaries(fsPath(m_settings.path()));
     const ZarnSettings settings = readSettings(m_settings.load());
     m_settingsReadWhole = !m_settings.refused() && settings.observatoriesWhole;
     applySettings(settings);
@@ -62,13 +62,19 @@ bool CZarnDoc::load()
 bool CZarnDoc::loadDataFiles()
 {
     QString objects = userObjectsPath();
-    const QString beside = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
-    for (const QString& path : {objects, beside})
-        removeLeftoverTemporaries(path.toStdString());
-    if (!QFileInfo::exists(objects) && !QFileInfo(objects).isSymLink())
-        objects = beside;
+    m_objectsStampPath = objects;
+    m_objectsStamp = fileStamp(fsPath(objects));
+    removeLeftoverTemporaries(fsPath(objects));
+    // The per-user file, else one left beside a program of its own folder.
+    if (!m_installed) {
+        const QString beside = joinPath(m_programDir, "OBJETS.ZAR");
+        removeLeftoverTemporaries(fsPath(beside));
+        if (!pathExists(objects))
+            objects = beside;
+    }
     m_objectsReadFrom = objects;
-    const SkyLoadResult result = m_sky.readFiles(m_programDir.toStdString(), objects.toStdString());
+    const SkyLoadResult result = m_sky.readFiles(pathBytes(m_programDir), pathBytes(objects));
+    m_objectsAsRead = userObjectEntries(m_sky);
     if (result.status == SkyLoadStatus::FileError) {
         showLoadError(&m_frame, result.error, QString::fromStdString(result.fileName));
         return false;
@@ -78,11 +84,9 @@ bool CZarnDoc::loadDataFiles()
 
 QString CZarnDoc::userObjectsPath() const
 {
-    const QString beside = QDir(m_programDir).filePath(QStringLiteral("OBJETS.ZAR"));
-    if (QFileInfo(m_programDir).isWritable())
-        return beside;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(data).filePath(QStringLiteral("Zarn/OBJETS.ZAR"));
+    if (!m_installed && isWritableFolder(m_programDir))
+        return joinPath(m_programDir, "OBJETS.ZAR");
+    return joinPath(pathFromBytes(userDataFolder()), "OBJETS.ZAR");
 }
 
 CAstre* CZarnDoc::selectedObject()
@@ -159,7 +163,7 @@ bool CZarnDoc::close()
 {
     Profile profile = m_settings.load();
     writeSettings(collectSettings(), profile, false);
-    std::vector<ClosingWrite> files{{m_settings.path(), !m_settingsReadWhole, {}}};
+    std::vector<ClosingWrite> files{{m_settings.path(), !m_settingsReadWhole, {}, m_settings.changedSinceRead()}};
     const WriteOutcome settings =
         writeKeepingOld(&m_frame, files[0], [&] { return m_settings.save(profile); });
     if (!files[0].kept.isEmpty())
@@ -168,7 +172,7 @@ bool CZarnDoc::close()
         showKeptFiles(&m_frame, files);
         return false;
     }
-    files.push_back({userObjectsPath(), false, {}});
+    files.push_back({userObjectsPath(), false, {}, false});
     const bool closing = writeUserObjects(files[1]);
     showKeptFiles(&m_frame, files);
     return closing;
@@ -176,12 +180,23 @@ bool CZarnDoc::close()
 
 bool CZarnDoc::writeUserObjects(ClosingWrite& file)
 {
-    QDir().mkpath(QFileInfo(file.path).absolutePath());
+    makeFolders(parentFolder(file.path));
     file.keepOld = !m_sky.userObjectsReadWhole() && file.path == m_objectsReadFrom;
+    // A file where none was looked at counts as written by someone else.
+    const std::optional<FileStamp> now = fileStamp(fsPath(file.path));
+    file.changedByOther = file.path == m_objectsStampPath ? now != m_objectsStamp : now.has_value();
+    // Objects unchanged here: the other program's file is the newer one.
+    if (file.changedByOther && userObjectEntries(m_sky) == m_objectsAsRead)
+        return true;
     const WriteOutcome outcome =
-        writeKeepingOld(&m_frame, file, [&] { return bool(m_sky.saveUserObjects(file.path.toStdString())); });
+        writeKeepingOld(&m_frame, file, [&] { return bool(m_sky.saveUserObjects(pathBytes(file.path))); });
     if (!file.kept.isEmpty())
         m_objectsReadFrom.clear();
+    if (outcome == WriteOutcome::Written) {
+        m_objectsStampPath = file.path;
+        m_objectsStamp = fileStamp(fsPath(file.path));
+        m_objectsAsRead = userObjectEntries(m_sky);
+    }
     return outcome != WriteOutcome::Aborted;
 }
 

@@ -9,6 +9,7 @@
 #include "app/options/ChartOptionsValues.h"
 #include "sky/UserObjectEntry.h"
 #include "sky/SkyModel.h"
+#include "sky/archive/AtomicFile.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 
@@ -19,6 +20,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zarn {
@@ -33,7 +35,10 @@ struct ClosingWrite;
 class CZarnDoc : public QObject {
     Q_OBJECT
 public:
-    CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings);
+    // programDir: where the data files are. An installed program (its data in
+    // a shared folder such as /usr/share/zarn) writes nothing there.
+    CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings,
+             bool installed = false);
     ~CZarnDoc() override;
 
     // Reads the settings and the data files, asks for a first observatory when
@@ -106,7 +111,8 @@ public:
     // Width of the horizon strip of the sky window, in pixels.
     void setStripWidth(int width) { m_stripWidth = width; }
     // Where OBJETS.ZAR is written: beside the program when that folder is
-    // writable, else in the per-user data folder.
+    // writable and is the program's own (a build tree, a copied folder), else
+    // in the per-user data folder.
     QString userObjectsPath() const;
     const QString& programDir() const { return m_programDir; }
 
@@ -164,12 +170,18 @@ private:
     WindowKinds m_kinds;
     QString m_programDir;
     CSettingsStore& m_settings;
+    bool m_installed = false;
     QElapsedTimer m_loadingClock;
     // Whether the user files were read whole at start-up, and where
     // OBJETS.ZAR was read from: a file that was not is kept before closing
     // writes over it.
     bool m_settingsReadWhole = true;
     QString m_objectsReadFrom;
+    // OBJETS.ZAR where it is written, as it stood at start-up (or after this
+    // program wrote it): another program's write since then is noticed.
+    QString m_objectsStampPath;
+    std::optional<FileStamp> m_objectsStamp;
+    std::vector<UserObjectEntry> m_objectsAsRead;  // what a closing may leave as it is
 
     DisplayOptions m_options;
     std::vector<CLieu> m_observatories;

@@ -14,20 +14,6 @@
 
 namespace zarn {
 
-namespace {
-
-std::vector<UserObjectEntry> userObjectEntries(const SkyModel& sky)
-{
-    std::vector<UserObjectEntry> entries;
-    if (const CConstellation* group = sky.userObjects())
-        for (const CAstre* object : group->objects())
-            if (const auto* user = dynamic_cast<const CNouvelObjet*>(object))
-                entries.push_back(entryOf(*user));
-    return entries;
-}
-
-}  // namespace
-
 void CZarnDoc::runChartOptions()
 {
     ChartOptionsValues values;

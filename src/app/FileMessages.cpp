@@ -1,10 +1,9 @@
 #include "app/FileMessages.h"
 
 #include "app/CHelpWindow.h"
+#include "app/FilePaths.h"
 #include "sky/archive/AtomicFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -60,14 +59,28 @@ void showLoadError(QWidget* parent, ArchiveErrorKind kind, const QString& fileNa
 QString writeErrorText(const QString& fileName)
 {
     return QStringLiteral("Ecriture impossible dans le  fichier %1.\nVérifiez que la diquette n'est pas "
-                          "verrouillée\net que la disquette n'est pas pleine.").arg(fileName);
+                          "verrouillée\net que la disquette n'est pas pleine.").arg(displayPath(fileName));
+}
+
+QString changedFileQuestion(const QString& fileName)
+{
+    return QStringLiteral("Le fichier %1 a été modifié par un autre programme depuis le démarrage\n"
+                          "(peut-être un autre ZARN ouvert en même temps).\n\n"
+                          "Voulez-vous le remplacer par celui de ce programme ?\n"
+                          "Oui : le remplacer ; l'autre version est conservée dans un fichier .bak daté.\n"
+                          "Non : garder l'autre version ; les changements de ce programme sont perdus.\n"
+                          "Annuler : ne pas quitter.").arg(displayPath(fileName));
 }
 
 WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::function<bool()>& write)
 {
     // The read-only attribute, whoever runs the program (root can write anyway).
-    if (QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner))
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    std::error_code error;
+    const auto status = std::filesystem::status(fsPath(path), error);
+    if (!error && std::filesystem::exists(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        std::filesystem::permissions(fsPath(path), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, error);
     while (!write()) {
         const auto answer = QMessageBox::warning(parent, QStringLiteral("ZARN"), writeErrorText(path),
                                                  QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
@@ -82,12 +95,22 @@ WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::fun
 
 WriteOutcome writeKeepingOld(QWidget* parent, ClosingWrite& file, const std::function<bool()>& write)
 {
+    if (file.changedByOther) {
+        const auto answer = QMessageBox::question(parent, QStringLiteral("ZARN"), changedFileQuestion(file.path),
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                  QMessageBox::Cancel);
+        if (answer == QMessageBox::No)
+            return WriteOutcome::Ignored;
+        if (answer != QMessageBox::Yes)
+            return WriteOutcome::Aborted;
+        file.keepOld = true;
+    }
     return writeWithRetry(parent, file.path, [&] {
         if (file.keepOld && file.kept.isEmpty()) {
-            const auto backup = keepBackup(std::filesystem::path(file.path.toStdString()));
+            const auto backup = keepBackup(fsPath(file.path), file.changedByOther);
             if (!backup)
                 return false;
-            file.kept = QString::fromStdString(backup->string());
+            file.kept = pathFromBytes(backup->string());
         }
         return write();
     });
@@ -96,11 +119,16 @@ WriteOutcome writeKeepingOld(QWidget* parent, ClosingWrite& file, const std::fun
 QString keptFilesText(const std::vector<ClosingWrite>& files)
 {
     QStringList parts;
-    for (const ClosingWrite& file : files)
-        if (!file.kept.isEmpty())
-            parts << QStringLiteral("Le fichier %1 n'a pas pu être lu en entier au démarrage.\n"
-                                    "Son ancien contenu est conservé dans le fichier %2.")
-                         .arg(file.path, file.kept);
+    for (const ClosingWrite& file : files) {
+        if (file.kept.isEmpty())
+            continue;
+        const QString why = file.changedByOther
+                                ? QStringLiteral("Le fichier %1 avait été modifié par un autre programme.\n"
+                                                 "Cette version est conservée dans le fichier %2.")
+                                : QStringLiteral("Le fichier %1 n'a pas pu être lu en entier au démarrage.\n"
+                                                 "Son ancien contenu est conservé dans le fichier %2.");
+        parts << why.arg(displayPath(file.path), displayPath(file.kept));
+    }
     return parts.join(QStringLiteral("\n\n"));
 }
 

@@ -28,12 +28,18 @@ WriteOutcome writeWithRetry(QWidget* parent, const QString& path, const std::fun
 // A file that could not be read whole at start-up is kept under a backup name
 // (see keepBackup) before the first write over it. When the file cannot be
 // kept, the write counts as failed, so nothing is lost without the box.
+// A file that another program (a second Zarn) wrote since it was read is
+// not written over without asking: "Oui" keeps that file under a dated
+// backup name and writes this program's, "Non" leaves it and writes nothing,
+// "Annuler" keeps the program open.
 struct ClosingWrite {
     QString path;
     bool keepOld = false;        // the file was there but not read whole
     QString kept;                // the backup name, once kept
+    bool changedByOther = false; // written by someone else since it was read
 };
 WriteOutcome writeKeepingOld(QWidget* parent, ClosingWrite& file, const std::function<bool()>& write);
+QString changedFileQuestion(const QString& fileName);
 // The closing box that names the files kept; nothing when none was.
 QString keptFilesText(const std::vector<ClosingWrite>& files);
 void showKeptFiles(QWidget* parent, const std::vector<ClosingWrite>& files);

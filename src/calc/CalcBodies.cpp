@@ -44,7 +44,7 @@ std::optional<int> integerArgument(const std::string& text, int lo, int hi)
 std::optional<double> calcSunRightAscension(const CInstant& instant)
 {
     SolarBodies bodies;
-    if (bodies.load(std::filesystem::path(dataFolder(programDirectory())) / "ELEMENTS.ZAR") ||
+    if (bodies.load(std::filesystem::path(dataFolder(programFolder())) / "ELEMENTS.ZAR") ||
         !bodies.sun.Compute(instant))
         return std::nullopt;
     return bodies.sun.GetAlpha();

@@ -1,6 +1,7 @@
 // Common options of zarn-calc and the place they describe.
 #include "calc/CalcOptions.h"
 
+#include "sky/DataFolder.h"
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "time/ProfileFile.h"
@@ -203,24 +204,9 @@ PlaceOrError placeFromOptions(const CalcOptions& o, const CLieu& defaults)
     return result;
 }
 
-std::string programDirectory()
-{
-    char buffer[4096];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0)
-        return ".";
-    std::string path(buffer, static_cast<std::size_t>(n));
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
 CLieu defaultPlace()
 {
-    std::vector<std::string> candidates{programDirectory() + "/ZARN.INI"};
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        candidates.push_back(std::string(xdg) + "/Zarn/ZARN.INI");
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        candidates.push_back(std::string(home) + "/.config/Zarn/ZARN.INI");
+    const std::vector<std::string> candidates{programFolder() + "/ZARN.INI", userConfigFolder() + "/ZARN.INI"};
     for (const std::string& path : candidates) {
         const ProfileFile file = readProfileFile(path);
         if (file.state != ProfileFileState::Whole)

@@ -27,6 +27,5 @@ PlaceOrError placeFromOptions(const CalcOptions& options, const CLieu& defaults)
 
 // Observatory 0 of the settings file if one is found, else Paris.
 CLieu defaultPlace();
-std::string programDirectory();
 
 }  // namespace zarn

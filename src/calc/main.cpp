@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
     }
     context.instant.refreshTexts();
     context.args.assign(options.rest.begin() + 1, options.rest.end());
-    context.dataDir = dataFolder(programDirectory());
+    context.dataDir = dataFolder(programFolder());
     context.tsv = tsv;
     const int status = command->run(context);
     // A script must learn that its table was not written whole (disk full,

@@ -66,6 +66,16 @@ std::string userObjectLine(const UserObjectEntry& entry)
     return buffer + entry.name;
 }
 
+std::vector<UserObjectEntry> userObjectEntries(const SkyModel& sky)
+{
+    std::vector<UserObjectEntry> entries;
+    if (const CConstellation* group = sky.userObjects())
+        for (const CAstre* object : group->objects())
+            if (const auto* user = dynamic_cast<const CNouvelObjet*>(object))
+                entries.push_back(entryOf(*user));
+    return entries;
+}
+
 void rebuildUserObjects(SkyModel& sky, const std::vector<UserObjectEntry>& entries, const CInstant& instant)
 {
     CConstellation* group = sky.userObjects();

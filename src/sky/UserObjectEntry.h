@@ -17,6 +17,7 @@ struct UserObjectEntry {
     double deltaDegrees = 0.0;
     std::string name;  // may be empty
     int symbol = 0;    // 0 comet, 1 cluster, 2 nebula, 3 galaxy, 4 cross
+    bool operator==(const UserObjectEntry&) const = default;
 };
 
 // A typed right ascension (hours, 0 to 24) or declination (degrees, −90 to
@@ -29,6 +30,8 @@ UserObjectEntry entryFromFields(const std::string& rightAscension, const std::st
                                 std::string name, int symbol);
 // The entry of an object of the sky.
 UserObjectEntry entryOf(const CNouvelObjet& object);
+// The entries of every object of "Objets", in their order.
+std::vector<UserObjectEntry> userObjectEntries(const SkyModel& sky);
 // The list line "%.2f/%.2f/%s": right ascension in h.mm, declination in d.mm
 // (both to the nearest minute), then the name.
 std::string userObjectLine(const UserObjectEntry& entry);

@@ -80,10 +80,10 @@ std::filesystem::path withSuffix(const std::filesystem::path& path, const std::s
     return std::filesystem::path(path.string() + suffix);
 }
 
-std::optional<std::filesystem::path> freeBackupName(const std::filesystem::path& path)
+std::optional<std::filesystem::path> freeBackupName(const std::filesystem::path& path, bool dated)
 {
     const std::filesystem::path plain = withSuffix(path, ".bak");
-    if (!entryExists(plain))
+    if (!dated && !entryExists(plain))
         return plain;
     char stamp[32];
     const std::time_t now = std::time(nullptr);
@@ -131,12 +131,12 @@ SaveResult writeFileAtomically(const std::filesystem::path& requested, const std
     return {true, {}};
 }
 
-std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& requested)
+std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& requested, bool dated)
 {
     const std::filesystem::path path = writtenPath(requested);
     if (!entryExists(path))
         return std::nullopt;
-    const auto backup = freeBackupName(path);
+    const auto backup = freeBackupName(path, dated);
     if (!backup)
         return std::nullopt;
     // A second link leaves the file where it is, whatever its permissions;
@@ -144,6 +144,15 @@ std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& req
     if (::link(path.c_str(), backup->c_str()) == 0 || ::rename(path.c_str(), backup->c_str()) == 0)
         return backup;
     return std::nullopt;
+}
+
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileStamp{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::int64_t(st.st_size),
+                     std::int64_t(st.st_mtim.tv_sec), std::int64_t(st.st_mtim.tv_nsec)};
 }
 
 void removeLeftoverTemporaries(const std::filesystem::path& path)

@@ -23,10 +23,23 @@ struct SaveResult {
 SaveResult writeFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 // Keeps the present file under a new name before it is written over: NAME.bak,
-// or NAME-YYYYMMDD-HHMMSS.bak when NAME.bak already exists. The file itself
-// stays in place (a second link when the file system allows it). The name
-// kept; nothing when there was no file or it could not be kept.
-std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& path);
+// or NAME-YYYYMMDD-HHMMSS.bak when NAME.bak already exists or `dated` asks for
+// the time in the name. The file itself stays in place (a second link when the
+// file system allows it). The name kept; nothing when there was no file or it
+// could not be kept.
+std::optional<std::filesystem::path> keepBackup(const std::filesystem::path& path, bool dated = false);
+
+// What tells that a file was replaced or written since it was looked at: the
+// file it is (device, inode: a file renamed over it is another one), its size
+// and its modification time to the nanosecond. A link is followed.
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0;
+    std::int64_t size = 0, seconds = 0, nanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nothing when no regular file stands there (a folder in its place is no
+// one's version of the file).
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
 // Removes the temporary files that an interrupted write of `path` left beside it.
 void removeLeftoverTemporaries(const std::filesystem::path& path);

@@ -1,15 +1,15 @@
 #include "app/CZarnApp.h"
 
 #include "app/CAboutDlg.h"
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/CZarnDoc.h"
 #include "app/DialogHelp.h"
-#include "app/Hints.h"
-#include "shell/CActions.h"
+#include "ui/Hints.h"
+#include "ui/CActions.h"
 #include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "time/ZarnSettings.h"
 
 #include <QApplication>

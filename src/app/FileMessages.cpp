@@ -1,7 +1,7 @@
 #include "app/FileMessages.h"
 
-#include "app/CHelpWindow.h"
-#include "sky/archive/AtomicFile.h"
+#include "ui/CHelpWindow.h"
+#include "archive/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "sky/ElementRanges.h"
 #include "sky/SkyDirectory.h"
 #include "sky/SkyMath.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CInstant.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "time/ui/CDateDlg.h"
 
 #include "time/Calendar.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

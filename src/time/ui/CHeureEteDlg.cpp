@@ -1,6 +1,6 @@
 #include "time/ui/CHeureEteDlg.h"
 
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QIntValidator>

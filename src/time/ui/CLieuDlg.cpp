@@ -1,6 +1,6 @@
 #include "time/ui/CLieuDlg.h"
 
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

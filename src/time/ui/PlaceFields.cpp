@@ -1,7 +1,7 @@
 #include "time/ui/PlaceFields.h"
 
 #include "time/Calendar.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QDateTime>
 #include <QTimeZone>

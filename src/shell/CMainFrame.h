@@ -28,9 +28,6 @@ class CMainFrame : public CWorkspace {
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
-    CActions& actions() override { return *m_actions; }
-    CProgramPalette& programPalette() override { return m_palette; }
-    QMdiArea* mdiArea() const override { return m_mdi; }
     CTimeBar* timeBar() const { return m_timeBar; }
     CPlanetMenu* planetMenu() const { return m_planetMenu; }
 
@@ -88,9 +85,6 @@ private:
     void addCommands(class QMenu* menu, std::initializer_list<int> ids);
     void applyMinimumSize();
 
-    CActions* m_actions = nullptr;
-    CProgramPalette m_palette;
-    QMdiArea* m_mdi = nullptr;
     CTimeBar* m_timeBar = nullptr;
     CPlanetMenu* m_planetMenu = nullptr;
     std::array<QLabel*, 3> m_panes{};

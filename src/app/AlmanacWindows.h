@@ -13,5 +13,7 @@ class CZarnDoc;
 
 QMdiSubWindow* openSunMoonWindow(CZarnDoc& doc, CMainFrame& frame);
 QMdiSubWindow* openVisibilityWindow(CZarnDoc& doc, CMainFrame& frame);
+// « Ce soir », the plan of the night.
+QMdiSubWindow* openNightWindow(CZarnDoc& doc, CMainFrame& frame);
 
 }  // namespace zarn

@@ -16,7 +16,7 @@
 #include "app/CConstellationsWindow.h"
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
-#include "charts/CConstellationsView.h"
+#include "charts/ui/CConstellationsView.h"
 #include "shell/CMainFrame.h"
 #include "sky/CConstellation.h"
 #include "time/ZarnSettings.h"

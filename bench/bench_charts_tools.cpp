@@ -14,7 +14,7 @@
 #include "charts/CCarteConjonction.h"
 #include "charts/CQtSurface.h"
 #include "charts/EclipticSky.h"
-#include "shell/CProgramPalette.h"
+#include "ui/CProgramPalette.h"
 #include "sky/SkyModel.h"
 #include "time/CInstant.h"
 #include "time/Calendar.h"

@@ -38,22 +38,7 @@ QMdiSubWindow* addFrame(CZarnDoc& doc, CMainFrame& frame, View* view, const QStr
     return window;
 }
 
-int leftColumnWidth(QSize client) { return CSkyWindow::frameRect(client).x(); }
-
-// Fraction of the column's height the Sun and the Moon take.
-constexpr int kSunMoonShare = 55;
 }  // namespace
-
-QRect sunMoonFrameRect(QSize client)
-{
-    return QRect(0, 0, leftColumnWidth(client), client.height() * kSunMoonShare / 100);
-}
-
-QRect searchFrameRect(QSize client)
-{
-    const int top = client.height() * kSunMoonShare / 100;
-    return QRect(0, top, leftColumnWidth(client), client.height() - top);
-}
 
 QMdiSubWindow* openSunMoonWindow(CZarnDoc& doc, CMainFrame& frame)
 {

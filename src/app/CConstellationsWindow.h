@@ -3,7 +3,7 @@
 // its status bar. It is the view the document updates (dates, options,
 // figure and grid toggles) and the host through which the map reads the
 // document's sky, toggles and palette.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "charts/ConstellationsViewHost.h"
 
 #include <QMdiSubWindow>

@@ -5,7 +5,7 @@
 // text in the profile format, converted to UTF-8 on reading and back on
 // writing, and written atomically so that a crash or a full disk never leaves
 // half a file.
-#include "sky/archive/AtomicFile.h"
+#include "archive/AtomicFile.h"
 #include "time/ProfileFile.h"
 
 #include <QString>

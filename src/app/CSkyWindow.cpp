@@ -2,12 +2,13 @@
 
 #include "app/CConstellationsWindow.h"
 #include "app/CZarnDoc.h"
-#include "app/Hints.h"
-#include "charts/CZarnFrm.h"
-#include "charts/CZarnView.h"
-#include "charts/SkyChartSet.h"
-#include "shell/CActions.h"
-#include "shell/CommandIds.h"
+#include "ui/Hints.h"
+#include "charts/ui/CZarnFrm.h"
+#include "charts/ui/CZarnView.h"
+#include "charts/ui/SkyChartSet.h"
+#include "ui/CActions.h"
+#include "ui/CommandIds.h"
+#include "ui/FramePlaces.h"
 #include "shell/CMainFrame.h"
 
 #include <QAction>
@@ -73,11 +74,7 @@ QMdiSubWindow* CSkyWindow::open(CZarnDoc& doc, CMainFrame& frame)
     return window;
 }
 
-QRect CSkyWindow::frameRect(QSize client)
-{
-    const int x = (client.width() + 2) * 10 / 37;
-    return QRect(x, 0, client.width() - x, client.height());
-}
+QRect CSkyWindow::frameRect(QSize client) { return skyFrameRect(client); }
 
 void CSkyWindow::placeInClientArea()
 {

@@ -3,7 +3,7 @@
 // sky view, placed right of the tool windows. It is the view the document
 // updates, and the host through which the sky view reads the document's
 // chart, toggles, instant and palette. It cannot be closed.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "charts/SkyViewHost.h"
 
 #include <QMdiSubWindow>

@@ -1,12 +1,13 @@
 #include "app/CZarnDoc.h"
 
+#include "app/CConstellationsWindow.h"
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/FileMessages.h"
 #include "app/FilePaths.h"
 #include "sky/DataFolder.h"
-#include "app/Hints.h"
-#include "charts/SkyChartSet.h"
+#include "ui/Hints.h"
+#include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "time/ZarnSettings.h"
 #include "time/ui/CLieuDlg.h"
@@ -198,6 +199,13 @@ bool CZarnDoc::writeUserObjects(ClosingWrite& file)
         m_objectsAsRead = userObjectEntries(m_sky);
     }
     return outcome != WriteOutcome::Aborted;
+}
+
+CWorkspace& CZarnDoc::workspace() { return m_frame; }
+
+void CZarnDoc::showConstellationMap(const CConstellation& constellation, double ra, double dec)
+{
+    CConstellationsWindow::showMap(*this, constellation, ra, dec);
 }
 
 void CZarnDoc::AddView(CDocView* view)

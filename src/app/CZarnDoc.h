@@ -3,13 +3,14 @@
 // sky and the solar-system bodies, the sky charts and the display options. It
 // carries out the date, chart, planet and window commands, and after every
 // change updates all views with a hint that says what changed.
-#include "app/CDocView.h"
-#include "app/DisplayOptions.h"
+#include "ui/CDocView.h"
+#include "ui/DocumentHost.h"
+#include "charts/DisplayOptions.h"
 #include "app/WindowKinds.h"
 #include "app/options/ChartOptionsValues.h"
 #include "sky/UserObjectEntry.h"
 #include "sky/SkyModel.h"
-#include "sky/archive/AtomicFile.h"
+#include "archive/AtomicFile.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 
@@ -32,7 +33,7 @@ class CSettingsStore;
 struct ZarnSettings;
 struct ClosingWrite;
 
-class CZarnDoc : public QObject {
+class CZarnDoc : public QObject, public DocumentHost {
     Q_OBJECT
 public:
     // programDir: where the data files are. An installed program (its data in
@@ -50,8 +51,8 @@ public:
     bool close();
 
     // Views and updates.
-    void AddView(CDocView* view);
-    void RemoveView(CDocView* view);
+    void AddView(CDocView* view) override;
+    void RemoveView(CDocView* view) override;
     void UpdateAllViews(CDocView* sender, unsigned hint, void* object = nullptr);
     // The view that receives printing and routed commands: the active one,
     // the sky view for the Sun-and-Moon and search windows.
@@ -68,7 +69,7 @@ public:
     OpenedWindow openWindow(ViewKind kind);
 
     // Commands (menus, buttons) and their enabled and checked states.
-    void onCommand(int id);
+    void onCommand(int id) override;
     void updateCommandStates();
 
     // The current chart and target.
@@ -90,19 +91,21 @@ public:
     void horizonScrolled();
     // The object chosen by the search; the sky window turns towards it.
     void viewObject(CAstre* object, const QString& title);
-    CAstre* viewedObject() const { return m_viewedObject; }
+    CAstre* viewedObject() const override { return m_viewedObject; }
     // The search's choice: above the horizon it becomes the object to find,
     // which the sky window turns towards and marks; below, the not-visible
     // box is shown and nothing changes. False when nothing changed.
-    bool findObject(CAstre& object);
+    bool findObject(CAstre& object) override;
+    void showConstellationMap(const CConstellation& constellation, double ra, double dec) override;
     const QString& skyTitle() const { return m_skyTitle; }
 
-    CInstant& instant() { return m_instant; }
+    CInstant& instant() override { return m_instant; }
     std::vector<CLieu>& observatories() { return m_observatories; }
-    SolarBodies& bodies() { return m_sky.bodies(); }
-    SkyModel& sky() { return m_sky; }
-    DisplayOptions& options() { return m_options; }
+    SolarBodies& bodies() override { return m_sky.bodies(); }
+    SkyModel& sky() override { return m_sky; }
+    DisplayOptions& options() override { return m_options; }
     CMainFrame& frame() { return m_frame; }
+    CWorkspace& workspace() override;
     SkyChartSet* charts() { return m_charts.get(); }
     // The object the sky window marks: the viewed planet or object.
     CAstre* selectedObject();

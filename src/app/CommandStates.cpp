@@ -2,11 +2,11 @@
 // update and every change of the active window.
 #include "app/CZarnDoc.h"
 
-#include "app/CHelpWindow.h"
-#include "app/Hints.h"
-#include "shell/CActions.h"
+#include "ui/CHelpWindow.h"
+#include "ui/Hints.h"
+#include "ui/CActions.h"
 #include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "time/LegalOffset.h"
 #include "tools/AlmanacTexts.h"
 

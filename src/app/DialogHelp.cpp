@@ -1,6 +1,6 @@
 #include "app/DialogHelp.h"
 
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/options/COptionsCarte.h"
 #include "shell/WindowArrangement.h"
 #include "time/ui/CDateDlg.h"

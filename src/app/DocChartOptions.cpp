@@ -3,10 +3,10 @@
 // tells the views whether the user objects were made again.
 #include "app/CZarnDoc.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "app/options/COptionsCarte.h"
 #include "app/options/PreviewDrawing.h"
-#include "charts/SkyChartSet.h"
+#include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "sky/CConstellation.h"
 #include "sky/CNouvelObjet.h"

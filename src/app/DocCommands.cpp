@@ -1,12 +1,12 @@
 // The document's commands: dates, charts, planets, toggles and windows.
 #include "app/CZarnDoc.h"
 
-#include "app/CHelpWindow.h"
-#include "app/Hints.h"
-#include "charts/SkyChartSet.h"
-#include "shell/CActions.h"
+#include "ui/CHelpWindow.h"
+#include "ui/Hints.h"
+#include "charts/ui/SkyChartSet.h"
+#include "ui/CActions.h"
 #include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "time/Calendar.h"
 #include "time/TimeBar.h"
 #include "tools/ui/CConjonctionView.h"

@@ -1,8 +1,8 @@
 #include "app/FileMessages.h"
 
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/FilePaths.h"
-#include "sky/archive/AtomicFile.h"
+#include "archive/AtomicFile.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // The message boxes of the data files: loading errors of CIEL.ZAR and
 // ELEMENTS.ZAR, and the failed write of OBJETS.ZAR or ZARN.INI with its
 // abort, retry and ignore buttons.
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "app/FilePaths.h"
 
-#include "sky/archive/Windows1252.h"
+#include "archive/Windows1252.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -3,6 +3,8 @@
 #include "app/AlmanacWindows.h"
 #include "app/CConstellationsWindow.h"
 #include "app/CSkyWindow.h"
+#include "app/CZarnDoc.h"
+#include "shell/CMainFrame.h"
 #include "tools/ui/CAnimationView.h"
 #include "tools/ui/CConjonctionView.h"
 #include "tools/ui/CCatalogueView.h"

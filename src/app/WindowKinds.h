@@ -2,7 +2,7 @@
 // The window kinds registered on the one document: for each kind the function
 // that opens a window of it. A kind without a function has no window yet; its
 // commands stay disabled.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 
 #include <array>
 #include <functional>

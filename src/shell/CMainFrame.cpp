@@ -1,8 +1,8 @@
 #include "shell/CMainFrame.h"
 
-#include "shell/CActions.h"
+#include "ui/CActions.h"
 #include "shell/CPlanetMenu.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "shell/WindowArrangement.h"
 #include "shell/WindowMnemonics.h"
 #include "time/ui/CTimeBar.h"
@@ -23,11 +23,10 @@
 namespace zarn {
 
 namespace {
-const char* const kRedirectProperty = "zarnRedirectsToSky";
 const QString kReady = QStringLiteral(" Prêt");
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(QWidget* parent) : CWorkspace(parent)
 {
     m_actions = new CActions(this);
     addActions(findChildren<QAction*>());  // shortcuts work in every child window
@@ -153,12 +152,10 @@ void CMainFrame::setSkyFrame(QMdiSubWindow* frame)
     applyMinimumSize();
 }
 
-void CMainFrame::markRedirectsToSky(QMdiSubWindow* frame) { frame->setProperty(kRedirectProperty, true); }
-
 QMdiSubWindow* CMainFrame::commandFrame() const
 {
     QMdiSubWindow* active = m_mdi->activeSubWindow();
-    if (active && active->property(kRedirectProperty).toBool())
+    if (active && redirectsToSky(active))
         return m_skyFrame;
     return active ? active : m_skyFrame.data();
 }

@@ -3,7 +3,8 @@
 // status bar with its message pane and the three panes of the instant (place,
 // date, time), the time bar, the program palette, the title rule and the
 // sizing rules that hold while the sky window exists.
-#include "shell/CProgramPalette.h"
+#include "ui/CProgramPalette.h"
+#include "ui/CWorkspace.h"
 
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -22,14 +23,11 @@ class CActions;
 class CPlanetMenu;
 class CTimeBar;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public CWorkspace {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
-    CActions& actions() { return *m_actions; }
-    CProgramPalette& programPalette() { return m_palette; }
-    QMdiArea* mdiArea() const { return m_mdi; }
     CTimeBar* timeBar() const { return m_timeBar; }
     CPlanetMenu* planetMenu() const { return m_planetMenu; }
 
@@ -50,7 +48,6 @@ public:
     // The window that receives menu commands and printing: the active one,
     // except the Sun-and-Moon and search windows, which send them to the sky window.
     QMdiSubWindow* commandFrame() const;
-    static void markRedirectsToSky(QMdiSubWindow* frame);
 
     // Asked before the window closes; false keeps the program open.
     void setCloseHandler(std::function<bool()> handler) { m_closeHandler = std::move(handler); }
@@ -63,13 +60,12 @@ public:
     void tileToolWindows();
     // Opens a tool window that has no place of its own (openingPlace), wholly
     // in the work area.
-    void placeNewToolWindow(QMdiSubWindow* window, QSize size);
+    void placeNewToolWindow(QMdiSubWindow* window, QSize size) override;
     // The work area: the part of the main window's client area that the
     // windows share.
-    QRect workArea() const;
+    QRect workArea() const override;
 
 signals:
-    void resizedWithSkyFrame();
     // The work area changed size (main window resized, time bar shown or hidden).
     void workAreaResized();
     void activeFrameChanged();
@@ -89,9 +85,6 @@ private:
     void addCommands(class QMenu* menu, std::initializer_list<int> ids);
     void applyMinimumSize();
 
-    CActions* m_actions = nullptr;
-    CProgramPalette m_palette;
-    QMdiArea* m_mdi = nullptr;
     CTimeBar* m_timeBar = nullptr;
     CPlanetMenu* m_planetMenu = nullptr;
     std::array<QLabel*, 3> m_panes{};

@@ -1,8 +1,8 @@
 #include "shell/CPlanetMenu.h"
 
-#include "shell/CActions.h"
-#include "shell/CommandIds.h"
-#include "shell/PlanetPictures.h"
+#include "ui/CActions.h"
+#include "ui/CommandIds.h"
+#include "ui/PlanetPictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -10,7 +10,7 @@
 // and the local sidereal time θ, z is the sine of the altitude.
 #include "sky/Colour.h"
 #include "sky/CSurface.h"
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 #include <cstdint>
 #include <string>

@@ -6,8 +6,8 @@
 #include "sky/CConstellation.h"
 #include "sky/CEtoile.h"
 #include "sky/CNouvelObjet.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

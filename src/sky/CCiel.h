@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 namespace zarn {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "sky/CAstre.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

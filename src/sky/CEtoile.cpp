@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

@@ -1,14 +1,22 @@
 // Lunar theory of the low-precision kind: mean elements with a few
 // long-period corrections, then the periodic series of longitude, latitude and
 // distance; and the phase seen from the Earth.
+// Inputs: T as for the planets (universal time), the mean elements and the
+// 50 longitude, 37 latitude and 29 distance terms of ELEMENTS.ZAR, and the Sun
+// of the same set, computed for the same T (the phase needs its longitude).
+// Years: bench/accuracy, 1901–2099: longitude within 0.038° as shown, of which
+// the theory itself is 0.0033° and the rest the ΔT left out (it grows with the
+// distance from today); latitude 0.006°, distance 0.005 Earth radii.
+// Failure: Compute returns false, position unchanged, without a Sun, when the
+// Sun cannot be computed, or when the series give no finite position.
 #include "sky/CLune.h"
 
 #include "sky/CSoleil.h"
 #include "sky/ElementRanges.h"
 #include "sky/EventAltitude.h"
 #include "sky/SkyMath.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CInstant.h"
 
 #include <cmath>

@@ -1,10 +1,21 @@
+// Mean elements of the Sun and the five planets.
+// Inputs: six rows of ELEMENTS.ZAR, each a0 + a1·T + a2·T² + a3·T³, with T the
+// instant's Julian centuries from JD 2415020.0 in universal time (ΔT is left
+// out), referred to the mean ecliptic and equinox of date.
+// Years: the polynomials are fitted around 1900; bench/accuracy measures
+// 1901–2099 against an independent modern theory, worst ecliptic longitude:
+// Sun 0.005°, Mercure 0.013°, Vénus 0.020°, Mars 0.095° (near oppositions),
+// Jupiter 0.013°, Saturne 0.038°; latitudes within 0.005°. Centuries away the
+// T² and T³ terms take over and the positions drift without any warning.
+// Failure: Compute returns false and keeps α and δ when the elements give no
+// finite position; damaged elements are refused when the file is read.
 #include "sky/CPlaSol.h"
 
 #include "sky/ElementRanges.h"
 #include "sky/SkyDirectory.h"
 #include "sky/SkyMath.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CInstant.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "sky/CPointPlan.h"
 
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

@@ -35,4 +35,7 @@ protected:
     double m_radius = 0.0;
 };
 
+// True solar time (hours) of the instant; the Sun must have been computed for it.
+double trueSolarTime(const CInstant& instant, const CSoleil& sun);
+
 }  // namespace zarn

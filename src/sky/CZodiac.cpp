@@ -1,7 +1,7 @@
 #include "sky/CZodiac.h"
 
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

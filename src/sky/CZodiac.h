@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 namespace zarn {
 

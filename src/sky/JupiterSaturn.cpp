@@ -4,6 +4,13 @@
 // jupiter_saturn_perturbations.tsv (its README tells how they were checked).
 // Each term is (c0 + c1·ν + c2·ν²) · f1(k·X) · f2(kQ·Q), X being one of the
 // angles V, W, ζ, ψ, and f a sine, a cosine or 1.
+// Inputs: the body index and T (ν = T/5 + 0.1). Years: with them Jupiter keeps
+// 0.013° and Saturne 0.038° in longitude over 1901–2099 (bench/accuracy);
+// without them the great inequality alone would cost about 0.3° and 0.8°.
+// The ν² terms make the series lose hold centuries away.
+// Failure: none of its own; an index other than Jupiter's or Saturn's gets
+// zeros, and a non-finite T gives non-finite sums, which the planet's Compute
+// then refuses.
 #include "sky/JupiterSaturn.h"
 
 #include "sky/CPlaSol.h"

@@ -5,7 +5,7 @@
 #include "sky/CPointEcliptique.h"
 #include "sky/CPointEquateur.h"
 #include "sky/CZodiac.h"
-#include "sky/archive/CClassRegistry.h"
+#include "archive/CClassRegistry.h"
 
 namespace zarn {
 

@@ -4,7 +4,7 @@
 // other error; each with the name of the file).
 #include <string>
 
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 namespace zarn {
 

@@ -9,9 +9,9 @@
 #include "sky/CPointPlan.h"
 #include "sky/CZenith.h"
 #include "sky/SkyClasses.h"
-#include "sky/archive/ArchiveFile.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/ArchiveFile.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn {
 

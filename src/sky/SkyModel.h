@@ -18,8 +18,8 @@
 #include "sky/SkyDirectory.h"
 #include "sky/SkyLoadResult.h"
 #include "sky/SolarBodies.h"
-#include "sky/archive/AtomicFile.h"
-#include "sky/archive/CSerialisable.h"
+#include "archive/AtomicFile.h"
+#include "archive/CSerialisable.h"
 
 namespace zarn {
 

@@ -1,8 +1,16 @@
+// The seven bodies wired together: every planet and the Moon refer to this
+// set's Sun, which must be computed first for the same instant.
+// Inputs: ELEMENTS.ZAR (seven records in body order) and the instant.
+// Years and accuracy: those of the theories (CPlaSol.cpp, CLune.cpp), measured
+// over 1901–2099 in bench/accuracy.
+// Failure: load returns the archive error (missing, damaged, unreadable) and
+// keeps the bodies read before it; computeAll computes every body and
+// returns false when one could not be, that one keeping its last position.
 #include "sky/SolarBodies.h"
 
-#include "sky/archive/ArchiveFile.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/ArchiveFile.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 #include <new>
 

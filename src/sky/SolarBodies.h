@@ -6,7 +6,7 @@
 #include "sky/CLune.h"
 #include "sky/CPlanete.h"
 #include "sky/CSoleil.h"
-#include "sky/archive/CSerialisable.h"
+#include "archive/CSerialisable.h"
 
 #include <array>
 #include <filesystem>

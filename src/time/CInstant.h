@@ -7,8 +7,6 @@
 
 namespace zarn {
 
-class CSoleil;
-
 class CInstant : public CDateHeure {
 public:
     CInstant() = default;
@@ -36,7 +34,6 @@ public:
     double meanSolarTime() const;
     // The Sun's right ascension (radians) must be computed for this instant.
     double trueSolarTime(double sunRightAscension) const;
-    double trueSolarTime(const CSoleil& sun) const;
     double siderealTimeAt0hUT() const;
 
     const CLieu& place() const { return m_place; }

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 namespace zarn {
 
 void CLieu::load(CArchiveReader& archive)

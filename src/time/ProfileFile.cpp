@@ -1,6 +1,6 @@
 #include "time/ProfileFile.h"
 
-#include "sky/archive/Windows1252.h"
+#include "archive/Windows1252.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -3,7 +3,7 @@
 // write checked. A settings file is a regular file of at most 4 MiB; anything
 // else (a named pipe, a device, a larger file) is not read at all, so that the
 // program neither waits nor runs out of memory on it.
-#include "sky/archive/AtomicFile.h"
+#include "archive/AtomicFile.h"
 #include "time/Profile.h"
 
 #include <filesystem>

@@ -4,9 +4,9 @@
 #include "../time/ui/ModalCatcher.h"
 #include "ProgramFolder.h"
 
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/CSkyWindow.h"
-#include "charts/CViewButtonBar.h"
+#include "charts/ui/CViewButtonBar.h"
 #include "time/CDateHeure.h"
 #include "time/ui/CDateDlg.h"
 #include "app/CSettingsStore.h"
@@ -15,9 +15,9 @@
 #include "app/CZarnDoc.h"
 #include "app/DialogHelp.h"
 #include "app/Translations.h"
-#include "shell/CActions.h"
+#include "ui/CActions.h"
 #include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "time/ui/CLieuDlg.h"
 
 #include <QAction>

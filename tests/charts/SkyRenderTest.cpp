@@ -13,7 +13,7 @@
 #include "../support/RecordingSurface.h"
 #include "SkyWindowTestHost.h"
 #include "charts/CCarteHorizon.h"
-#include "charts/CZarnView.h"
+#include "charts/ui/CZarnView.h"
 #include "charts/PrintPage.h"
 #include "sky/DrawFlags.h"
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "SkyWindowTestHost.h"
-#include "charts/CZarnView.h"
+#include "charts/ui/CZarnView.h"
 #include "sky/DrawFlags.h"
 
 namespace zarn {

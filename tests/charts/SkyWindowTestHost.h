@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "charts/SkyChartSet.h"
+#include "charts/ui/SkyChartSet.h"
 #include "charts/SkyViewHost.h"
-#include "shell/CProgramPalette.h"
+#include "ui/CProgramPalette.h"
 #include "sky/CAstre.h"
 #include "sky/CEtoile.h"
 #include "sky/SkyModel.h"

@@ -9,8 +9,8 @@
 #include "sky/CConstellation.h"
 #include "sky/CZodiac.h"
 #include "sky/SkyModel.h"
-#include "sky/archive/AtomicFile.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/AtomicFile.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 

@@ -15,9 +15,9 @@
 
 #include "sky/CConstellation.h"
 #include "sky/SkyClasses.h"
-#include "sky/archive/ArchiveFile.h"
-#include "sky/archive/Windows1252.h"
-#include "sky/archive/ArchiveTestClasses.h"  // from tests/
+#include "archive/ArchiveFile.h"
+#include "archive/Windows1252.h"
+#include "archive/ArchiveTestClasses.h"  // from tests/
 
 using namespace zarn;
 using namespace zarn::testing;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "sky/SolarBodies.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 

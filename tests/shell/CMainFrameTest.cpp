@@ -1,11 +1,11 @@
 // The main window: title rule, palette, command table, status panes, time bar
 // and the planet menu's letters.
-#include "shell/CActions.h"
+#include "ui/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CPlanetMenu.h"
-#include "shell/CommandIds.h"
-#include "shell/CommandTable.h"
-#include "shell/PlanetPictures.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
+#include "ui/PlanetPictures.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "BodiesTestData.h"
 
-#include "sky/archive/ArchiveFile.h"
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/ArchiveFile.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 
 #include <cmath>
 #include <cstring>

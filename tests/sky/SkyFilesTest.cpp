@@ -7,8 +7,8 @@
 #include "sky/SkyClasses.h"
 #include "sky/SkyModel.h"
 #include "sky/UserObjectEntry.h"
-#include "sky/archive/ArchiveFile.h"
-#include "sky/archive/CArchiveReader.h"
+#include "archive/ArchiveFile.h"
+#include "archive/CArchiveReader.h"
 #include "time/CInstant.h"
 #include "time/Calendar.h"
 

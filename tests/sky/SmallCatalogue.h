@@ -15,7 +15,7 @@
 #include "sky/CPointEcliptique.h"
 #include "sky/CPointEquateur.h"
 #include "sky/CZodiac.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveWriter.h"
 
 namespace zarn::test {
 

@@ -206,5 +206,5 @@ TEST(SolarBodies, TrueSolarTimeUsesTheSun)
     const CInstant instant = instantAt(3, 11, 2025, 11, 44);
     ASSERT_TRUE(bodies.sun.Compute(instant));
     // Early November the Sun is about 16.4 min ahead of the mean Sun.
-    EXPECT_NEAR(instant.trueSolarTime(bodies.sun), 11.0 + 44.0 / 60 + 16.4 / 60, 0.02);
+    EXPECT_NEAR(trueSolarTime(instant, bodies.sun), 11.0 + 44.0 / 60 + 16.4 / 60, 0.02);
 }

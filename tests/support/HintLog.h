@@ -1,6 +1,6 @@
 #pragma once
 // A view of the document that records the hints of every update.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 
 #include <vector>
 

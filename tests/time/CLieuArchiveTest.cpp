@@ -1,5 +1,5 @@
-#include "sky/archive/CArchiveReader.h"
-#include "sky/archive/CArchiveWriter.h"
+#include "archive/CArchiveReader.h"
+#include "archive/CArchiveWriter.h"
 #include "time/CLieu.h"
 
 #include <gtest/gtest.h>

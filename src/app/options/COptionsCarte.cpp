@@ -1,6 +1,6 @@
 #include "app/options/COptionsCarte.h"
 
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/options/COptionsCouleurs.h"
 #include "app/options/COptionsNouveauxObjets.h"
 #include "app/options/COptionsObjets.h"

@@ -1,8 +1,8 @@
 #include "app/options/COptionsNouveauxObjets.h"
 
 #include "app/options/CSymbolPicture.h"
-#include "sky/archive/Windows1252.h"
-#include "time/ui/MessageBoxes.h"
+#include "archive/Windows1252.h"
+#include "ui/MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "charts/CQtSurface.h"
 #include "charts/ConstellationsViewHost.h"
 #include "sky/CConstellation.h"
-#include "shell/CProgramPalette.h"
+#include "ui/CProgramPalette.h"
 #include "sky/SkyModel.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "time/LegalOffset.h"
 
 #include "time/Calendar.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -2,7 +2,7 @@
 
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QKeyEvent>
 #include <QHBoxLayout>

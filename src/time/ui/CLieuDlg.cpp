@@ -2,7 +2,7 @@
 
 #include "time/LegalOffset.h"
 #include "time/ZoneDatabase.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QCompleter>

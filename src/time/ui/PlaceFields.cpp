@@ -3,7 +3,7 @@
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "time/ZoneDatabase.h"
-#include "time/ui/MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CZarnDoc.h"
+#include "ui/DocumentHost.h"
+#include "charts/DisplayOptions.h"
+#include "time/CInstant.h"
 #include "charts/CAnimationPanel.h"
-#include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
-#include "shell/PlanetPictures.h"
+#include "ui/CWorkspace.h"
+#include "ui/CommandIds.h"
+#include "ui/PlanetPictures.h"
 #include "sky/SkyModel.h"
 #include "time/Calendar.h"
 #include "tools/AnimationPlan.h"
@@ -37,7 +39,7 @@ const QString kContinue = QStringLiteral("&Continuer l'animation");
 
 }  // namespace
 
-CAnimationView::CAnimationView(CZarnDoc& doc, QWidget* parent)
+CAnimationView::CAnimationView(DocumentHost& doc, QWidget* parent)
     : QWidget(parent),
       m_doc(doc),
       m_sky(doc.sky(), doc.instant()),
@@ -50,7 +52,7 @@ CAnimationView::CAnimationView(CZarnDoc& doc, QWidget* parent)
     m_sky.ownDrawing = [this](CSurface& dc, std::uint32_t) {
         drawDateLabel(dc, m_chart, m_animation.DateLabel(), m_animation.Body() == kSun ? 12 : 8);
     };
-    m_panel->colours = [this] { return programColours(m_doc.frame()); };
+    m_panel->colours = [this] { return programColours(m_doc.workspace()); };
     m_panel->flags = [this](bool printing) { return drawFlags(printing); };
     m_panel->printLabel = &m_sky.PrintLabel();
     connect(m_panel, &CChartPanel::contextMenuRequested, this, &CAnimationView::showContextMenu);
@@ -64,7 +66,7 @@ CAnimationView::CAnimationView(CZarnDoc& doc, QWidget* parent)
 
 CAnimationView::~CAnimationView() { m_doc.RemoveView(this); }
 
-QMdiSubWindow* CAnimationView::open(CZarnDoc& doc, CMainFrame& frame)
+QMdiSubWindow* CAnimationView::open(DocumentHost& doc, CWorkspace& frame)
 {
     return openToolFrame(frame, new CAnimationView(doc), kDesign + QSize(12, 34));
 }

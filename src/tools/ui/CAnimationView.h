@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "charts/AnimationRun.h"
 #include "charts/CCarteAnimation.h"
 #include "charts/EclipticSky.h"
@@ -21,9 +21,9 @@ class QSpinBox;
 namespace zarn {
 
 class CAnimationPanel;
-class CMainFrame;
+class CWorkspace;
 class ScrolledForm;
-class CZarnDoc;
+class DocumentHost;
 class StepSpinBox;
 
 class CAnimationView : public QWidget, public CDocView {
@@ -31,10 +31,10 @@ class CAnimationView : public QWidget, public CDocView {
 public:
     enum class State { Empty, Ready, Running, Paused, Edge };
 
-    explicit CAnimationView(CZarnDoc& doc, QWidget* parent = nullptr);
+    explicit CAnimationView(DocumentHost& doc, QWidget* parent = nullptr);
     ~CAnimationView() override;
 
-    static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
+    static QMdiSubWindow* open(DocumentHost& doc, CWorkspace& frame);
 
     // CDocView
     void OnUpdate(CDocView* sender, unsigned hint, void* object) override;
@@ -76,7 +76,7 @@ private:
     std::uint32_t drawFlags(bool printing) const;
     int selectedBody() const;
 
-    CZarnDoc& m_doc;
+    DocumentHost& m_doc;
     EclipticSky m_sky;
     CCarteAnimation m_chart;
     AnimationRun m_animation;

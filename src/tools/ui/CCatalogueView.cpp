@@ -1,9 +1,9 @@
 #include "tools/ui/CCatalogueView.h"
 
-#include "app/CConstellationsWindow.h"
-#include "app/CHelpWindow.h"
-#include "app/CZarnDoc.h"
-#include "shell/CMainFrame.h"
+#include "ui/CHelpWindow.h"
+#include "ui/DocumentHost.h"
+#include "sky/SkyModel.h"
+#include "ui/CWorkspace.h"
 #include "sky/CConstellation.h"
 #include "sky/CEtoile.h"
 
@@ -43,7 +43,7 @@ std::string searchKey(const QString& text)
 
 }  // namespace
 
-CCatalogueView::CCatalogueView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
+CCatalogueView::CCatalogueView(DocumentHost& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setWindowTitle(QStringLiteral(" Catalogue"));
     setProperty("helpContext", CHelpWindow::kCatalogueTopic);
@@ -120,7 +120,7 @@ CCatalogueView::CCatalogueView(CZarnDoc& doc, QWidget* parent) : QWidget(parent)
 
 CCatalogueView::~CCatalogueView() { m_doc.RemoveView(this); }
 
-QMdiSubWindow* CCatalogueView::open(CZarnDoc& doc, CMainFrame& frame)
+QMdiSubWindow* CCatalogueView::open(DocumentHost& doc, CWorkspace& frame)
 {
     auto* view = new CCatalogueView(doc);
     QMdiSubWindow* window = frame.mdiArea()->addSubWindow(view);
@@ -294,7 +294,7 @@ void CCatalogueView::showSelected()
         constellation = m_doc.sky().ciel().findByAbbreviation(line.object->GetConstellation());
     }
     if (constellation)
-        CConstellationsWindow::showMap(m_doc, *constellation, ra, dec);
+        m_doc.showConstellationMap(*constellation, ra, dec);
 }
 
 bool CCatalogueView::eventFilter(QObject* watched, QEvent* event)

@@ -3,7 +3,7 @@
 // named stars and the named clusters, nebulae and galaxies, with a search
 // that selects the entry as the user types, and the button that shows the
 // chosen entry on the constellation map.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,16 +23,16 @@ class QPushButton;
 
 namespace zarn {
 
-class CMainFrame;
-class CZarnDoc;
+class CWorkspace;
+class DocumentHost;
 
 class CCatalogueView : public QWidget, public CDocView {
     Q_OBJECT
 public:
-    CCatalogueView(CZarnDoc& doc, QWidget* parent = nullptr);
+    CCatalogueView(DocumentHost& doc, QWidget* parent = nullptr);
     ~CCatalogueView() override;
 
-    static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
+    static QMdiSubWindow* open(DocumentHost& doc, CWorkspace& frame);
 
     // CDocView
     void OnUpdate(CDocView* sender, unsigned hint, void* object) override;
@@ -68,7 +68,7 @@ private:
     void fitWidth();
     void placeHeaders();
 
-    CZarnDoc& m_doc;
+    DocumentHost& m_doc;
     int m_kind = -1;
     bool m_details = false;
     bool m_copying = false;  // the selection is being copied into the search field

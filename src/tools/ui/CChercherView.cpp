@@ -1,11 +1,12 @@
 #include "tools/ui/CChercherView.h"
 
-#include "app/AlmanacWindows.h"
-#include "app/CHelpWindow.h"
-#include "app/CZarnDoc.h"
-#include "shell/CActions.h"
-#include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
+#include "ui/FramePlaces.h"
+#include "ui/CHelpWindow.h"
+#include "ui/DocumentHost.h"
+#include "sky/SkyModel.h"
+#include "ui/CActions.h"
+#include "ui/CWorkspace.h"
+#include "ui/CommandIds.h"
 #include "sky/CEtoile.h"
 #include "sky/CNouvelObjet.h"
 #include "tools/CatalogueList.h"
@@ -102,7 +103,7 @@ private:
 
 }  // namespace
 
-CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
+CChercherView::CChercherView(DocumentHost& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
 {
     setWindowTitle(QStringLiteral(" Aller vers ..."));
     setProperty("helpContext", CHelpWindow::kSearchTopic);
@@ -117,7 +118,7 @@ CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), 
     setFocusPolicy(Qt::StrongFocus);
 
     connect(m_catalogue, &QPushButton::clicked, this, [this] {
-        if (QAction* catalogue = m_doc.frame().actions().action(cmd::Catalogue))
+        if (QAction* catalogue = m_doc.workspace().actions().action(cmd::Catalogue))
             catalogue->trigger();
     });
     m_doc.AddView(this);
@@ -126,7 +127,7 @@ CChercherView::CChercherView(CZarnDoc& doc, QWidget* parent) : QWidget(parent), 
 
 CChercherView::~CChercherView() { m_doc.RemoveView(this); }
 
-QMdiSubWindow* CChercherView::open(CZarnDoc& doc, CMainFrame& frame)
+QMdiSubWindow* CChercherView::open(DocumentHost& doc, CWorkspace& frame)
 {
     auto* view = new CChercherView(doc);
     QMdiSubWindow* window = frame.mdiArea()->addSubWindow(view);
@@ -138,9 +139,9 @@ QMdiSubWindow* CChercherView::open(CZarnDoc& doc, CMainFrame& frame)
             window->setGeometry(searchFrameRect(frame.mdiArea()->viewport()->size()));
     };
     place();
-    QObject::connect(&frame, &CMainFrame::resizedWithSkyFrame, window, place);
+    QObject::connect(&frame, &CWorkspace::resizedWithSkyFrame, window, place);
     // Menu commands and printing go to the sky window while this one is active.
-    CMainFrame::markRedirectsToSky(window);
+    CWorkspace::markRedirectsToSky(window);
     window->show();
     return window;
 }

@@ -3,7 +3,7 @@
 // object of the catalogue by its proper name. Choosing one makes it the
 // document's object to find: the sky window turns towards it and marks it.
 // The user's own objects are not listed.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 
 #include <QWidget>
 
@@ -16,16 +16,16 @@ class QPushButton;
 namespace zarn {
 
 class CAstre;
-class CMainFrame;
-class CZarnDoc;
+class CWorkspace;
+class DocumentHost;
 
 class CChercherView : public QWidget, public CDocView {
     Q_OBJECT
 public:
-    explicit CChercherView(CZarnDoc& doc, QWidget* parent = nullptr);
+    explicit CChercherView(DocumentHost& doc, QWidget* parent = nullptr);
     ~CChercherView() override;
 
-    static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
+    static QMdiSubWindow* open(DocumentHost& doc, CWorkspace& frame);
 
     // CDocView
     void OnUpdate(CDocView* sender, unsigned hint, void* object) override;
@@ -48,7 +48,7 @@ protected:
 private:
     void clearSelection();
 
-    CZarnDoc& m_doc;
+    DocumentHost& m_doc;
     QListWidget* m_list;
     QPushButton* m_catalogue;
     std::vector<CAstre*> m_objects;  // the object of each line

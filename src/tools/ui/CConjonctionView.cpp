@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CZarnDoc.h"
+#include "ui/DocumentHost.h"
+#include "charts/DisplayOptions.h"
+#include "time/CInstant.h"
 #include "charts/CChartPanel.h"
-#include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
-#include "shell/PlanetPictures.h"
+#include "ui/CWorkspace.h"
+#include "ui/CommandIds.h"
+#include "ui/PlanetPictures.h"
 #include "sky/DrawFlags.h"
 #include "sky/SkyModel.h"
 #include "tools/ui/ScrolledForm.h"
@@ -53,7 +55,7 @@ void fillList(QComboBox* list, int excluded)
 
 }  // namespace
 
-CConjonctionView::CConjonctionView(CZarnDoc& doc, QWidget* parent)
+CConjonctionView::CConjonctionView(DocumentHost& doc, QWidget* parent)
     : QWidget(parent),
       m_doc(doc),
       m_sky(doc.sky(), doc.instant()),
@@ -67,7 +69,7 @@ CConjonctionView::CConjonctionView(CZarnDoc& doc, QWidget* parent)
     m_sky.caption = [this] { return caption(); };
     m_sky.ownDrawing = [this](CSurface& dc, std::uint32_t flags) { drawBodyNames(dc, flags); };
     for (CChartPanel* panel : {m_chartPanel, m_zoomPanel}) {
-        panel->colours = [this] { return programColours(m_doc.frame()); };
+        panel->colours = [this] { return programColours(m_doc.workspace()); };
         panel->flags = [this](bool printing) { return drawFlags(printing); };
         panel->printLabel = &m_sky.PrintLabel();
         connect(panel, &CChartPanel::contextMenuRequested, this, &CConjonctionView::showContextMenu);
@@ -78,7 +80,7 @@ CConjonctionView::CConjonctionView(CZarnDoc& doc, QWidget* parent)
 
 CConjonctionView::~CConjonctionView() { m_doc.RemoveView(this); }
 
-QMdiSubWindow* CConjonctionView::open(CZarnDoc& doc, CMainFrame& frame)
+QMdiSubWindow* CConjonctionView::open(DocumentHost& doc, CWorkspace& frame)
 {
     return openToolFrame(frame, new CConjonctionView(doc), kDesign + QSize(12, 34));
 }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "charts/CCarteConjonction.h"
 #include "charts/EclipticSky.h"
 #include "tools/ConjunctionSearch.h"
@@ -21,19 +21,19 @@ class QPushButton;
 namespace zarn {
 
 class CChartPanel;
-class CMainFrame;
+class CWorkspace;
 class ScrolledForm;
-class CZarnDoc;
+class DocumentHost;
 
 class CConjonctionView : public QWidget, public CDocView {
     Q_OBJECT
 public:
     enum Mode { ConjunctionMode = 0, OppositionMode = 1 };
 
-    explicit CConjonctionView(CZarnDoc& doc, QWidget* parent = nullptr);
+    explicit CConjonctionView(DocumentHost& doc, QWidget* parent = nullptr);
     ~CConjonctionView() override;
 
-    static QMdiSubWindow* open(CZarnDoc& doc, CMainFrame& frame);
+    static QMdiSubWindow* open(DocumentHost& doc, CWorkspace& frame);
 
     // Shows the controls of the mode and clears the lists and results; the
     // search starts again from the document's date.
@@ -81,7 +81,7 @@ private:
     std::uint32_t drawFlags(bool printing) const;
     void drawBodyNames(CSurface& dc, std::uint32_t flags);
 
-    CZarnDoc& m_doc;
+    DocumentHost& m_doc;
     int m_mode = ConjunctionMode;
     EclipticSky m_sky;
     CCarteConjonction m_chart;

@@ -1,8 +1,8 @@
 #include "tools/ui/CEphemeridesView.h"
 
-#include "app/Hints.h"
-#include "shell/CProgramPalette.h"
-#include "shell/PlanetPictures.h"
+#include "ui/Hints.h"
+#include "ui/CProgramPalette.h"
+#include "ui/PlanetPictures.h"
 #include "sky/Colour.h"
 #include "time/Calendar.h"
 #include "tools/ui/CAlmanacPopup.h"

@@ -4,7 +4,7 @@
 // sky is dark enough to see it), under an hour scale and a slider whose red
 // line marks an instant of the night. The night follows the document's date
 // and time; before 12 h it is the night that began the evening before.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "sky/SolarBodies.h"
 #include "time/CInstant.h"
 #include "tools/PlanetVisibility.h"

@@ -1,6 +1,6 @@
 #include "tools/ui/CNuitView.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "charts/PagePrinting.h"
 #include "sky/SkyModel.h"
 

@@ -2,7 +2,7 @@
 // « Ce soir »: the plan of the night for the document's place and date, with
 // a small whole-sky chart of the middle of the night. It follows the
 // document's date and place, and prints on one A4 page.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "time/CInstant.h"
 #include "tools/NightPlan.h"
 

@@ -1,6 +1,6 @@
 #include "tools/ui/CSoleilView.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "tools/MoonPhases.h"
 #include "tools/Twilight.h"
 #include "tools/ui/CMoonPicture.h"

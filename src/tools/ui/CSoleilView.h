@@ -3,7 +3,7 @@
 // Moon's lit fraction and picture, and two popups, the next four principal
 // phases and the day's twilight. Recomputed whenever the date or the place
 // changes.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "sky/SolarBodies.h"
 #include "time/CInstant.h"
 #include "tools/SunMoonDay.h"

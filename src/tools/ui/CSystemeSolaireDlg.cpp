@@ -1,6 +1,6 @@
 #include "tools/ui/CSystemeSolaireDlg.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "time/Calendar.h"
 #include "tools/ui/CListeEphemerides.h"
 

@@ -3,7 +3,7 @@
 // either its rise and set times or its right ascension and declination. The
 // chosen day is the eleventh row. The dialog follows the document's date and
 // place; selecting a row only writes its date, typing a date recomputes.
-#include "app/CDocView.h"
+#include "ui/CDocView.h"
 #include "sky/SolarBodies.h"
 #include "time/CInstant.h"
 #include "tools/Ephemerides.h"

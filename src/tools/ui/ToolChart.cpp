@@ -3,14 +3,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/DisplayOptions.h"
-#include "shell/CMainFrame.h"
-#include "shell/CProgramPalette.h"
+#include "charts/DisplayOptions.h"
+#include "ui/CWorkspace.h"
+#include "ui/CProgramPalette.h"
 #include "sky/DrawFlags.h"
 
 namespace zarn {
 
-PaletteColours programColours(CMainFrame& frame)
+PaletteColours programColours(CWorkspace& frame)
 {
     PaletteColours colours;
     for (int i = 0; i < CProgramPalette::kSize; ++i)
@@ -30,7 +30,7 @@ std::uint32_t eclipticChartFlags(const DisplayOptions& options, int figureFlag, 
     return flags;
 }
 
-QMdiSubWindow* openToolFrame(CMainFrame& frame, QWidget* view, QSize size)
+QMdiSubWindow* openToolFrame(CWorkspace& frame, QWidget* view, QSize size)
 {
     auto* window = new QMdiSubWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);

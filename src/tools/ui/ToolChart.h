@@ -12,10 +12,10 @@ class QWidget;
 
 namespace zarn {
 
-class CMainFrame;
+class CWorkspace;
 struct DisplayOptions;
 
-PaletteColours programColours(CMainFrame& frame);
+PaletteColours programColours(CWorkspace& frame);
 
 // The document's screen option word (own colours, the figures of the given
 // figure flag) with the planets, Sun, Moon, deep-sky objects, ecliptic and
@@ -24,6 +24,6 @@ std::uint32_t eclipticChartFlags(const DisplayOptions& options, int figureFlag, 
 
 // A frame on the main window holding the view, placed as the tool windows
 // without a place of their own, shown and active.
-QMdiSubWindow* openToolFrame(CMainFrame& frame, QWidget* view, QSize size);
+QMdiSubWindow* openToolFrame(CWorkspace& frame, QWidget* view, QSize size);
 
 }  // namespace zarn

@@ -3,7 +3,7 @@
 #include "ToolWindowFixture.h"
 
 #include "charts/CAnimationPanel.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 #include "tools/AnimationPlan.h"
 #include "tools/ui/CSystemeSolaireDlg.h"
 

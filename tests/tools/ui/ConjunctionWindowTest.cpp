@@ -3,10 +3,10 @@
 #include "ToolWindowFixture.h"
 
 #include "../../calc/CalcRunner.h"
-#include "app/CHelpWindow.h"
+#include "ui/CHelpWindow.h"
 #include "app/DialogHelp.h"
 #include "charts/CChartPanel.h"
-#include "shell/CommandIds.h"
+#include "ui/CommandIds.h"
 
 #include <QComboBox>
 #include <QPushButton>

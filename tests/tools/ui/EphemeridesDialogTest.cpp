@@ -2,7 +2,7 @@
 // row selection, the two modes, typed dates, the document's date and copying.
 #include "AlmanacWindowFixture.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "tools/ui/CListeEphemerides.h"
 #include "tools/ui/CSystemeSolaireDlg.h"
 

@@ -2,7 +2,7 @@
 // days, the popups' buttons, and the lit part of the Moon's picture.
 #include "AlmanacWindowFixture.h"
 
-#include "app/Hints.h"
+#include "ui/Hints.h"
 #include "tools/ui/CMoonPicture.h"
 #include "tools/ui/CPhasesPopup.h"
 #include "tools/ui/CSoleilView.h"

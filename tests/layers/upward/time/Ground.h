@@ -1,0 +1,6 @@
+#pragma once
+// Upward: the ground floor reaches for the sky model.
+#include "sky/Above.h"
+// Allowed: its own folder and the archive below it.
+#include "time/Ground.h"
+#include "archive/AtomicFile.h"

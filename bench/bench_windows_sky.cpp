@@ -38,6 +38,16 @@ Window& window()
     return w;
 }
 
+// The window shown whole, then magnified around its middle.
+Window& magnified(double factor)
+{
+    Window& w = window();
+    w.view.ShowWholeChart();
+    w.view.ZoomBy(factor, {960, 540});
+    w.view.RenderTo(w.image);
+    return w;
+}
+
 // Names and grids placed once; the repaint reuses them.
 void BM_RepaintWithNamesAndGrids(benchmark::State& state)
 {
@@ -53,10 +63,7 @@ BENCHMARK(BM_RepaintWithNamesAndGrids)->Unit(benchmark::kMillisecond);
 // placed again at the new scale).
 void BM_WheelStepToPaint(benchmark::State& state)
 {
-    Window& w = window();
-    w.view.ShowWholeChart();
-    w.view.ZoomBy(4.0, {960, 540});
-    w.view.RenderTo(w.image);
+    Window& w = magnified(4.0);
     int n = 0;
     for (auto _ : state) {
         w.view.ZoomBy((n++ % 2) ? 0.8 : 1.25, {700, 400});
@@ -67,10 +74,7 @@ BENCHMARK(BM_WheelStepToPaint)->Unit(benchmark::kMillisecond);
 
 void BM_DragStepToPaint(benchmark::State& state)
 {
-    Window& w = window();
-    w.view.ShowWholeChart();
-    w.view.ZoomBy(4.0, {960, 540});
-    w.view.RenderTo(w.image);
+    Window& w = magnified(4.0);
     int n = 0;
     for (auto _ : state) {
         const int d = (n++ % 2) ? 12 : -12;
@@ -83,10 +87,7 @@ BENCHMARK(BM_DragStepToPaint)->Unit(benchmark::kMillisecond);
 // The hit test of a mouse move at ×20.
 void BM_HoverAtTwenty(benchmark::State& state)
 {
-    Window& w = window();
-    w.view.ShowWholeChart();
-    w.view.ZoomBy(20.0, {960, 540});
-    w.view.RenderTo(w.image);
+    Window& w = magnified(20.0);
     int i = 0;
     for (auto _ : state) {
         const QPointF p((i * 37) % 1900, (i * 53) % 1060);

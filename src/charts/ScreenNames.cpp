@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "charts/CCarte.h"
 #include "sky/CConstellation.h"
@@ -62,6 +63,9 @@ std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const Scree
             list.push_back({&placed, std::move(name), magnitude, object->ScreenRadius(dc), kStarNameColour});
     }
     std::stable_sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) { return a.rank < b.rank; });
+    // A star that two constellations list is named once.
+    std::set<std::string> seen;
+    std::erase_if(list, [&seen](const Candidate& c) { return !seen.insert(c.text).second; });
     return list;
 }
 

@@ -99,6 +99,11 @@ TEST(ScreenNames, PlanetsStarsAndConstellationsNamedWithoutOverlap)
     EXPECT_TRUE(std::any_of(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
                             [](const ScreenName& n) { return n.object == nullptr; }));
 
+    // Each name once (a star that two constellations list included).
+    for (std::size_t i = 0; i < sky.view.Names().Names().size(); ++i)
+        for (std::size_t j = i + 1; j < sky.view.Names().Names().size(); ++j)
+            EXPECT_NE(sky.view.Names().Names()[i].text, sky.view.Names().Names()[j].text);
+
     // No two names overlap, and no name covers a named object's symbol.
     CFactsSurface facts(1920, 96);
     const auto& names = sky.view.Names().Names();

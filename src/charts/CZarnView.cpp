@@ -209,7 +209,7 @@ void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
         m_names.Place(dc, chart, options, zoom, font, m_drawFlags);
         m_names.SetKey(key);
     }
-    m_names.Draw(dc);
+    m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
     dc.Restore();
 }
 

@@ -162,7 +162,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     dc.Restore();
 }
 
-void CScreenNames::Draw(CSurface& dc) const
+void CScreenNames::Draw(CSurface& dc, const CAstre* labelled) const
 {
     if (m_names.empty())
         return;
@@ -170,7 +170,7 @@ void CScreenNames::Draw(CSurface& dc) const
     dc.SetFont(m_font);
     dc.SetBackground(paletteIndex(kSkyPaletteEntry), false);
     for (const ScreenName& name : m_names) {
-        if (!dc.IsVisible(name.box))
+        if (!dc.IsVisible(name.box) || (labelled && name.object == labelled))
             continue;
         dc.SetTextColour(name.colour);
         dc.Text(name.box.left, name.box.top, name.text, kAlignLeft | kAlignTop);

@@ -36,7 +36,9 @@ public:
     // surface carries the chart's clip (names stand wholly inside it) and
     // the font the names are written in.
     void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags);
-    void Draw(CSurface& dc) const;
+    // Draws the names; the one of `labelled` is left to the window's own
+    // label (the chosen or hovered object, named there already).
+    void Draw(CSurface& dc, const CAstre* labelled = nullptr) const;
     // Forgets the names: the next paint places them again.
     void Clear() { m_names.clear(); m_key = {}; }
     const std::vector<ScreenName>& Names() const { return m_names; }

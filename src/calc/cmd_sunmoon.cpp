@@ -61,12 +61,14 @@ int runPhases(CalcContext& context)
         std::fprintf(stderr, "Phases introuvables\n");
         return 1;
     }
+    if (!phases->empty() && phases->back().day.year() > kLastYear)
+        return pastLastYear("La dernière phase");
     if (context.tsv)
         printTsvHeader({"phase", "date", "heure", "ecart_tu"});
     for (const PhaseEvent& p : *phases) {
         if (context.tsv) {
             const double jd = p.universalJulianDay;
-            const LegalStamp at = stampAt(jd, legalOffsetAtUniversal(jd, p.day.place()));
+            const LegalStamp at = stampAt(jd, legalOffsetSeconds(jd, p.day.place()));
             printTsvRow({kPhaseAbbreviations[p.code], at.date, at.time, at.offset});
         } else {
             std::printf("%d %d.%d.%d %.2f\n", p.code, p.day.day(), p.day.month(), p.day.year(),

@@ -9,6 +9,7 @@
 #include "sky/CNouvelObjet.h"
 #include "sky/CPlaSol.h"
 #include "sky/CSoleil.h"
+#include "sky/EventAltitude.h"
 #include "sky/SkyMath.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
@@ -105,7 +106,7 @@ void addRiseTransitSet(CAstre& object, int bodyIndex, const CInstant& instant, s
         lines.push_back(isCode(day.rise) ? eventText(day.rise) : eventText(day.set));
         return;
     }
-    CLeverCoucher series(&object, eventAltitude(bodyIndex));
+    CLeverCoucher series(&object, eventAltitudeDegrees(bodyIndex));
     const double transit = series.TransitTime(instant, 0.0);
     lines.push_back("lever " + eventText(day.rise) + "   passage " + eventText(transit < 24.0 ? transit : -1.0)
                     + "   coucher " + eventText(day.set));

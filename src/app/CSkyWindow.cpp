@@ -10,6 +10,7 @@
 #include "ui/CommandIds.h"
 #include "ui/FramePlaces.h"
 #include "shell/CMainFrame.h"
+#include "sky/CPlaSol.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -109,6 +110,16 @@ void CSkyWindow::print() { m_skyFrame->View().Print(); }
 CCarte& CSkyWindow::CurrentChart() { return m_doc.charts()->Chart(m_doc.currentChartKind()); }
 
 CCarteHorizon& CSkyWindow::HorizonChart() { return m_doc.charts()->Horizon(); }
+
+ObjectDescription CSkyWindow::Describe(CAstre& object)
+{
+    const auto* body = dynamic_cast<const CPlaSol*>(&object);
+    return describeObject(object, body ? body->GetIndex() : -1, m_doc.instant(), m_doc.sky());
+}
+
+void CSkyWindow::ClearSelection() { m_doc.clearSelection(); }
+
+void CSkyWindow::ZoomChanged(bool whole) { m_doc.setChartMagnified(!whole); }
 
 SkyDisplay CSkyWindow::Display() const
 {

@@ -53,6 +53,9 @@ public:
     void StarClicked(const std::string& constellation, double ra, double dec) override;
     std::string ConstellationOf(const CAstre& object) const override;
     QAction* Action(int id) const override;
+    ObjectDescription Describe(CAstre& object) override;
+    void ClearSelection() override;
+    void ZoomChanged(bool whole) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

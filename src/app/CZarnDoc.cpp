@@ -139,6 +139,8 @@ void CZarnDoc::applySettings(const ZarnSettings& s)
     m_options.showEquator = s.showEquator;
     m_options.showSun = m_options.showMoon = m_options.showPlanets = 1;
     m_options.printStarNames = s.printStarNames;
+    m_options.names = {s.screenBodyNames, s.screenStarNames, s.screenStarLimit, s.screenConstellationNames};
+    m_options.grid = {s.horizontalGrid, s.equatorialGrid};
     m_observatories = s.observatories;
     m_frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
 }
@@ -153,6 +155,12 @@ ZarnSettings CZarnDoc::collectSettings() const
     s.showEcliptic = m_options.showEcliptic;
     s.showEquator = m_options.showEquator;
     s.printStarNames = m_options.printStarNames;
+    s.screenBodyNames = m_options.names.bodies;
+    s.screenStarNames = m_options.names.stars;
+    s.screenStarLimit = m_options.names.starLimit;
+    s.screenConstellationNames = m_options.names.constellations;
+    s.horizontalGrid = m_options.grid.horizontal;
+    s.equatorialGrid = m_options.grid.equatorial;
     const QRect r = m_frame.normalGeometry();
     s.normalRect = std::array<std::int32_t, 4>{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
     s.showState = m_frame.isMaximized() ? 3 : (m_frame.isMinimized() ? 2 : 1);

@@ -97,6 +97,11 @@ public:
     // box is shown and nothing changes. False when nothing changed.
     bool findObject(CAstre& object) override;
     void showConstellationMap(const CConstellation& constellation, double ra, double dec) override;
+    // Escape in the sky window: no object is chosen any more (the views are
+    // told with the options hint, which redraws them).
+    void clearSelection();
+    // The sky window shows a magnified part of its chart.
+    void setChartMagnified(bool on);
     const QString& skyTitle() const { return m_skyTitle; }
 
     CInstant& instant() override { return m_instant; }
@@ -197,6 +202,7 @@ private:
     int m_horizonDirection = 0;  // 0 S ... 7 SE; -1 turned towards a target; 8 scrolled freely
     int m_viewedPlanet = -1;
     CAstre* m_viewedObject = nullptr;
+    bool m_chartMagnified = false;
     QString m_skyTitle = QStringLiteral("Ciel");
     int m_stripWidth = 0;
     int m_splashMs = 3000;

@@ -30,7 +30,7 @@ void CZarnDoc::updateCommandStates()
     using namespace cmd;
     CActions& a = m_frame.actions();
     a.setEnabled(NewSky, !isWindowOpen(ViewKind::Soleil) || !isWindowOpen(ViewKind::Chercher));
-    a.setEnabled(WholeSky, m_chartKind != 0);
+    a.setEnabled(WholeSky, m_chartKind != 0 || m_chartMagnified);
     a.setEnabled(Zenith, m_chartKind != 1);
 
     // Horizon directions: the one faced is checked and disabled. Turned

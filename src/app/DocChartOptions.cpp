@@ -22,6 +22,8 @@ void CZarnDoc::runChartOptions()
     values.starColouring = m_options.starColouring;
     values.specialObjects = {m_options.showSun, m_options.showMoon, m_options.showPlanets, m_options.showEcliptic,
                              m_options.showEquator};
+    values.names = m_options.names;
+    values.grid = m_options.grid;
     COptionsCarte sheet(QStringLiteral(" Options carte"), values, userObjectEntries(m_sky),
                         m_charts ? previewDrawer(*m_charts, m_sky, m_frame.programPalette()) : PreviewDrawer(),
                         &m_frame);
@@ -40,6 +42,8 @@ void CZarnDoc::applyChartOptions(const ChartOptionsValues& values, const std::ve
     m_options.showPlanets = values.specialObjects[ChartOptionsValues::kPlanets];
     m_options.showEcliptic = values.specialObjects[ChartOptionsValues::kEcliptic];
     m_options.showEquator = values.specialObjects[ChartOptionsValues::kEquator];
+    m_options.names = values.names;
+    m_options.grid = values.grid;
     m_frame.programPalette().setSkyColour(toQColor(values.skyColour));
     if (!userObjects) {
         UpdateAllViews(nullptr, hint::Options);

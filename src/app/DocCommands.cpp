@@ -180,6 +180,25 @@ void CZarnDoc::viewObject(CAstre* object, const QString& title)
         UpdateAllViews(nullptr, showTarget(*object, title));
 }
 
+void CZarnDoc::setChartMagnified(bool on)
+{
+    if (m_chartMagnified == on)
+        return;
+    m_chartMagnified = on;
+    updateCommandStates();
+}
+
+void CZarnDoc::clearSelection()
+{
+    if (m_viewedPlanet < 0 && !m_viewedObject)
+        return;
+    m_viewedPlanet = -1;
+    m_viewedObject = nullptr;
+    if (m_charts)
+        m_charts->SetSelected(nullptr);
+    UpdateAllViews(nullptr, hint::Options);
+}
+
 bool CZarnDoc::findObject(CAstre& object)
 {
     if (&object == m_viewedObject)

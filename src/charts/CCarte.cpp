@@ -58,6 +58,19 @@ void CCarte::ToHorizontal(const CAstre& object, double& south, double& west, dou
     up = p * s + object.GetZ() * c;
 }
 
+void CCarte::EquatorialToHorizontal(double ra, double dec, double& south, double& west, double& up) const
+{
+    // The stored cosines of an object: (cos δ cos α, −cos δ sin α, sin δ).
+    const double x = std::cos(dec) * std::cos(ra);
+    const double y = -std::cos(dec) * std::sin(ra);
+    const double p = x * m_cosTheta - y * m_sinTheta;
+    const double q = x * m_sinTheta + y * m_cosTheta;
+    const CLieu& place = m_host.Instant().place();
+    south = p * place.sinLatitude() - std::sin(dec) * place.cosLatitude();
+    west = q;
+    up = p * place.cosLatitude() + std::sin(dec) * place.sinLatitude();
+}
+
 void CCarte::HorizontalToEquatorial(double azimuth, double altitude, double& ra, double& dec) const
 {
     const double south = std::cos(altitude) * std::cos(azimuth);
@@ -140,9 +153,15 @@ const PlacedObject* CCarte::ScreenPlacementOf(const CAstre* object) const
     return found == m_screenIndex.end() ? nullptr : &found->second;
 }
 
+const std::vector<CConstellation*>& CCarte::Constellations() const { return m_host.Constellations(); }
+
 void CCarte::PlaceConstellationStars(double scale, bool forPrint)
 {
     RefreshSiderealTime();
+    if (!forPrint) {
+        ++m_screenGeneration;
+        m_screenScale = scale;
+    }
     auto& stars = forPrint ? m_printStars : m_screenStars;
     auto& index = forPrint ? m_printIndex : m_screenIndex;
     const auto& constellations = m_host.Constellations();

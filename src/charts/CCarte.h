@@ -74,8 +74,20 @@ public:
     // declination for the current instant.
     virtual void ChartToSky(double a, double b, double& ra, double& dec) const;
     void HorizontalToEquatorial(double azimuth, double altitude, double& ra, double& dec) const;
+    // A right ascension and declination as a horizontal direction (south,
+    // west, zenith) at the sidereal time of the last placement.
+    void EquatorialToHorizontal(double ra, double dec, double& south, double& west, double& up) const;
+    // The chart point, in units of the scale, of a horizontal direction; false
+    // where the chart does not show it (the coordinate grids).
+    virtual bool ProjectHorizontal(double south, double west, double up, double& x, double& y) const
+    {
+        (void)south, (void)west, (void)up;
+        x = y = 0.0;
+        return false;
+    }
 
     void SetOffscreen() { m_offscreen = 1; }
+    void CancelOffscreen() { m_offscreen = 0; }
     bool Offscreen() const { return m_offscreen != 0; }
     // Takes the cosine and sine of the current instant's sidereal time.
     void RefreshSiderealTime();
@@ -89,6 +101,12 @@ public:
     const PlacementIndex& PrintIndex() const { return m_printIndex; }
     // Where the object stands on the screen, when it is a placed constellation star.
     const PlacedObject* ScreenPlacementOf(const CAstre* object) const;
+    // Counts the times the screen placements were made: what is derived
+    // from them (the screen names) is made again when it changes.
+    unsigned ScreenGeneration() const { return m_screenGeneration; }
+    // The scale the screen placements were last made at.
+    double ScreenScale() const { return m_screenScale; }
+    const std::vector<CConstellation*>& Constellations() const;
 
     // The placing passes (public for the document and the tests).
     virtual void PlaceConstellationStars(double scale, bool forPrint);
@@ -129,6 +147,8 @@ protected:
     PlacementIndex m_screenIndex;
     PlacementIndex m_printIndex;
     int m_offscreen = 0;
+    unsigned m_screenGeneration = 0;
+    double m_screenScale = 0.0;
     bool m_smallScreen = false;  // the screen is 640 pixels wide (thinner lists)
     double m_cosTheta = 1.0;
     double m_sinTheta = 0.0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "charts/ChartHost.h"
+#include "charts/SkyGrid.h"
 #include "sky/CAstre.h"
 #include "sky/DrawFlags.h"
 #include "time/CInstant.h"
@@ -36,6 +37,11 @@ bool CCarteCiel::Project(CAstre& object, double, double& x, double& y) const
     double up = 0.0;
     ToHorizontal(object, south, west, up);
     object.SetHeight(up);
+    return ProjectHorizontal(south, west, up, x, y);
+}
+
+bool CCarteCiel::ProjectHorizontal(double south, double west, double up, double& x, double& y) const
+{
     // Stereographic projection from the nadir: the horizon at radius 1.
     x = west / (1.0 + up);
     y = south / (1.0 + up);
@@ -86,6 +92,12 @@ void CCarteCiel::PlaceBackgroundObjects(double scale, bool forPrint)
 }
 
 void CCarteCiel::DrawBackground(CSurface& dc, SRect rect) { dc.Ellipse(rect); }
+
+void CCarteCiel::DrawGrid(CSurface& dc, SRect rect, Colour, Colour, std::uint32_t flags)
+{
+    const SkyGridOptions grid{(flags & draw::kHorizontalGrid) ? 1 : 0, (flags & draw::kEquatorialGrid) ? 1 : 0};
+    drawSkyGrid(dc, *this, GetScale(rect), grid);
+}
 
 void CCarteCiel::DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags)
 {

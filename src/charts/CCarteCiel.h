@@ -14,6 +14,7 @@ public:
 
     void Draw(CSurface& dc, SRect rect, std::uint32_t flags) override;
     bool Project(CAstre& object, double angle, double& x, double& y) const override;
+    bool ProjectHorizontal(double south, double west, double up, double& x, double& y) const override;
     SClip CreateClipRegion(SRect rect) const override;
     SRect AdjustRect(SRect rect) const override;
     SPoint GetOrigin(const CSurface& dc, SRect rect) const override;
@@ -23,6 +24,7 @@ public:
 
 protected:
     void DrawBackground(CSurface& dc, SRect rect) override;
+    void DrawGrid(CSurface& dc, SRect rect, Colour text, Colour back, std::uint32_t flags) override;
     void DrawObjects(CSurface& dc, const std::vector<PlacedObject>& list, SRect rect, std::uint32_t flags) override;
     // On screen: the horizon circle smoothed over the clip's stepped edge.
     void DrawGround(CSurface& dc, SRect rect) override;

@@ -16,6 +16,7 @@ namespace zarn {
 SRect chartPageRect(int pageWidth, int pageHeight, int dotsPerInch, bool horizon);
 
 class CCarte;
+class ChartZoom;
 class CVueNoms;
 
 // One printed page of a chart: the printer (or its preview), the screen's
@@ -27,6 +28,9 @@ struct ChartPage {
     SurfaceDevice screen;
     PaletteColours palette;
     bool grown;
+    // The part of a round chart the window shows magnified, or null for the
+    // whole chart.
+    const ChartZoom* zoom = nullptr;
 };
 
 // Draws the chart on the page: its print placements made again, the print

@@ -27,6 +27,10 @@ std::uint32_t skyDrawFlags(const SkyDisplay& display, int chartKind, bool printi
         flags |= draw::kStarNames;
     if (chartKind == 1)
         flags |= draw::kZenithChart;
+    if (display.grid.horizontal)
+        flags |= draw::kHorizontalGrid;
+    if (display.grid.equatorial)
+        flags |= draw::kEquatorialGrid;
     return flags;
 }
 

@@ -2,6 +2,8 @@
 // The document's display toggles that decide what a sky chart draws.
 #include <array>
 
+#include "charts/ScreenNameOptions.h"
+
 namespace zarn {
 
 struct SkyToggles {
@@ -16,6 +18,8 @@ struct SkyToggles {
     std::array<int, 6> figureFlags{0, 0, 0, 1, 1, 0};
     int printStarNames = 1;
     int altitudeScale = 0;
+    ScreenNameOptions names;
+    SkyGridOptions grid;
 };
 
 }  // namespace zarn

@@ -8,6 +8,7 @@
 
 #include "charts/CQtSurface.h"
 #include "charts/SkyToggles.h"
+#include "tools/ObjectDescription.h"
 
 class QAction;
 
@@ -56,6 +57,13 @@ public:
     virtual void StarClicked(const std::string& constellation, double ra, double dec) = 0;
     // The full name of the constellation an object belongs to.
     virtual std::string ConstellationOf(const CAstre& object) const = 0;
+    // What the sky window's panel says of the chosen object now.
+    virtual ObjectDescription Describe(CAstre& object) { (void)object; return {}; }
+    // The chart was magnified, or shown whole again ("Ciel" then brings back
+    // the whole sky even while it is the current chart).
+    virtual void ZoomChanged(bool whole) { (void)whole; }
+    // Escape in the sky window: nothing is chosen any more.
+    virtual void ClearSelection() {}
     // The program's action for a command id (menus, buttons), or null.
     virtual QAction* Action(int id) const = 0;
 };

@@ -22,5 +22,8 @@ constexpr std::uint32_t kConstellationStyle = 0x2000;
 // Set by the round charts for their objects: the zenith is towards the
 // chart's centre rather than up (the Moon turns its phase accordingly).
 constexpr std::uint32_t kRoundChart = 0x8000;
+// The coordinate grids of the sky window's charts, when the user asks.
+constexpr std::uint32_t kHorizontalGrid = 0x10000;
+constexpr std::uint32_t kEquatorialGrid = 0x20000;
 
 }  // namespace zarn::draw

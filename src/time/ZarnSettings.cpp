@@ -103,6 +103,13 @@ ZarnSettings readSettings(const Profile& p)
     s.showEquator = special & 1;
     s.showEcliptic = (special >> 1) & 1;
 
+    s.screenBodyNames = intIn(p, kCharts, "Noms astres écran", 0, 1, 1);
+    s.screenStarNames = intIn(p, kCharts, "Noms étoiles écran", 0, 1, 0);
+    s.screenStarLimit = intIn(p, kCharts, "Magnitude noms écran", 15, 40, 25);
+    s.screenConstellationNames = intIn(p, kCharts, "Noms constellations écran", 0, 1, 0);
+    s.horizontalGrid = intIn(p, kCharts, "Grille horizontale écran", 0, 1, 0);
+    s.equatorialGrid = intIn(p, kCharts, "Grille équatoriale écran", 0, 1, 0);
+
     s.printStarNames = intIn(p, kPrinting, "Nom étoiles", 0, 1, 1);
     s.normalRect = readRect(p);
     s.showState = intIn(p, kPosition, "State", 1, 3, 3);
@@ -120,6 +127,12 @@ void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
     p.setInt(kCharts, "Contours constellations",
              flag(s.figureFlags[1]) + 256 * flag(s.figureFlags[2]) + 65536 * flag(s.figureFlags[0]));
     p.setInt(kCharts, "Objets spéciaux", flag(s.showEquator) + 2 * flag(s.showEcliptic));
+    p.setInt(kCharts, "Noms astres écran", flag(s.screenBodyNames));
+    p.setInt(kCharts, "Noms étoiles écran", flag(s.screenStarNames));
+    p.setInt(kCharts, "Magnitude noms écran", s.screenStarLimit);
+    p.setInt(kCharts, "Noms constellations écran", flag(s.screenConstellationNames));
+    p.setInt(kCharts, "Grille horizontale écran", flag(s.horizontalGrid));
+    p.setInt(kCharts, "Grille équatoriale écran", flag(s.equatorialGrid));
     p.setInt(kPrinting, "Nom étoiles", s.printStarNames);
     if (s.normalRect)
         p.setBinary(kPosition, "rcNormal", rectBytes(*s.normalRect));

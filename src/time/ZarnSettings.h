@@ -22,6 +22,14 @@ struct ZarnSettings {
     std::array<int, 3> figureFlags{0, 0, 0};
     int showEquator = 1;
     int showEcliptic = 1;
+    // Names written on the screen charts (keys of their own; a file without
+    // them gives these values).
+    int screenBodyNames = 1;
+    int screenStarNames = 0;
+    int screenStarLimit = 25;  // tenths of magnitude, 15..40
+    int screenConstellationNames = 0;
+    int horizontalGrid = 0;
+    int equatorialGrid = 0;
     // "Impression"
     int printStarNames = 1;
     // "Position": left, top, right, bottom; nothing means the whole screen.

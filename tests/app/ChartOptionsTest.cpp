@@ -13,6 +13,7 @@
 #include "ui/Hints.h"
 #include "app/options/COptionsCarte.h"
 #include "app/options/COptionsCouleurs.h"
+#include "app/options/COptionsNoms.h"
 #include "app/options/COptionsNouveauxObjets.h"
 #include "app/options/COptionsObjets.h"
 #include "app/options/CPreviewPicture.h"
@@ -166,10 +167,11 @@ TEST_F(ChartOptions, OkHandsBackTheOptionsAndTellsWhetherTheObjectsWereMadeAgain
     EXPECT_TRUE(frame->actions().action(cmd::ChartOptions)->isEnabled());
     runSheet(
         [](COptionsCarte& s) {
-            ASSERT_EQ(s.tabs()->count(), 3);
+            ASSERT_EQ(s.tabs()->count(), 4);
             EXPECT_EQ(s.tabs()->tabText(0), QStringLiteral(" Couleurs"));
             EXPECT_EQ(s.tabs()->tabText(1), QStringLiteral(" Objets Spéciaux"));
             EXPECT_EQ(s.tabs()->tabText(2), QStringLiteral(" Ajouter des Objets"));
+            EXPECT_EQ(s.tabs()->tabText(3), QStringLiteral(" Noms et grilles"));
             EXPECT_EQ(s.windowTitle(), QStringLiteral(" Options carte"));
             // F1 shows the sheet's page in front of it, usable while it is open.
             DialogHelp filter;
@@ -182,9 +184,18 @@ TEST_F(ChartOptions, OkHandsBackTheOptionsAndTellsWhetherTheObjectsWereMadeAgain
             s.colourPage()->slider()->setValue(35);
             s.colourPage()->whiteButton()->click();
             s.objectPage()->box(4)->click();
+            // The limit slider follows its box.
+            EXPECT_FALSE(s.namesPage()->limit()->isEnabled());
+            s.namesPage()->stars()->click();
+            EXPECT_TRUE(s.namesPage()->limit()->isEnabled());
+            s.namesPage()->limit()->setValue(32);
+            s.namesPage()->bodies()->click();
+            s.namesPage()->equatorialGrid()->click();
         },
         true);
     EXPECT_EQ(log.hints, std::vector<unsigned>{hint::Options});
+    EXPECT_EQ(doc->options().names, (ScreenNameOptions{0, 1, 32, 0}));
+    EXPECT_EQ(doc->options().grid, (SkyGridOptions{0, 1}));
     EXPECT_EQ(doc->options().skyColour, 0x22446Au);
     EXPECT_EQ(doc->options().skyColourIndex, 35);
     EXPECT_EQ(doc->options().starColouring, 0);

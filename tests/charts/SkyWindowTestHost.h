@@ -11,6 +11,7 @@
 #include "ui/CProgramPalette.h"
 #include "sky/CAstre.h"
 #include "sky/CEtoile.h"
+#include "sky/CPlaSol.h"
 #include "sky/SkyModel.h"
 #include "time/CInstant.h"
 #include "time/Calendar.h"
@@ -66,6 +67,16 @@ public:
     }
     std::string ConstellationOf(const CAstre& object) const override { return object.GetConstellationName(sky); }
     QAction* Action(int) const override { return nullptr; }
+    ObjectDescription Describe(CAstre& object) override
+    {
+        const auto* body = dynamic_cast<const CPlaSol*>(&object);
+        return describeObject(object, body ? body->GetIndex() : -1, instant, sky);
+    }
+    void ClearSelection() override
+    {
+        selected = nullptr;
+        charts->SetSelected(nullptr);
+    }
     void StripScrolled() override { ++scrolled; }
 
     CInstant instant;

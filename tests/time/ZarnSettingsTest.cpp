@@ -53,6 +53,37 @@ TEST(ZarnSettings, FigureAndSpecialObjectBits)
     EXPECT_EQ(out.intValue("Cartes", "Couleur ciel"), 0x22446A);
 }
 
+TEST(ZarnSettings, ScreenNameKeysOfTheirOwn)
+{
+    // A file written before the screen names existed: planets named, stars
+    // and constellations not, limit 2.5.
+    const ZarnSettings old = readSettings(parse("[Cartes]\nCouleur ciel=5\n"));
+    EXPECT_EQ(old.screenBodyNames, 1);
+    EXPECT_EQ(old.screenStarNames, 0);
+    EXPECT_EQ(old.screenStarLimit, 25);
+    EXPECT_EQ(old.screenConstellationNames, 0);
+    // A limit beyond the slider's range is not taken.
+    EXPECT_EQ(readSettings(parse("[Cartes]\nMagnitude noms écran=90\n")).screenStarLimit, 25);
+
+    ZarnSettings s;
+    s.screenBodyNames = 0;
+    s.screenStarNames = 1;
+    s.screenStarLimit = 38;
+    s.screenConstellationNames = 1;
+    s.equatorialGrid = 1;
+    Profile out;
+    writeSettings(s, out, false);
+    const ZarnSettings back = readSettings(out);
+    EXPECT_EQ(back.screenBodyNames, 0);
+    EXPECT_EQ(back.screenStarNames, 1);
+    EXPECT_EQ(back.screenStarLimit, 38);
+    EXPECT_EQ(back.screenConstellationNames, 1);
+    EXPECT_EQ(back.horizontalGrid, 0);
+    EXPECT_EQ(back.equatorialGrid, 1);
+    // The printed names keep their own key.
+    EXPECT_EQ(back.printStarNames, 1);
+}
+
 TEST(ZarnSettings, SixteenColourDisplayKeepsTheStoredColours)
 {
     Profile p = parse("[Cartes]\nCouleur ciel=123\nIndex couleur ciel=7\nCouleur étoiles=0\n");
@@ -165,7 +196,9 @@ TEST(ZarnSettings, RewritingEditsTheFileInPlace)
     EXPECT_EQ(p.serialize(),
               "; Réglages de Zarn\r\n[Cartes]\r\n; couleur du fond\r\nCouleur ciel=9\r\nmaclef = 7\r\n"
               "Index couleur ciel=0\r\nCouleur étoiles=1\r\nContours constellations=0\r\n"
-              "Objets spéciaux=3\r\n\r\n[Perso]\r\nx=1\r\n\r\n"
+              "Objets spéciaux=3\r\nNoms astres écran=1\r\nNoms étoiles écran=0\r\n"
+              "Magnitude noms écran=25\r\nNoms constellations écran=0\r\n"
+              "Grille horizontale écran=0\r\nGrille équatoriale écran=0\r\n\r\n[Perso]\r\nx=1\r\n\r\n"
               "[Impression]\r\nNom étoiles=1\r\n\r\n[Position]\r\nState=3\r\n");
 }
 

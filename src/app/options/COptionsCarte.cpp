@@ -2,6 +2,7 @@
 
 #include "ui/CHelpWindow.h"
 #include "app/options/COptionsCouleurs.h"
+#include "app/options/COptionsNoms.h"
 #include "app/options/COptionsNouveauxObjets.h"
 #include "app/options/COptionsObjets.h"
 
@@ -20,9 +21,10 @@ COptionsCarte::COptionsCarte(const QString& title, const ChartOptionsValues& val
     m_tabs = new QTabWidget(this);
     m_colours = new COptionsCouleurs(m_values, drawer, m_tabs);
     m_objects = new COptionsObjets(m_values, drawer, m_tabs);
+    m_names = new COptionsNoms(m_values, m_tabs);
     m_userObjects = new COptionsNouveauxObjets(std::move(userObjects), m_tabs);
     for (QWidget* page : {static_cast<QWidget*>(m_colours), static_cast<QWidget*>(m_objects),
-                          static_cast<QWidget*>(m_userObjects)})
+                          static_cast<QWidget*>(m_userObjects), static_cast<QWidget*>(m_names)})
         m_tabs->addTab(page, page->windowTitle());
 
     auto* buttons = new QDialogButtonBox(this);

@@ -15,6 +15,7 @@ class QTabWidget;
 namespace zarn {
 
 class COptionsCouleurs;
+class COptionsNoms;
 class COptionsNouveauxObjets;
 class COptionsObjets;
 
@@ -34,6 +35,7 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     COptionsCouleurs* colourPage() const { return m_colours; }
     COptionsObjets* objectPage() const { return m_objects; }
+    COptionsNoms* namesPage() const { return m_names; }
     COptionsNouveauxObjets* userObjectPage() const { return m_userObjects; }
     QPushButton* okButton() const { return m_ok; }
 
@@ -42,6 +44,7 @@ private:
     QTabWidget* m_tabs;
     COptionsCouleurs* m_colours;
     COptionsObjets* m_objects;
+    COptionsNoms* m_names;
     COptionsNouveauxObjets* m_userObjects;
     QPushButton* m_ok;
 };

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "charts/ScreenNameOptions.h"
 #include "sky/Colour.h"
 
 class QPainter;
@@ -21,6 +22,8 @@ struct ChartOptionsValues {
     int starColouring = 1;  // 0 white stars, 1 coloured stars
     // Sun, Moon, planets, ecliptic, equator (0 or 1 each).
     std::array<int, 5> specialObjects{1, 1, 1, 1, 1};
+    ScreenNameOptions names;
+    SkyGridOptions grid;
 
     static constexpr int kSun = 0, kMoon = 1, kPlanets = 2, kEcliptic = 3, kEquator = 4;
 };

@@ -1,16 +1,20 @@
 #include "charts/ui/CZarnView.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
+#include <cstdio>
 
 #include "charts/CCarteHorizon.h"
 #include "charts/ui/ChartMenu.h"
 #include "charts/CFactsSurface.h"
 #include "charts/CQtSurface.h"
+#include "charts/ChosenMark.h"
 #include "ui/Hints.h"
 #include "ui/CommandIds.h"
 #include "sky/CAstre.h"
@@ -59,6 +63,10 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
         if (!fromSelf)
             return;
         m_host.CurrentChart().SetOffscreen();
+    }
+    if (bits & (WholeSky | Zenith | Horizon)) {
+        m_zoom.Reset();  // another chart, or the same, is shown whole
+        m_host.ZoomChanged(true);
     }
     if (bits & (WholeSky | Zenith)) {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -166,11 +174,20 @@ void CZarnView::Paint(QPainter& painter, QSize size)
 
     SurfaceDevice device = ScreenDevice();
     CQtSurface dc(painter, palette, device);
-    const SRect client{0, 0, size.width(), size.height()};
+    const SSize clientSize{size.width(), size.height()};
+    // A magnified round chart is laid out in a larger rectangle and moved so
+    // that the chosen middle is in the middle of the window.
+    const SRect layout = horizon ? SRect{0, 0, size.width(), size.height()} : m_zoom.Layout(clientSize);
     dc.SetOrigin({horizon ? -horizontalScrollBar()->value() : 0, 0});
-    m_origin = chart.GetOrigin(dc, client);
+    const SPoint layoutOrigin = chart.GetOrigin(dc, layout);
+    m_paintRect = layout.translated(-layoutOrigin.x, -layoutOrigin.y);
+    m_scale = chart.GetScale(chart.AdjustRect(m_paintRect));
+    m_origin = horizon ? layoutOrigin : m_zoom.Origin(layoutOrigin, m_scale, clientSize);
     dc.SetOrigin(m_origin);
-    m_paintRect = client.translated(-m_origin.x, -m_origin.y);
+    if (!horizon && !chart.ScreenStars().empty() && chart.ScreenScale() != m_scale)
+        chart.ClearScreenPlacements();  // magnified or reduced: placed again
+    if (!m_zoom.IsWhole())
+        chart.CancelOffscreen();  // an image of the magnified chart would be huge
 
     m_drawFlags = skyDrawFlags(m_host.Display(), chart.kind(), false);
     m_printLabel.ClearOccupied();
@@ -178,8 +195,58 @@ void CZarnView::Paint(QPainter& painter, QSize size)
     m_host.ShowInstant(instant.placeText(), instant.dateText(), instant.timeText());
     m_labelDrawn = false;
     chart.Draw(dc, m_paintRect, m_drawFlags);
+    DrawNames(dc, chart);
+    DrawChosen(dc, chart, size);
     if (!m_labelText.empty() && !m_labelDrawn)
         ShowLabelOf(dc, m_labelObject, m_labelText, m_labelAnchor);
+}
+
+void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
+{
+    const ScreenNameOptions options = m_host.Display().names;
+    if (!options.any())
+        return;
+    dc.Save();
+    dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
+    const SFont& font = m_screenLabel.Font();
+    const double zoom = m_zoom.Factor();
+    const CScreenNames::Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, m_drawFlags};
+    if (!(m_names.PlacedFor() == key)) {
+        m_names.Place(dc, chart, options, zoom, font, m_drawFlags);
+        m_names.SetKey(key);
+    }
+    m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
+    dc.Restore();
+}
+
+void CZarnView::DrawChosen(CSurface& dc, CCarte& chart, QSize client)
+{
+    CAstre* chosen = m_host.SelectedObject();
+    if (!chosen) {
+        m_description = {};
+        m_describedFor.clear();
+        return;
+    }
+    if (const PlacedObject* placed = chart.ScreenPlacementOf(chosen)) {
+        dc.Save();
+        dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
+        drawReticle(dc, {placed->x, placed->y}, std::max(chosen->ScreenRadius(dc) + 6, 10));
+        dc.Restore();
+    }
+    // Described again for another object, date or place.
+    const CInstant& instant = m_host.Instant();
+    char key[96];
+    std::snprintf(key, sizeof key, "%p %.12f %.9f %.9f", static_cast<const void*>(chosen), instant.centuries(),
+                  instant.place().longitude(), instant.place().latitude());
+    if (m_describedFor != key) {
+        m_description = m_host.Describe(*chosen);
+        m_describedFor = key;
+    }
+    dc.Save();
+    dc.ClipNone();
+    dc.SetOrigin({0, 0});
+    drawDescriptionPanel(dc, m_description, m_screenLabel.Font(), client.width());
+    dc.Restore();
 }
 
 void CZarnView::ShowLabel(CSurface& dc, const std::string& text, SPoint at)
@@ -232,6 +299,16 @@ ChartHit CZarnView::HitAt(QPoint windowPoint, bool* insideChart)
 
 void CZarnView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_pressed && (event->buttons() & Qt::LeftButton)) {
+        const QPoint at = event->position().toPoint();
+        if (!m_dragging && (at - m_dragFrom).manhattanLength() > 3)
+            m_dragging = true;
+        if (m_dragging) {
+            PanBy(at - m_dragFrom);
+            m_dragFrom = at;
+            return;
+        }
+    }
     const ChartHit hit = HitAt(event->position().toPoint(), nullptr);
     m_hovered.reset();
     if (hit.placed)
@@ -275,26 +352,137 @@ void CZarnView::OnHoverTimer()
     viewport()->update();
 }
 
+void CZarnView::ClickAt(QPoint windowPoint)
+{
+    bool inside = false;
+    const ChartHit hit = HitAt(windowPoint, &inside);
+    m_hovered.reset();
+    if (hit.placed)
+        m_hovered = *hit.placed;
+    if (!hit.placed || !inside)
+        return;
+    const std::string constellation = m_host.ConstellationOf(*hit.placed->object);
+    if (constellation.empty())
+        return;
+    // The map is centred on the star itself, not on the point clicked beside
+    // it, so that the cursor lands on the star.
+    const CAstre& object = *hit.placed->object;
+    m_host.StarClicked(constellation, object.GetAlpha(), object.GetDelta());
+    m_hoverTimer.stop();
+}
+
 void CZarnView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        bool inside = false;
-        const ChartHit hit = HitAt(event->position().toPoint(), &inside);
-        m_hovered.reset();
-        if (hit.placed)
-            m_hovered = *hit.placed;
-        if (hit.placed && inside) {
-            const std::string constellation = m_host.ConstellationOf(*hit.placed->object);
-            if (!constellation.empty()) {
-                // The map is centred on the star itself, not on the point
-                // clicked beside it, so that the cursor lands on the star.
-                const CAstre& object = *hit.placed->object;
-                m_host.StarClicked(constellation, object.GetAlpha(), object.GetDelta());
-                m_hoverTimer.stop();
-            }
+        if (m_zoom.IsWhole()) {
+            ClickAt(event->position().toPoint());
+        } else {
+            // On a magnified chart the button may start a drag: the click
+            // counts when it is let go where it was pressed.
+            m_pressed = true;
+            m_dragging = false;
+            m_dragFrom = event->position().toPoint();
         }
     }
     QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CZarnView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
+        if (!m_dragging)
+            ClickAt(event->position().toPoint());
+        m_dragging = false;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+bool CZarnView::Zoomable() const { return m_host.CurrentChart().kind() != CCarte::Horizon; }
+
+double CZarnView::ScaleAt(double factor)
+{
+    CCarte& chart = m_host.CurrentChart();
+    const SRect layout = ChartZoom::LayoutAt({viewport()->width(), viewport()->height()}, factor);
+    return chart.GetScale(chart.AdjustRect(layout));
+}
+
+void CZarnView::ZoomBy(double ratio, QPoint at)
+{
+    if (!Zoomable() || m_scale <= 0.0)
+        return;
+    const double before = m_zoom.Factor();
+    m_zoom.ZoomAround(ratio, {at.x(), at.y()}, m_origin, m_scale, {viewport()->width(), viewport()->height()},
+                      [this](double factor) { return ScaleAt(factor); });
+    if (m_zoom.Factor() == before)
+        return;
+    m_host.ZoomChanged(m_zoom.IsWhole());
+    // The label's anchor belongs to the placements made at the old scale.
+    HideLabel();
+    m_hovered.reset();
+    m_hoverTimer.stop();
+    viewport()->update();
+}
+
+void CZarnView::PanBy(QPoint delta)
+{
+    if (!Zoomable() || m_zoom.IsWhole())
+        return;
+    m_zoom.PanBy(delta.x(), delta.y(), m_scale);
+    viewport()->update();
+}
+
+void CZarnView::ShowWholeChart()
+{
+    if (m_zoom.IsWhole())
+        return;
+    m_zoom.Reset();
+    m_host.ZoomChanged(true);
+    HideLabel();
+    m_hovered.reset();
+    viewport()->update();
+}
+
+void CZarnView::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    if (!Zoomable() || delta == 0) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // One notch of the wheel magnifies by a quarter.
+    ZoomBy(std::pow(1.25, delta / 120.0), event->position().toPoint());
+    event->accept();
+}
+
+void CZarnView::keyPressEvent(QKeyEvent* event)
+{
+    const QPoint middle(viewport()->width() / 2, viewport()->height() / 2);
+    const int stepX = viewport()->width() / 8;
+    const int stepY = viewport()->height() / 8;
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (Zoomable() && plain) {
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal: ZoomBy(1.5, middle); return;
+        case Qt::Key_Minus: ZoomBy(1 / 1.5, middle); return;
+        case Qt::Key_Home:
+        case Qt::Key_0: ShowWholeChart(); return;
+        // The arrows look further that way: the sky moves the other way.
+        case Qt::Key_Left: PanBy({stepX, 0}); return;
+        case Qt::Key_Right: PanBy({-stepX, 0}); return;
+        case Qt::Key_Up: PanBy({0, stepY}); return;
+        case Qt::Key_Down: PanBy({0, -stepY}); return;
+        default: break;
+        }
+    }
+    if (event->key() == Qt::Key_Escape && m_host.SelectedObject()) {
+        HideLabel();
+        m_host.ClearSelection();
+        viewport()->update();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CZarnView::contextMenuEvent(QContextMenuEvent* event)

@@ -8,7 +8,10 @@
 #include <string>
 
 #include "charts/CCarte.h"
+#include "charts/ChartZoom.h"
+#include "charts/ScreenNames.h"
 #include "charts/SkyViewHost.h"
+#include "tools/ObjectDescription.h"
 #include "sky/draw/CVueNoms.h"
 
 class QPrinter;
@@ -38,6 +41,11 @@ public:
     int StripWidth() const { return m_stripWidth; }
     std::uint32_t LastDrawFlags() const { return m_drawFlags; }
     const std::optional<PlacedObject>& Hovered() const { return m_hovered; }
+    // The names written on the chart at the last paint.
+    const CScreenNames& Names() const { return m_names; }
+    // What the panel says of the chosen object at the last paint (empty name
+    // when nothing is chosen).
+    const ObjectDescription& Description() const { return m_description; }
     bool HoverTimerActive() const { return m_hoverTimer.isActive(); }
 
     // Draws the current chart on a printer page (or its preview).
@@ -49,6 +57,14 @@ public:
     // Renders the chart as the window would paint it, into an image.
     void RenderTo(QImage& image);
 
+    // Zoom and pan of the whole-sky and zenith charts: magnify by a ratio
+    // keeping the sky under a window point in place, move by a drag, or show
+    // the whole chart again.
+    void ZoomBy(double ratio, QPoint at);
+    void PanBy(QPoint delta);
+    void ShowWholeChart();
+    const ChartZoom& Zoom() const { return m_zoom; }
+
     // The chart point under a point of the window, and the surface facts.
     SPoint ToChart(QPoint windowPoint) const;
 
@@ -58,10 +74,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Paint(QPainter& painter, QSize client);
     ChartHit HitAt(QPoint windowPoint, bool* insideChart);
+    // A click on a star opens its constellation's map.
+    void ClickAt(QPoint windowPoint);
+    bool Zoomable() const;
+    // The chart's scale (units per radius) laid out at a magnification.
+    double ScaleAt(double factor);
     void ShowLabelOf(CSurface& dc, const CAstre* object, const std::string& text, SPoint at);
     void OnHoverTimer();
     // The chart's objects are placed anew: no name stays at an old place.
@@ -71,6 +95,12 @@ private:
     void UpdateStrip();
     void SetScroll(int value);
     SurfaceDevice ScreenDevice() const;
+    // Writes the chosen names on the chart, placing them again when the
+    // chart's placements, the choice of names or the zoom changed.
+    void DrawNames(CSurface& dc, CCarte& chart);
+    // The chosen object: a reticle round it and its description in a panel
+    // at the top right of the window.
+    void DrawChosen(CSurface& dc, CCarte& chart, QSize client);
 
     SkyViewHost& m_host;
     CVueNoms m_screenLabel{CVueNoms::Kind::Screen};
@@ -89,6 +119,14 @@ private:
     const CAstre* m_labelObject = nullptr;  // the object the label names
     SPoint m_labelAnchor;
     bool m_labelDrawn = false;
+    CScreenNames m_names;
+    ChartZoom m_zoom;
+    double m_scale = 0.0;        // chart units per radius, last paint
+    ObjectDescription m_description;  // of the chosen object, for m_describedFor
+    std::string m_describedFor;
+    bool m_pressed = false;      // left button down on a magnified chart
+    bool m_dragging = false;
+    QPoint m_dragFrom;
 };
 
 }  // namespace zarn

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "charts/CCarte.h"
+#include "charts/ChartZoom.h"
 #include "charts/ChartPrintDialogs.h"
 #include "charts/CQtSurface.h"
 #include "charts/ui/CZarnView.h"
@@ -40,6 +41,41 @@ SRect chartPageRect(int pageWidth, int pageHeight, int dpi, bool horizon)
     return rect;
 }
 
+namespace {
+
+// A page surface whose every clip stays inside the given rectangle (device
+// units), when there is one: a magnified chart is laid out far beyond the
+// square it is printed in.
+class CBoundedSurface : public CQtSurface {
+public:
+    CBoundedSurface(QPainter& painter, const PaletteColours& palette, const SurfaceDevice& device, SRect bounds)
+        : CQtSurface(painter, palette, device), m_bounds(bounds)
+    {
+    }
+
+protected:
+    void ApplyClip(const SClip& clip) override
+    {
+        CQtSurface::ApplyClip(clip);
+        if (m_bounds.isEmpty())
+            return;
+        const SPoint o = Origin();
+        const QRect bounds(m_bounds.left - o.x, m_bounds.top - o.y, m_bounds.width(), m_bounds.height());
+        Painter().setClipRect(bounds, clip.kind == SClip::None ? Qt::ReplaceClip : Qt::IntersectClip);
+    }
+    void ApplyOrigin(SPoint origin) override
+    {
+        CQtSurface::ApplyOrigin(origin);
+        if (!m_bounds.isEmpty())
+            ApplyClip(Clip());
+    }
+
+private:
+    SRect m_bounds;
+};
+
+}  // namespace
+
 void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, std::uint32_t flags)
 {
     QPainter painter;
@@ -50,16 +86,30 @@ void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, 
     device.preview = page.preview;
     device.dpiX = page.printer.logicalDpiX();
     device.dpiY = page.printer.logicalDpiY();
-    CQtSurface dc(painter, page.palette, device);
+    const SRect rect = chartPageRect(page.printer.width(), page.printer.height(), device.dpiX, page.grown);
+    const bool magnified = page.zoom && !page.zoom->IsWhole() && !page.grown;
+    CBoundedSurface dc(painter, page.palette, device, magnified ? rect : SRect{});
 
     chart.ClearPrintPlacements();
     printLabel.SetFont({"MS Serif", -4 * dc.Millimetre().cy, 300});
     printLabel.ClearOccupied();
 
-    const SRect rect = chartPageRect(page.printer.width(), page.printer.height(), device.dpiX, page.grown);
-    const SPoint origin = chart.GetOrigin(dc, rect);
-    dc.SetOrigin(origin);
-    chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
+    if (!magnified) {
+        const SPoint origin = chart.GetOrigin(dc, rect);
+        dc.SetOrigin(origin);
+        chart.Draw(dc, rect.translated(-origin.x, -origin.y), flags);
+    } else {
+        // The same middle and magnification as in the window, the page's
+        // square in the window's place.
+        const SSize side{rect.width(), rect.height()};
+        const SRect layout = ChartZoom::LayoutAt(side, page.zoom->Factor());
+        const SPoint layoutOrigin = chart.GetOrigin(dc, layout);
+        const SRect inChart = layout.translated(-layoutOrigin.x, -layoutOrigin.y);
+        const SPoint origin = page.zoom->Origin(layoutOrigin, chart.GetScale(chart.AdjustRect(inChart)), side);
+        dc.SetOrigin({origin.x + rect.left, origin.y + rect.top});
+        dc.ClipNone();
+        chart.Draw(dc, inChart, flags);
+    }
     painter.end();
 }
 
@@ -68,7 +118,7 @@ void CZarnView::PrintChart(QPrinter& printer, bool preview)
     CCarte& chart = m_host.CurrentChart();
     m_host.PrintingBegins();
     const bool horizon = chart.kind() == CCarte::Horizon;
-    printChartPage({printer, preview, ScreenDevice(), m_host.Palette(), horizon}, chart, m_printLabel,
+    printChartPage({printer, preview, ScreenDevice(), m_host.Palette(), horizon, &m_zoom}, chart, m_printLabel,
                    skyDrawFlags(m_host.Display(), chart.kind(), true));
     m_host.PrintingEnds();
 }

@@ -75,7 +75,7 @@ bool CVueNoms::IsOccupied(const SRect& box) const
 
 bool CVueNoms::Place(CSurface& surface)
 {
-    static constexpr std::array<int, 8> kCycle = {6, 2, 1, 0, 4, 40, 41, 42};
+    const auto& kCycle = kPlacementCycle;
     const int preferred = m_code;
     std::size_t start = 0;
     for (std::size_t i = 0; i < kCycle.size(); ++i)

@@ -3,6 +3,7 @@
 // label at a time (the name under the mouse or of the selected object); the
 // print kind places star and planet names on paper without overlap, keeping
 // the boxes it has committed since the last page.
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ public:
     // Placement codes: where the label box stands relative to its anchor.
     static constexpr int kRight = 4;
     static constexpr int kLeft = 6;
+    // The order in which the print kind tries the placements, cyclically
+    // from the preferred one.
+    static constexpr std::array<int, 8> kPlacementCycle = {6, 2, 1, 0, 4, 40, 41, 42};
 
     explicit CVueNoms(Kind kind) : m_kind(kind) {}
 

@@ -19,7 +19,7 @@ CDateDlg::CDateDlg(CDateHeure& dateTime, QWidget* parent) : QDialog(parent), m_d
     m_time = new QLineEdit(this);
     m_time->setMaxLength(5);
     acceptOnlyDigitsAndPoint(m_date);
-    acceptOnlyDigitsAndPoint(m_time);
+    acceptOnlyTimeOfDay(m_time);
     m_date->setText(QString::asprintf("%d.%d.%d", dateTime.day(), dateTime.month(), dateTime.year()));
     m_time->setText(QString::asprintf("%d.%.2d", dateTime.hour(), dateTime.minute()));
 
@@ -47,18 +47,17 @@ void CDateDlg::accept()
         m_date->setFocus();
         return;
     }
-    const std::string timeText = m_time->text().toStdString();
-    if (!parseTime(timeText, 0, 23)) {
+    const std::optional<HourMinuteSecond> time = parseTimeOfDay(m_time->text().toStdString());
+    if (!time) {
         showExclamation(this, QStringLiteral("Heure non valable"));
         m_time->setFocus();
         return;
     }
-    const HourMinuteSecond time = readTime(timeText);
     m_dateTime.setDay(date.day);
     m_dateTime.setMonth(date.month);
     m_dateTime.setYear(date.year);
-    m_dateTime.setHour(time.hours);
-    m_dateTime.setMinute(time.minutes);
+    m_dateTime.setHour(time->hours);
+    m_dateTime.setMinute(time->minutes);
     m_dateTime.setSecond(0);
     QDialog::accept();
 }

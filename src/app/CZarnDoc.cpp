@@ -1,5 +1,6 @@
 #include "app/CZarnDoc.h"
 
+#include "app/CRealTime.h"
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/FileMessages.h"
@@ -24,7 +25,7 @@ namespace zarn {
 
 CZarnDoc::CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings)
     : QObject(&frame), m_frame(frame), m_kinds(std::move(kinds)), m_programDir(std::move(programDir)),
-      m_settings(settings)
+      m_settings(settings), m_realTime(new CRealTime(*this))
 {
 }
 
@@ -134,6 +135,8 @@ void CZarnDoc::applySettings(const ZarnSettings& s)
     m_options.showEquator = s.showEquator;
     m_options.showSun = m_options.showMoon = m_options.showPlanets = 1;
     m_options.printStarNames = s.printStarNames;
+    m_options.nightMode = s.nightMode;
+    m_frame.setNightMode(s.nightMode != 0);
     m_observatories = s.observatories;
     m_frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
 }
@@ -148,6 +151,7 @@ ZarnSettings CZarnDoc::collectSettings() const
     s.showEcliptic = m_options.showEcliptic;
     s.showEquator = m_options.showEquator;
     s.printStarNames = m_options.printStarNames;
+    s.nightMode = m_options.nightMode;
     const QRect r = m_frame.normalGeometry();
     s.normalRect = std::array<std::int32_t, 4>{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
     s.showState = m_frame.isMaximized() ? 3 : (m_frame.isMinimized() ? 2 : 1);

@@ -3,6 +3,7 @@
 #include "app/CZarnDoc.h"
 
 #include "app/CHelpWindow.h"
+#include "app/CRealTime.h"
 #include "app/Hints.h"
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
@@ -71,6 +72,8 @@ void CZarnDoc::updateCommandStates()
 
     a.setEnabled(SummerTime, m_instant.place().observesSummerTime() && m_instant.year() > 1981);
     a.setChecked(TimeBar, m_frame.isTimeBarVisible());
+    a.setChecked(RealTime, m_realTime->isOn());
+    a.setChecked(NightMode, m_options.nightMode != 0);
     // Windows that this program does not have yet stay disabled.
     a.setEnabled(Catalogue, bool(m_kinds[ViewKind::Catalogue]));
     a.setEnabled(Conjunction, bool(m_kinds[ViewKind::Conjonction]));

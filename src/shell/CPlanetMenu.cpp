@@ -1,5 +1,7 @@
 #include "shell/CPlanetMenu.h"
 
+#include "shell/NightMode.h"
+
 #include "shell/CActions.h"
 #include "shell/CommandIds.h"
 #include "shell/PlanetPictures.h"
@@ -73,7 +75,12 @@ void CPlanetMenu::drawItem(QPainter& painter, QAction* action, int index)
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
                      action->text());
 
-    const QPixmap picture = planetPicture(index, devicePixelRatioF());
+    QPixmap picture = planetPicture(index, devicePixelRatioF());
+    if (night::isOn()) {
+        QImage red = picture.toImage();
+        night::redden(red);
+        picture = QPixmap::fromImage(red);
+    }
     const QPoint at(r.left() + 70, r.top() + (r.height() - kPlanetPictureHeight) / 2);
     if (action->isEnabled()) {
         painter.drawPixmap(at, picture);

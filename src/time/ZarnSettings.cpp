@@ -90,6 +90,7 @@ ZarnSettings readSettings(const Profile& p)
     const int special = intIn(p, kCharts, "Objets spéciaux", 0, 3, 3);
     s.showEquator = special & 1;
     s.showEcliptic = (special >> 1) & 1;
+    s.nightMode = intIn(p, kCharts, "Mode nuit", 0, 1, 0);
 
     s.printStarNames = intIn(p, kPrinting, "Nom étoiles", 0, 1, 1);
     s.normalRect = readRect(p);
@@ -108,6 +109,10 @@ void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
     p.setInt(kCharts, "Contours constellations",
              flag(s.figureFlags[1]) + 256 * flag(s.figureFlags[2]) + 65536 * flag(s.figureFlags[0]));
     p.setInt(kCharts, "Objets spéciaux", flag(s.showEquator) + 2 * flag(s.showEcliptic));
+    // A key of this program's own: a file that never had night mode on
+    // stays as the older programs wrote it.
+    if (s.nightMode || p.value(kCharts, "Mode nuit"))
+        p.setInt(kCharts, "Mode nuit", s.nightMode);
     p.setInt(kPrinting, "Nom étoiles", s.printStarNames);
     if (s.normalRect)
         p.setBinary(kPosition, "rcNormal", rectBytes(*s.normalRect));

@@ -22,6 +22,8 @@ struct ZarnSettings {
     std::array<int, 3> figureFlags{0, 0, 0};
     int showEquator = 1;
     int showEcliptic = 1;
+    // Red on black on the screen (never on paper).
+    int nightMode = 0;
     // "Impression"
     int printStarNames = 1;
     // "Position": left, top, right, bottom; nothing means the whole screen.

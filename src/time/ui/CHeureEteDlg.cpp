@@ -1,5 +1,7 @@
 #include "time/ui/CHeureEteDlg.h"
 
+#include "shell/NightMode.h"
+
 #include "time/ui/MessageBoxes.h"
 
 #include <QHBoxLayout>
@@ -32,8 +34,8 @@ CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
     m_result = new QLabel(this);
     m_result->setAutoFillBackground(true);
     QPalette pal = m_result->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Window, night::paper(Qt::white));
+    pal.setColor(QPalette::WindowText, night::ink());
     m_result->setPalette(pal);
     m_result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_result->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral(" 00.00 --> 00.00 ")) + 8);

@@ -5,6 +5,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/WindowArrangement.h"
 #include "tools/ui/CEphemeridesView.h"
+#include "tools/ui/CNuitView.h"
 #include "tools/ui/CSoleilView.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ namespace {
 // Help contexts of the windows (their window-kind numbers).
 constexpr int kSunMoonHelp = 133;
 constexpr int kVisibilityHelp = 134;
+constexpr int kTonightHelp = 138;
 
 // A frame on the main window for a view of the document: the view is
 // updated with the document's hints until the frame closes.
@@ -79,6 +81,18 @@ QMdiSubWindow* openVisibilityWindow(CZarnDoc& doc, CMainFrame& frame)
     const QSize size(std::min(sky.width() - 20, 760), std::min(sky.height() - 20, 460));
     window->setGeometry(
         keptInside(QRect(sky.topLeft() + QPoint(10, 10), size.expandedTo(window->minimumSizeHint())), frame.workArea()));
+    window->show();
+    return window;
+}
+
+QMdiSubWindow* openNightWindow(CZarnDoc& doc, CMainFrame& frame)
+{
+    auto* view = new CNuitView(doc.sky(), doc.instant());
+    QMdiSubWindow* window = addFrame(doc, frame, view, QStringLiteral("Ce soir"), kTonightHelp);
+    // Over the sky window, wide enough for the text beside the chart.
+    const QRect work = frame.workArea();
+    const QSize size(std::min(work.width() - 20, 900), std::min(work.height() - 20, 560));
+    window->setGeometry(keptInside(QRect(work.topLeft() + QPoint(10, 10), size), work));
     window->show();
     return window;
 }

@@ -13,6 +13,8 @@ class CZarnDoc;
 
 QMdiSubWindow* openSunMoonWindow(CZarnDoc& doc, CMainFrame& frame);
 QMdiSubWindow* openVisibilityWindow(CZarnDoc& doc, CMainFrame& frame);
+// « Ce soir », the plan of the night.
+QMdiSubWindow* openNightWindow(CZarnDoc& doc, CMainFrame& frame);
 
 // The column left of the sky window holds the tool windows: the Sun and the
 // Moon at its top, the search window under it.

@@ -9,8 +9,8 @@ class CDateHeure;
 
 // The window kinds of the program; the document decides some commands by the
 // kind of the active window.
-enum class ViewKind { Sky, Constellations, Animation, Catalogue, Soleil, Ephemerides, Conjonction, Chercher };
-constexpr int kViewKindCount = 8;
+enum class ViewKind { Sky, Constellations, Animation, Catalogue, Soleil, Ephemerides, Conjonction, Chercher, Nuit };
+constexpr int kViewKindCount = 9;
 
 class CDocView {
 public:

@@ -30,6 +30,7 @@ constexpr ContextPage kPages[] = {
     {133, "qrc:/help/soleil.html"},
     {336, "qrc:/help/saisons.html"},
     {134, "qrc:/help/visibilite.html"},
+    {138, "qrc:/help/cesoir.html"},
     {182, "qrc:/help/conjonction.html"},
     {453, "qrc:/help/animation.html"},
     {CHelpWindow::kChartOptions, "qrc:/help/options.html"},

@@ -80,6 +80,7 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(Opposition, bool(m_kinds[ViewKind::Conjonction]));
     a.setEnabled(Animation, bool(m_kinds[ViewKind::Animation]));
     a.setEnabled(Visibility, bool(m_kinds[ViewKind::Ephemerides]));
+    a.setEnabled(Tonight, bool(m_kinds[ViewKind::Nuit]));
     a.setEnabled(SolarSystem, !m_ephemerides);
     a.setEnabled(Seasons, true);
     a.setEnabled(ChartOptions, true);

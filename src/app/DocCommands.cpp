@@ -340,6 +340,7 @@ void CZarnDoc::onWindowCommand(int id)
             UpdateAllViews(nullptr, hint::Animation);
         break;
     case cmd::Visibility: openWindow(ViewKind::Ephemerides); break;
+    case cmd::Tonight: openWindow(ViewKind::Nuit); break;
     case cmd::SolarSystem: openEphemerides(); break;
     case cmd::Seasons: runSeasons(); break;
     case cmd::AstroEvents: CHelpWindow::showContext(CHelpWindow::kAstroEvents); break;

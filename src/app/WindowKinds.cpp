@@ -21,6 +21,7 @@ WindowKinds programWindowKinds()
     kinds[ViewKind::Ephemerides] = &openVisibilityWindow;
     kinds[ViewKind::Conjonction] = &CConjonctionView::open;
     kinds[ViewKind::Animation] = &CAnimationView::open;
+    kinds[ViewKind::Nuit] = &openNightWindow;
     return kinds;
 }
 

@@ -46,6 +46,11 @@ constexpr CommandHelp kHelp[] = {
      "saison date heure ecart_tu"},
     {"visibility", "La nuit et les intervalles de visibilité du Soleil et des planètes.",
      "astre debut_date debut_heure fin_date fin_heure ecart_tu"},
+    {"nuit",
+     "Le plan de la nuit (fenêtre « Ce soir ») : obscurité et crépuscules, Lune, planètes\n"
+     "observables (plus de 10° de hauteur, Soleil sous -6°), événements de la nuit, étoiles\n"
+     "et objets de Messier hauts dans le ciel au milieu de la nuit.",
+     "rubrique objet debut_date debut_heure debut_ecart_tu fin_date fin_heure fin_ecart_tu texte"},
     {"conjunction",
      "La prochaine conjonction de deux astres (Mercure à Saturne, Lune) et la date du plus\n"
      "petit écart ; --next N : la N-ième suivante (0 à 1000).",

@@ -88,7 +88,7 @@ void CMainFrame::buildMenus()
     addCommands(bar->addMenu(QStringLiteral("&Planètes")),
                 {Conjunction, Opposition, 0, Animation, Visibility});
     QMenu* ephemerides = bar->addMenu(QStringLiteral("&Éphémérides"));
-    addCommands(ephemerides, {SolarSystem, Seasons, Catalogue, 0, AstroEvents});
+    addCommands(ephemerides, {SolarSystem, Seasons, Catalogue, 0, Tonight, AstroEvents});
     // Alt+E opens it too: not every keyboard has a key for É.
     auto* plainE = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), this);
     connect(plainE, &QShortcut::activated, bar, [bar, ephemerides] {

@@ -33,6 +33,7 @@ constexpr int Animation = 32841;
 constexpr int Observatory = 32842;
 constexpr int AstroEvents = 32844;
 constexpr int HelpIndex = 32845;
+constexpr int Tonight = 32846;
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
 constexpr int Cascade = 57650;

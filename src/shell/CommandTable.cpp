@@ -61,6 +61,7 @@ constexpr std::array kCommands{
     CommandInfo{SolarSystem, "S&ystème solaire", " Éphémérides du système solaire", "", false},
     CommandInfo{Seasons, "S&aisons", " Début des quatre saisons", "", false},
     CommandInfo{Catalogue, "Ca&talogue", " Catalogue des constellations et des étoiles", "", false},
+    CommandInfo{Tonight, "Ce &soir", " Plan de la nuit : obscurité, Lune, planètes, événements", "Ctrl+T", false},
     CommandInfo{AstroEvents, "&Événements astro", " Événements astronomiques de l'année", "", false},
     CommandInfo{Observatory, "&Observatoire", " Liste de vos observatoires", "", false},
     CommandInfo{Cascade, "&Cascade", " Disposer les fenêtres en cascade", "", false},

@@ -16,15 +16,8 @@ namespace zarn {
 namespace {
 constexpr double kNightStart = 12.0;
 constexpr double kNightEnd = 36.0;
+}  // namespace
 
-struct Darkness {
-    double start;
-    double end;
-    bool any;
-};
-
-// The dark part of the night for a threshold. A Sun that never goes below it
-// gives none; a Sun that never rises above it darkens the whole night.
 Darkness darkness(CAstre& sun, double threshold, const CInstant& night)
 {
     const double a = CLeverCoucher::NextSet(&sun, threshold, night);
@@ -40,13 +33,13 @@ Darkness darkness(CAstre& sun, double threshold, const CInstant& night)
     return {0.0, 0.0, false};
 }
 
-VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CInstant& night)
+VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CInstant& night, double altitude)
 {
     if (!dark.any)
         return {};
     const CInstant atDusk = instantAtHours(dayStart(night), dark.start);
-    double rise = CLeverCoucher::NextRise(&planet, 0.0, atDusk);
-    double set = CLeverCoucher::NextSet(&planet, 0.0, atDusk);
+    double rise = CLeverCoucher::NextRise(&planet, altitude, atDusk);
+    double set = CLeverCoucher::NextSet(&planet, altitude, atDusk);
     // NextRise and NextSet count from 0 h of the dusk's own day.
     const int dayOffset = atDusk.daysSince(night);
     if (rise >= 0.0)
@@ -66,6 +59,7 @@ VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CI
     return {};
 }
 
+namespace {
 double marsMagnitude(CAstre& mars, const CInstant& at)
 {
     const PlanetDistances d = planetDistancesAt(mars, at);
@@ -118,7 +112,7 @@ NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>
     for (int i = 0; i < 5; ++i) {
         out.thresholds[i] = visibilityThreshold(i + 1, mars);
         const Darkness dark = darkness(sun, out.thresholds[i], out.night);
-        out.planets[i] = planetInterval(*planets[i], dark, out.night);
+        out.planets[i] = planetInterval(*planets[i], dark, out.night, 0.0);
     }
     return out;
 }

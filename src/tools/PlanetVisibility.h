@@ -35,6 +35,21 @@ std::string nightTitle(const CInstant& night);
 // needs a darker sky when it is faint.
 double visibilityThreshold(int planetIndex, double marsMagnitude);
 
+// The dark part of the night, in hours from 0 h of its first day, for a
+// threshold of the Sun's altitude (degrees): from its set below the threshold
+// to its next rise above it. A Sun that never goes below it gives none; a
+// Sun that never rises above it darkens the whole night (12 h to 36 h).
+struct Darkness {
+    double start = 0.0;
+    double end = 0.0;
+    bool any = false;
+};
+Darkness darkness(CAstre& sun, double threshold, const CInstant& night);
+
+// The part of the dark that a body spends above the altitude (degrees), or
+// an interval of −1 when it spends none.
+VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CInstant& night, double altitude);
+
 // planets: Mercury .. Saturn in order.
 NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>& planets,
                                        const CInstant& instant);

@@ -19,12 +19,14 @@
 #include "tools/ui/CConjonctionView.h"
 #include "tools/ui/CEphemeridesView.h"
 #include "tools/ui/CListeEphemerides.h"
+#include "tools/ui/CNuitView.h"
 #include "tools/ui/CPhasesPopup.h"
 #include "tools/ui/CTwilightPopup.h"
 #include "tools/ui/CSoleilView.h"
 #include "tools/ui/CSystemeSolaireDlg.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -116,6 +118,40 @@ TEST_F(AlmanacApp, SunAndMoonStandsBesideTheSkyWindowAtAnySize)
     CHelpWindow* help = visibleHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->source().fileName(), QStringLiteral("soleil.html"));
+    help->close();
+}
+
+TEST_F(AlmanacApp, CeSoirFollowsTheDocumentAndOpensItsHelpPage)
+{
+    CZarnDoc& doc = *app->document();
+    QAction* tonight = frame->actions().action(cmd::Tonight);
+    ASSERT_TRUE(tonight->isEnabled());
+    EXPECT_EQ(tonight->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    run(cmd::Tonight);
+    auto* view = window<CNuitView>();
+    ASSERT_NE(view, nullptr);
+    auto sameNight = [&] {
+        CInstant night;
+        int slider = 0;
+        nightOf(doc.instant(), night, slider);
+        return view->plan().night.day() == night.day() && view->plan().night.month() == night.month();
+    };
+    EXPECT_TRUE(sameNight());
+    const std::string first = view->plan().title;
+    run(cmd::NextDay);
+    EXPECT_TRUE(sameNight());
+    EXPECT_NE(view->plan().title, first);
+    // Opened again, the one window comes to the front.
+    run(cmd::Tonight);
+    int windows = 0;
+    for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
+        windows += qobject_cast<CNuitView*>(w->widget()) != nullptr;
+    EXPECT_EQ(windows, 1);
+    ASSERT_EQ(visibleHelp(), nullptr);
+    QTest::keyClick(view->focusWidget() ? view->focusWidget() : view, Qt::Key_F1);
+    CHelpWindow* help = visibleHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fileName(), QStringLiteral("cesoir.html"));
     help->close();
 }
 

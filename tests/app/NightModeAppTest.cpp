@@ -58,9 +58,12 @@ protected:
         // The text caret and the tab bar's focus frame are drawn by
         // inverting what lies beneath them: like the mouse cursor they are
         // left as they are, so no control has the focus.
-        if (QWidget* focus = QApplication::focusWidget(); focus && window->isAncestorOf(focus))
-            focus->clearFocus();
+        // A dialog gives the focus once it is shown and active: after a pause.
         QTest::qWait(30);
+        for (QWidget* child : window->findChildren<QWidget*>())
+            if (child->hasFocus())
+                child->clearFocus();
+        QTest::qWait(10);
         const QImage picture = window->grab().toImage();
         if (const char* dir = std::getenv("ZARN_NIGHT_SHOTS"))
             picture.save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
@@ -103,6 +106,7 @@ TEST_F(NightProgram, EveryWindowDialogAndMenuIsRedOnBlack)
     run(cmd::Conjunction);
     run(cmd::Animation);
     run(cmd::Visibility);
+    run(cmd::Tonight);
     run(cmd::SolarSystem);
     for (QMdiSubWindow* w : frame->mdiArea()->subWindowList())
         if (auto* sunMoon = qobject_cast<CSoleilView*>(w->widget())) {

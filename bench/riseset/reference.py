@@ -17,6 +17,10 @@ Moon from 1 March 2004 (short first passes above the horizon after days
 below it, at 66 N, 70 N and 70 S), Venus from 1 July 2008 (the inferior
 conjunction of March 2009, near right ascension 0 h, while the body moves
 backwards across it).
+Near the poles the Moon alone, from 1 January 2026, at 80, 85 and 89 deg N
+and S (longitude 0): there its altitude follows its declination, with a
+daily ripple of only a few degrees (80) down to a fraction of one (89), so
+that it may cross h0 several times in a day or graze it for hours.
 
 The altitude is sampled every 15 min (Moon) or 30 min (Sun, Venus) from 12 h
 before to 12 h after the year; each change of sign is refined by bisection to
@@ -39,7 +43,7 @@ from 0 h of the first day, one decimal):
   g MINUTES [TOL]    near miss
 
 usage: /usr/bin/python3 bench/riseset/reference.py > tests/tools/data/RiseSetReference.txt
-Takes several minutes (about 400 000 PyEphem positions).
+Takes several minutes (about 600 000 PyEphem positions).
 """
 
 import math
@@ -51,6 +55,8 @@ DAYS = 365
 PLACES = [(0.0, 0.0), (48.85, 2.35), (66.0, 25.0), (70.0, 25.0), (-70.0, 25.0)]
 BODIES = [("Soleil", ephem.Sun, -0.61, 30, (2006, 3, 1)), ("Lune", ephem.Moon, -0.61, 15, (2004, 3, 1)),
           ("Vénus", ephem.Venus, 0.0, 30, (2008, 7, 1))]
+POLAR_PLACES = [(80.0, 0.0), (85.0, 0.0), (89.0, 0.0), (-80.0, 0.0), (-85.0, 0.0), (-89.0, 0.0)]
+POLAR_BODIES = [("Lune", ephem.Moon, -0.61, 15, (2026, 1, 1))]
 GRAZE = 0.1      # degrees
 ALT_ERROR = 0.06  # degrees
 MIN_TOL = 2.0    # minutes
@@ -173,17 +179,17 @@ def format_event(letter, minutes, tol):
 
 def main():
     global DAYS
-    places = PLACES
+    runs = [(place, BODIES) for place in PLACES] + [(place, POLAR_BODIES) for place in POLAR_PLACES]
     args = sys.argv[1:]
     while len(args) >= 2:
         if args[0] == "--days":  # a shorter run, to try the script
             DAYS = int(args[1])
-        elif args[0] == "--places":  # a part of the places, by index, to share the work
-            places = [PLACES[int(i)] for i in args[1].split(",")]
+        elif args[0] == "--places":  # a part of the runs, by index (polar ones from 5), to share the work
+            runs = [runs[int(i)] for i in args[1].split(",")]
         args = args[2:]
     print("# Rises and sets from PyEphem %s; made by bench/riseset/reference.py (see its header)." % ephem.__version__)
-    for lat, lon in places:
-        for name, cls, h0, step, (year, month, day) in BODIES:
+    for (lat, lon), bodies in runs:
+        for name, cls, h0, step, (year, month, day) in bodies:
             f = Altitude(lat, lon, cls, h0)
             start = ephem.Date("%d/%d/%d" % (year, month, day))
             print(f"series {lat:.2f} {lon:.2f} {name} {h0} {day}.{month}.{year} {DAYS}")

@@ -34,4 +34,9 @@ int invalidInput(const std::string& message)
     return 2;
 }
 
+int pastLastYear(const std::string& lastItem, const std::string& remedy)
+{
+    return invalidInput(lastItem + " tomberait après l'an " + std::to_string(kLastYear) + " : " + remedy + ".");
+}
+
 }  // namespace zarn

@@ -36,4 +36,11 @@ public:
 // Prints the message on stderr and returns the status of invalid input (2).
 int invalidInput(const std::string& message);
 
+// The program's dates run to the end of this year.
+constexpr int kLastYear = 2099;
+
+// Refuses a count whose last item ("La dernière phase") would fall after the
+// last year, as invalid input.
+int pastLastYear(const std::string& lastItem, const std::string& remedy = "réduisez le nombre");
+
 }  // namespace zarn

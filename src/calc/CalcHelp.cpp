@@ -32,14 +32,16 @@ constexpr CommandHelp kHelp[] = {
      "à partir de la date et de l'heure ; la dernière au plus tard en 2099.",
      "date heure ecart_tu ra dec dist alt az lon lat [k i chi q | B]"},
     {"ephem",
-     "Éphémérides de l'astre sur 160 jours (--days N : N jours, 1 à 3660) à partir de\n"
-     "10 jours avant la date : lever et coucher, ou avec --radec ascension droite et\n"
-     "déclinaison à l'heure donnée.",
+     "Éphémérides de l'astre sur 160 jours à partir de 10 jours avant la date, comme la\n"
+     "fenêtre, ou avec --days N sur N jours (1 à 3660) à partir de la date : lever et\n"
+     "coucher, ou avec --radec ascension droite et déclinaison à l'heure donnée ; le\n"
+     "dernier jour au plus tard en 2099.",
      "date ecart_tu lever coucher lever2 coucher2 etat, ou avec --radec : date heure ecart_tu ra dec"},
     {"sunmoon", "Lever et coucher du Soleil et de la Lune, phase de la Lune.", nullptr},
     {"phases",
-     "Les 4 prochaines phases principales de la Lune (--count N : N phases, 1 à 10 000) :\n"
-     "CODE J.M.A H.MM (1 nouvelle Lune, 2 premier quartier, 3 pleine Lune, 4 dernier quartier).",
+     "Les 4 prochaines phases principales de la Lune (--count N : N phases, 1 à 10 000,\n"
+     "la dernière au plus tard en 2099) : CODE J.M.A H.MM (1 nouvelle Lune, 2 premier\n"
+     "quartier, 3 pleine Lune, 4 dernier quartier).",
      "phase (NL PQ PL DQ) date heure ecart_tu"},
     {"twilight", "Les changements de crépuscule de la journée.", "date heure ecart_tu avant apres"},
     {"seasons", "Début des quatre saisons de l'année, ou de chaque année de ANNEE à ANNEE_FIN\n(1901 à 2099).",
@@ -53,9 +55,11 @@ constexpr CommandHelp kHelp[] = {
      "rubrique objet debut_date debut_heure debut_ecart_tu fin_date fin_heure fin_ecart_tu texte"},
     {"conjunction",
      "La prochaine conjonction de deux astres (Mercure à Saturne, Lune) et la date du plus\n"
-     "petit écart ; --next N : la N-ième suivante (0 à 1000).",
+     "petit écart ; --next N : la N-ième suivante (0 à 1000, au plus tard en 2099).",
      "evenement date heure ecart_tu separation"},
-    {"opposition", "La prochaine opposition de Mars, Jupiter ou Saturne ; --next N : la N-ième suivante.",
+    {"opposition",
+     "La prochaine opposition de Mars, Jupiter ou Saturne ; --next N : la N-ième suivante\n"
+     "(0 à 1000, au plus tard en 2099).",
      "evenement date heure ecart_tu separation"},
     {"nextrise", "Le texte affiché pour un astre sous l'horizon.", nullptr},
     {"catalogue", "Les listes du catalogue (0 à 3) ou leurs effectifs (stats).", nullptr},

@@ -1,4 +1,5 @@
 // zarn-calc conjunction BODY1 BODY2 [--next N] and opposition PLANET [--next N].
+#include "calc/CalcArguments.h"
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"
@@ -12,19 +13,23 @@
 namespace zarn {
 
 namespace {
-// The arguments before "--next N", and N (0 without the option).
-bool splitNext(std::vector<std::string> args, std::size_t bodies, std::vector<std::string>& names, int& next)
+constexpr int kMaxNext = 1000;
+
+// The body names and the N of "--next N" (0 without it), or the refusal.
+std::optional<std::string> splitNext(const std::vector<std::string>& args, std::size_t bodies, const char* usage,
+                                     std::vector<std::string>& names, int& next)
 {
-    next = 0;
-    if (args.size() == bodies + 2 && args[bodies] == "--next") {
-        const std::optional<int> n = integerArgument(args[bodies + 1], 0, 1000);
-        if (!n)
-            return false;
-        next = *n;
-        args.resize(bodies);
-    }
-    names = args;
-    return names.size() == bodies;
+    CommandArguments parsed;
+    if (auto error = splitArguments(args, {"--next"}, {}, parsed))
+        return error;
+    if (parsed.words.size() != bodies)
+        return std::string(usage);
+    const BoundedInteger n = boundedOption(parsed, "--next", 0, kMaxNext, 0);
+    if (!n.value)
+        return n.error;
+    names = parsed.words;
+    next = *n.value;
+    return std::nullopt;
 }
 
 // The sky names the constellation of the event; the bodies come with it.
@@ -54,8 +59,8 @@ int runConjunction(CalcContext& context)
 {
     std::vector<std::string> names;
     int next = 0;
-    if (!splitNext(context.args, 2, names, next))
-        return invalidInput("usage : zarn-calc conjunction ASTRE1 ASTRE2 [--next N]");
+    if (auto error = splitNext(context.args, 2, "usage : zarn-calc conjunction ASTRE1 ASTRE2 [--next N]", names, next))
+        return invalidInput(*error);
     const std::optional<int> b1 = bodyIndexOf(names[0]);
     const std::optional<int> b2 = bodyIndexOf(names[1]);
     if (!b1 || !b2 || *b1 == kSun || *b2 == kSun || *b1 == *b2)
@@ -65,10 +70,11 @@ int runConjunction(CalcContext& context)
         return 1;
     ConjunctionSearch search(sky.bodies(), context.instant, &sky);
     std::optional<ConjunctionResult> result = search.Conjunction(*b1, *b2);
-    for (int i = 0; i < next && result; ++i)
-        result = search.NextConjunction(*result);
     if (!result)
         return notFound();
+    for (int i = 0; i < next; ++i)
+        if (!(result = search.NextConjunction(*result)))
+            return pastLastYear("La dernière conjonction demandée");
     if (context.tsv) {
         printTsvHeader();
         const ConjunctionEvent& found = result->found;
@@ -84,8 +90,8 @@ int runOpposition(CalcContext& context)
 {
     std::vector<std::string> names;
     int next = 0;
-    if (!splitNext(context.args, 1, names, next))
-        return invalidInput("usage : zarn-calc opposition PLANETE [--next N]");
+    if (auto error = splitNext(context.args, 1, "usage : zarn-calc opposition PLANETE [--next N]", names, next))
+        return invalidInput(*error);
     const std::optional<int> planet = bodyIndexOf(names[0]);
     if (!planet || *planet < kMars || *planet > kSaturn)
         return invalidInput("Choisissez Mars, Jupiter ou Saturne");
@@ -94,10 +100,11 @@ int runOpposition(CalcContext& context)
         return 1;
     ConjunctionSearch search(sky.bodies(), context.instant, &sky);
     std::optional<ConjunctionResult> result = search.Opposition(*planet);
-    for (int i = 0; i < next && result; ++i)
-        result = search.NextOpposition(*result);
     if (!result)
         return notFound();
+    for (int i = 0; i < next; ++i)
+        if (!(result = search.NextOpposition(*result)))
+            return pastLastYear("La dernière opposition demandée");
     if (context.tsv) {
         printTsvHeader();
         const ConjunctionEvent& found = result->found;

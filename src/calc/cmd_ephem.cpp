@@ -1,5 +1,6 @@
 // zarn-calc ephem BODY [--radec] [--days N]: the rows of the ephemerides
-// table, 160 days from ten days before the date unless N is given.
+// table, 160 days from ten days before the date as the window shows them, or
+// N days from the date itself.
 #include "calc/CalcArguments.h"
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
@@ -40,6 +41,14 @@ void printRiseSetTsv(CAstre& body, int index, const CInstant& first, int count)
     }
 }
 
+// The window's row with a blank after its date column, which is full for a
+// date such as 29.11.2026.
+void printRows(const std::vector<std::string>& rows)
+{
+    for (const std::string& row : rows)
+        std::printf("%s %s\n", row.substr(0, 10).c_str(), row.size() > 10 ? row.substr(10).c_str() : "");
+}
+
 void printPositionTsv(CAstre& body, const CInstant& first, int count)
 {
     printTsvHeader({"date", "heure", "ecart_tu", "ra", "dec"});
@@ -69,8 +78,10 @@ int runEphem(CalcContext& context)
         return 1;
     CAstre& body = bodies->body(*index);
     const bool radec = args.has("--radec");
+    const CInstant first = args.has("--days") ? context.instant : ephemerisFirstDay(context.instant);
+    if (addDays(first, *days.value - 1).year() > kLastYear)
+        return pastLastYear("Le dernier jour", "réduisez le nombre de jours (--days N)");
     if (context.tsv) {
-        const CInstant first = ephemerisFirstDay(context.instant);
         if (radec)
             printPositionTsv(body, first, *days.value);
         else
@@ -78,8 +89,7 @@ int runEphem(CalcContext& context)
         return 0;
     }
     const auto mode = radec ? EphemerisMode::Position : EphemerisMode::RiseSet;
-    for (const std::string& row : ephemerisTable(body, *index, mode, context.instant, *days.value))
-        std::printf("%s\n", row.c_str());
+    printRows(ephemerisRows(body, *index, mode, first, *days.value));
     return 0;
 }
 

@@ -61,6 +61,8 @@ int runPhases(CalcContext& context)
         std::fprintf(stderr, "Phases introuvables\n");
         return 1;
     }
+    if (!phases->empty() && phases->back().day.year() > kLastYear)
+        return pastLastYear("La dernière phase");
     if (context.tsv)
         printTsvHeader({"phase", "date", "heure", "ecart_tu"});
     for (const PhaseEvent& p : *phases) {

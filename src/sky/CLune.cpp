@@ -5,6 +5,7 @@
 
 #include "sky/CSoleil.h"
 #include "sky/ElementRanges.h"
+#include "sky/EventAltitude.h"
 #include "sky/SkyMath.h"
 #include "sky/archive/CArchiveReader.h"
 #include "sky/archive/CArchiveWriter.h"
@@ -24,7 +25,6 @@ constexpr double kSquareTerms[CLune::kMeanElements] = {-0.001133, 0.009192, 0.00
 constexpr int kEccentricityTerms[] = {4, 7, 9, 10, 12, 19, 20, 22, 23, 27, 29};
 constexpr double kMeanDistance = 60.36298;                // Earth radii
 constexpr double kArcsecond = 4.848136811095361e-06;      // radians
-constexpr double kHorizonAllowance = 0.010646508437165412;  // 0.61°, radians
 
 double sinDeg(double degrees) { return std::sin(degrees * kRadPerDeg); }
 
@@ -221,7 +221,9 @@ double CLune::GetParallax() const { return std::asin(1.0 / m_distance); }
 
 bool CLune::IsUp() const
 {
-    return std::sin(GetParallax() - kHorizonAllowance) < m_height;
+    // Seen from the Earth's centre, the Moon stands higher by its parallax
+    // than it does from the observer's place.
+    return std::sin(eventAltitudeRadians(kMoon) + GetParallax()) < m_height;
 }
 
 }  // namespace zarn

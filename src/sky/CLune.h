@@ -44,7 +44,8 @@ public:
     double Elongation(const CInstant& instant);
 
     double GetParallax() const override;
-    // Up once the geocentric altitude exceeds the parallax less 0.61°.
+    // Up once its altitude seen from the place exceeds its rise and set
+    // altitude (the geocentric one exceeds that plus the parallax).
     bool IsUp() const override;
     Colour GetColor() const override { return rgb(255, 255, 0); }
     std::string GetName() const override { return "Lune"; }

@@ -1,6 +1,7 @@
 // Result texts of the conjunction, opposition and not-visible boxes.
 #include "tools/AlmanacTexts.h"
 
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/CLeverCoucher.h"
 #include "tools/CRechercheConjonction.h"
@@ -118,7 +119,7 @@ std::string notVisibleText(CAstre& body, int bodyIndex, const std::string& name,
         text += "     Le SOLEIL n'est pas visible.\n\n";
     else
         text += "     La planète " + upper(name) + "\n     n'est pas visible.\n\n";
-    return text + nextRiseLine(body, eventAltitude(bodyIndex), instant);
+    return text + nextRiseLine(body, eventAltitudeDegrees(bodyIndex), instant);
 }
 
 std::string objectNotVisibleText(CAstre& object, const std::string& name, const CInstant& instant)

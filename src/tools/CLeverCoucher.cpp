@@ -5,6 +5,7 @@
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
 #include "tools/DayClock.h"
+#include "tools/ZeroCrossings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,24 +14,25 @@ namespace zarn {
 
 namespace {
 constexpr double kSiderealDayHours = 24.0 / kSiderealRatio;
-constexpr double kMoonAltitudeOffset = 0.010646508437165412;  // 0.61°, refraction and semi-diameter
 constexpr int kMaxIterations = 60;
+// Beyond this latitude the Moon's rises and sets are found from its altitude.
+constexpr double kFollowedLatitude = 70.0 * kRadPerDeg;
+constexpr double kScanStepHours = 0.5;
+constexpr double kScanPrecisionHours = 1.0 / 3600.0;
 
 double radiansToSolarHours(double d) { return d / kSiderealRatio * kHoursPerRad; }
 
 // Files a time (or a code) under its day: a time of 24 h or more belongs to
-// the next day, a negative time (not a code) to the day before; a second
+// a later day, a negative time (not a code) to an earlier one; a second
 // value of the same kind goes into the second field.
 void store(std::vector<CJourLeverCoucher>& days, int index, double x, bool rise)
 {
     if (x == kNoEvent || std::isnan(x))
         return;
-    if (x >= 24.0) {
-        x -= 24.0;
-        ++index;
-    } else if (x < 0.0 && !isCode(x)) {
-        x += 24.0;
-        --index;
+    if (!isCode(x)) {
+        const double whole = std::floor(x / 24.0);
+        x -= 24.0 * whole;
+        index += static_cast<int>(whole);
     }
     if (index < 0 || index >= static_cast<int>(days.size()))
         return;
@@ -47,8 +49,17 @@ void store(std::vector<CJourLeverCoucher>& days, int index, double x, bool rise)
 void CLeverCoucher::Initialise(CAstre* body, double altitudeDegrees)
 {
     m_body = body;
-    m_sinAltitude = std::sin(altitudeDegrees * kRadPerDeg);
+    m_altitude = altitudeDegrees * kRadPerDeg;
+    m_sinAltitude = std::sin(m_altitude);
     m_spare[0] = m_spare[1] = -1.0;
+}
+
+double CLeverCoucher::SinEventAltitude(const BodyPosition& p) const
+{
+    // The event altitude is the one seen from the observer's place; the
+    // position is geocentric, and seen from the Earth's centre the Moon
+    // stands higher by its parallax (up to a degree).
+    return p.parallax > 0.0 ? std::sin(m_altitude + p.parallax) : m_sinAltitude;
 }
 
 double CLeverCoucher::HourAngleCosine(const CInstant& at, double& alpha, double& theta)
@@ -58,12 +69,44 @@ double CLeverCoucher::HourAngleCosine(const CInstant& at, double& alpha, double&
     theta = at.siderealTime();
     if (!p.valid)
         return std::nan("");
-    // The Moon's own altitude: its parallax lowers it by up to a degree.
-    const double sinAltitude =
-        p.parallax > 0.0 ? std::sin(p.parallax - kMoonAltitudeOffset) : m_sinAltitude;
     const CLieu& place = at.place();
-    return (sinAltitude - place.sinLatitude() * std::sin(p.delta)) /
+    return (SinEventAltitude(p) - place.sinLatitude() * std::sin(p.delta)) /
            (place.cosLatitude() * std::cos(p.delta));
+}
+
+double CLeverCoucher::AltitudeMargin(const CInstant& at)
+{
+    const BodyPosition p = positionAt(*m_body, at);
+    if (!p.valid)
+        return std::nan("");
+    const CLieu& place = at.place();
+    const double sinAltitude = place.sinLatitude() * std::sin(p.delta) +
+                               place.cosLatitude() * std::cos(p.delta) * std::cos(at.siderealTime() - p.alpha);
+    return sinAltitude - SinEventAltitude(p);
+}
+
+bool CLeverCoucher::FollowsAltitude(const CInstant& baseDay)
+{
+    return std::fabs(baseDay.place().latitude()) > kFollowedLatitude && positionAt(*m_body, baseDay).parallax > 0.0;
+}
+
+void CLeverCoucher::StoreFollowedEvents(std::vector<CJourLeverCoucher>& days, int index, const CInstant& baseDay,
+                                        double transit, double nextTransit)
+{
+    const auto margin = [&](double t) { return AltitudeMargin(instantAtHours(baseDay, t)); };
+    const std::vector<ZeroCrossing> crossings =
+        zeroCrossings(margin, transit, nextTransit, kScanStepHours, kScanPrecisionHours);
+    if (crossings.empty()) {
+        const double m = margin(transit);
+        if (std::isnan(m))
+            return;
+        const double code = m > 0.0 ? kAlwaysAbove : kAlwaysBelow;
+        store(days, index, code, true);
+        store(days, index, code, false);
+        return;
+    }
+    for (const ZeroCrossing& z : crossings)
+        store(days, index, toLegalHours(baseDay, z.t, m_observesSummerTime), z.rising);
 }
 
 double CLeverCoucher::TransitTime(const CInstant& baseDay, double t0)
@@ -175,6 +218,7 @@ void CLeverCoucher::ComputeSeries(const CInstant& date, std::vector<CJourLeverCo
     CInstant base = first;
     const int n = static_cast<int>(days.size());
     double previousRise = -200.0;
+    const bool followed = FollowsAltitude(first);
     double transit = TransitTime(base, 0.0);
     // A body passes the meridian about once a day; the bound only stops a
     // body whose position cannot be computed.
@@ -184,16 +228,21 @@ void CLeverCoucher::ComputeSeries(const CInstant& date, std::vector<CJourLeverCo
             base = addDays(base, shift);
             transit -= 24.0 * shift;
         }
-        const TransitEvents ev = EventsOfTransit(base, transit, previousRise);
         const int index = base.daysSince(first) - 1;
-        if (ev.extraRise)
-            store(days, index, ev.extraRiseTime, true);
-        previousRise = ev.rise;
-        store(days, index, ev.rise, true);
-        store(days, index, ev.set, false);
+        const double next = TransitTime(base, transit + 6.0);
+        if (followed) {
+            StoreFollowedEvents(days, index, base, transit, next);
+        } else {
+            const TransitEvents ev = EventsOfTransit(base, transit, previousRise);
+            if (ev.extraRise)
+                store(days, index, ev.extraRiseTime, true);
+            previousRise = ev.rise;
+            store(days, index, ev.rise, true);
+            store(days, index, ev.set, false);
+        }
         if (index >= n)
             break;
-        transit = TransitTime(base, transit + 6.0);
+        transit = next;
     }
 }
 

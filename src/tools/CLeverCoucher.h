@@ -7,6 +7,12 @@
 // iterated on the moving body. Each transit gives one rise and one set; they
 // are filed under the day they fall on. A body that stays above (below) the
 // altitude all day gets the code −101 (−102) instead of a time.
+//
+// Near the poles the Moon's daily ripple in altitude (twice the colatitude,
+// peak to peak) is no larger than the change of its declination in a day: it
+// may rise and set several times between two transits, or rise once and stay
+// up for days. There the series follows the altitude itself from one transit
+// to the next and files every crossing of the event altitude it finds.
 #include "time/CInstant.h"
 #include "tools/CJourLeverCoucher.h"
 
@@ -15,12 +21,15 @@
 namespace zarn {
 
 class CAstre;
+struct BodyPosition;
 
 class CLeverCoucher {
 public:
     CLeverCoucher() = default;
     CLeverCoucher(CAstre* body, double altitudeDegrees) { Initialise(body, altitudeDegrees); }
 
+    // The event altitude is that of the body's centre seen from the place
+    // (sky/EventAltitude.h gives each body's own).
     void Initialise(CAstre* body, double altitudeDegrees);
 
     // Fills every record of days: record 0 is the day AFTER the given date
@@ -50,6 +59,11 @@ private:
     };
     TransitEvents EventsOfTransit(const CInstant& baseDay, double transit, double previousRise);
     double HourAngleCosine(const CInstant& at, double& alpha, double& theta);
+    double SinEventAltitude(const BodyPosition& p) const;
+    double AltitudeMargin(const CInstant& at);
+    bool FollowsAltitude(const CInstant& baseDay);
+    void StoreFollowedEvents(std::vector<CJourLeverCoucher>& days, int index, const CInstant& baseDay,
+                             double transit, double nextTransit);
     bool ReachesAltitude(const CInstant& baseDay, double transit);
     static double NextEvent(CAstre* body, double altitudeDegrees, const CInstant& date, bool rise);
 
@@ -57,6 +71,7 @@ private:
     CAstre* m_body = nullptr;
     short m_direction = -1;
     double m_sinAltitude = 0.0;
+    double m_altitude = 0.0;  // radians; the Moon's is lifted by its parallax
     bool m_observesSummerTime = false;
 };
 

@@ -8,6 +8,7 @@
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "tools/BodyAccess.h"
+#include "tools/ZeroCrossings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,9 @@ constexpr int kMaxRefineSteps = 200;
 constexpr int kMaxPlanetSteps = 4000;
 constexpr double kWideWindow = 1.0471975513;    // 60°, Venus with Mars
 constexpr double kNarrowWindow = 0.7853981635;  // 45°
+constexpr double kMoonClosestStep = 0.04;       // days
+constexpr int kMaxClosestSteps = 4000;
+constexpr double kClosestPrecision = 1e-5;      // days, about a second
 
 // A change of sign across zero, not the jump of Δ from +π to −π.
 bool crosses(double x, double y) { return x * y < 0.0 && std::fabs(x - y) < kPi; }
@@ -75,12 +79,16 @@ Difference CRechercheConjonction::Compare(CAstre& a, CAstre& b, double jd)
     // A position that cannot be formed compares with nothing: no sign change
     // is ever seen, and the searches end at their bounds.
     if (!valid)
-        return {std::nan(""), std::nan("")};
+        return {std::nan(""), std::nan(""), std::nan("")};
     if (lonA + kPi < lonB)
         lonB -= kTwoPi;
     const double delta = ReduceAngle(lonA - lonB, -kPi, kPi);
     const double c = std::cos(delta) * std::cos(latA) * std::cos(latB) + std::sin(latA) * std::sin(latB);
-    return {delta, std::acos(std::clamp(c, -1.0, 1.0))};
+    // sin²(s/2) = sin²((δA − δB)/2) + cos δA cos δB sin²(Δ/2): the second term
+    // alone bounds the separation from below.
+    const double least =
+        2.0 * std::asin(std::min(1.0, std::sqrt(std::cos(latA) * std::cos(latB)) * std::fabs(std::sin(delta / 2.0))));
+    return {delta, std::acos(std::clamp(c, -1.0, 1.0)), least};
 }
 
 CInstant CRechercheConjonction::LegalInstant(double jd) const
@@ -126,31 +134,7 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchMoon(CAstre& planet
     out.eventJulianDay = jd;
     out.source = BracketSource::MoonStep;
 
-    // Smallest separation: back while closer than at the event, then three
-    // refinements each way.
-    m_step = 0.04;
-    double t = jd;
-    for (int k = 0; k < 2000; ++k) {
-        t -= m_step;
-        if (!(Compare(moon, planet, t).separation < out.separation))
-            break;
-    }
-    direction = -1.0;
-    double s = Compare(moon, planet, t).separation;
-    for (int r = 0; r < 3; ++r) {
-        m_step *= 0.2;
-        direction = -direction;
-        for (int k = 0; k < kMaxRefineSteps * 5; ++k) {
-            t += direction * m_step;
-            const double next = Compare(moon, planet, t).separation;
-            const bool rising = next > s;
-            s = next;
-            if (rising)
-                break;
-        }
-    }
-    t -= direction * m_step;
-    out.smallest = Compare(moon, planet, t).separation;
+    const double t = Closest(moon, planet, jd, kMoonClosestStep, out.smallest);
     out.closest = LegalInstant(t);
     out.closestJulianDay = t;
     out.evaluations = m_evaluations;
@@ -185,46 +169,36 @@ std::optional<double> CRechercheConjonction::Refine5(CAstre& a, CAstre& b, doubl
     return 0.5 * (t1 + t2);
 }
 
-double CRechercheConjonction::Closest(CAstre& a, CAstre& b, double from, double fine, double& smallest)
+// The smallest separation around the event. The bodies can be closer than
+// the best separation found so far only while their difference of right
+// ascension (longitude) alone allows it: the separation is sampled both ways
+// from the event until that bound exceeds the best, and the smallest sample
+// is refined. A pair that changes its declinations fast (Mercury turning
+// back) may pass closest days away from the equal right ascensions.
+double CRechercheConjonction::Closest(CAstre& a, CAstre& b, double event, double step, double& smallest)
 {
     auto separation = [&](double t) { return Compare(a, b, t).separation; };
-    double w = from - 2.0 * fine;
-    auto sample = [&] {
-        for (int j = 0; j < 5; ++j)
-            m_samples[j] = separation(w + j * fine);
-    };
-    sample();
-    for (int k = 0; k < 100; ++k) {
-        if (m_samples[4] < m_samples[3])
-            w += fine;  // still approaching at the end of the window
-        else if (m_samples[0] < m_samples[1])
-            w -= 4.0 * fine;  // already separating at its start
-        else
-            break;
-        sample();
-    }
-    double n = Interpolate5(InterpolationMode::Extremum, m_samples);
-    if (!std::isfinite(n) || std::fabs(n) > 2.0)
-        n = static_cast<double>(std::min_element(m_samples, m_samples + 5) - m_samples) - 2.0;
-    double t = w + (2.0 + n) * fine;
-    double step = fine;
-    double direction = 1.0;
-    double s = separation(t);
-    do {
-        step *= 0.2;
-        direction = -direction;
-        for (int k = 0; k < kMaxRefineSteps; ++k) {
-            t += direction * step;
-            const double next = separation(t);
-            const bool rising = next > s;
-            s = next;
-            if (rising)
-                break;
+    double bestT = event;
+    smallest = separation(event);
+    for (const double direction : {-1.0, 1.0}) {
+        for (int k = 1; k <= kMaxClosestSteps; ++k) {
+            const double t = event + direction * k * step;
+            const Difference d = Compare(a, b, t);
+            if (!(d.leastSeparation <= smallest))
+                break;  // too far apart in right ascension, or no position
+            if (d.separation < smallest)
+                smallest = d.separation, bestT = t;
         }
-    } while (step > 0.02);
-    t -= direction * step;
-    smallest = separation(t);
-    return t;
+    }
+    if (!std::isfinite(smallest))
+        return event;
+    const double t = extremumOf(separation, bestT - step, bestT + step, -1.0, kClosestPrecision);
+    const double s = separation(t);
+    if (s < smallest) {
+        smallest = s;
+        return t;
+    }
+    return bestT;
 }
 
 std::optional<ConjunctionEvent> CRechercheConjonction::SearchPlanets(CAstre& a, int indexA, CAstre& b,
@@ -290,7 +264,9 @@ std::optional<ConjunctionEvent> CRechercheConjonction::SearchPlanets(CAstre& a, 
     out.event = LegalInstant(*zero);
     out.eventJulianDay = *zero;
     if (withClosest) {
-        const double t = Closest(a, b, *zero, fine, out.smallest);
+        // A tenth of the fine step follows the separation of the fastest
+        // pair (Mercury) to a few hours.
+        const double t = Closest(a, b, *zero, fine / 10.0, out.smallest);
         out.closest = LegalInstant(t);
         out.closestJulianDay = t;
     } else {

@@ -33,6 +33,9 @@ struct ConjunctionEvent {
 struct Difference {
     double delta;       // (A − B) of the longitude-like coordinate, (−π, π]
     double separation;  // angular distance, radians
+    // The least angular distance the bodies could have with this difference
+    // of longitude-like coordinate, whatever their latitudes.
+    double leastSeparation;
 };
 
 class CRechercheConjonction {
@@ -57,7 +60,7 @@ private:
     double Delta(CAstre& a, CAstre& b, double jd) { return Compare(a, b, jd).delta; }
     CInstant LegalInstant(double jd) const;
     std::optional<double> Refine5(CAstre& a, CAstre& b, double t1, double t2, double fine);
-    double Closest(CAstre& a, CAstre& b, double from, double fine, double& smallest);
+    double Closest(CAstre& a, CAstre& b, double event, double step, double& smallest);
 
     CInstant m_date;
     SearchFrame m_frame;

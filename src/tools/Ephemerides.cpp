@@ -2,6 +2,7 @@
 // again into its columns.
 #include "tools/Ephemerides.h"
 
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
 #include "tools/CLeverCoucher.h"
@@ -86,9 +87,12 @@ std::vector<CJourLeverCoucher> riseSetDays(CAstre& body, int bodyIndex, const CI
 {
     if (count <= 0)
         return {};
-    CLeverCoucher series(&body, eventAltitude(bodyIndex));
-    std::vector<CJourLeverCoucher> days = series.ComputeSeries(addDays(firstDay, -1), count);
+    CLeverCoucher series(&body, eventAltitudeDegrees(bodyIndex));
+    // One day more in front, so that the first row, too, can take the code
+    // of a run of days that it continues; that day is then dropped.
+    std::vector<CJourLeverCoucher> days = series.ComputeSeries(addDays(firstDay, -2), count + 1);
     inheritCodes(days);
+    days.erase(days.begin());
     return days;
 }
 
@@ -103,8 +107,6 @@ std::vector<DailyPosition> dailyPositions(CAstre& body, const CInstant& firstDay
     }
     return days;
 }
-
-double eventAltitude(int bodyIndex) { return bodyIndex == 0 ? -0.61 : 0.0; }
 
 std::string eventTimeText(double hours)
 {

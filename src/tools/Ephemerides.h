@@ -17,10 +17,6 @@ constexpr int kEphemerisDaysBefore = 10;  // the chosen day is the eleventh row
 
 enum class EphemerisMode { RiseSet = 0, Position = 1 };
 
-// Event altitude of a body for rise and set: the Sun's upper limb with
-// refraction for the Sun (index 0), the centre at 0° for the others.
-double eventAltitude(int bodyIndex);
-
 // Rows for count days starting at firstDay (its time of day is used by the
 // position mode).
 std::vector<std::string> ephemerisRows(CAstre& body, int bodyIndex, EphemerisMode mode,

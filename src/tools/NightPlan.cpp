@@ -2,6 +2,7 @@
 // the Moon, then the passes of the other files.
 #include "tools/NightPlan.h"
 
+#include "sky/EventAltitude.h"
 #include "sky/SkyModel.h"
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kDegree = kPi / 180.0;
 constexpr double kSiderealRatio = 1.002737908;
-constexpr double kAltitudes[4] = {-0.61, -6.0, -12.0, -18.0};
+constexpr double kAltitudes[4] = {eventAltitudeDegrees(0), -6.0, -12.0, -18.0};
 
 // The moment of the Sun's lowest point near the legal midnight: where its
 // hour angle reaches π (two corrections follow the Sun's own motion).
@@ -42,7 +43,7 @@ void moonInDark(MoonPlan& moon, CAstre& body, const Darkness& dark, const NightC
 {
     Darkness rest = dark;
     for (int i = 0; i < 3 && rest.any && rest.end > rest.start; ++i) {
-        const VisibilityInterval up = planetInterval(body, rest, night, 0.0);
+        const VisibilityInterval up = planetInterval(body, rest, night, eventAltitudeDegrees(kMoon));
         if (up.start < 0.0)
             break;
         moon.inDark.push_back(up);
@@ -54,8 +55,8 @@ void moonInDark(MoonPlan& moon, CAstre& body, const Darkness& dark, const NightC
 void addMoon(NightPlan& plan, SolarBodies& bodies, const NightClock& clock)
 {
     MoonPlan& moon = plan.moon;
-    moon.rise = CLeverCoucher::NextRise(&bodies.moon, 0.0, plan.night);
-    moon.set = CLeverCoucher::NextSet(&bodies.moon, 0.0, plan.night);
+    moon.rise = CLeverCoucher::NextRise(&bodies.moon, eventAltitudeDegrees(kMoon), plan.night);
+    moon.set = CLeverCoucher::NextSet(&bodies.moon, eventAltitudeDegrees(kMoon), plan.night);
     if (moon.rise < 0.0 && moon.set < 0.0 && moon.rise == moon.set)
         moon.riseCode = static_cast<int>(moon.rise);
     const MoonPhase phase = moonPhaseAt(bodies.moon, clock.instant(clock.universal(plan.middle)));

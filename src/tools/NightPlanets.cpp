@@ -1,5 +1,6 @@
 // The planets of the night plan: when each one stands above 10° in a sky
 // darker than civil twilight, its best hour, and its brightness.
+#include "sky/EventAltitude.h"
 #include "sky/SkyModel.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
@@ -56,13 +57,13 @@ double bestMoment(CAstre& planet, const NightClock& clock, const VisibilityInter
     return best;
 }
 
-std::string invisibleReason(CAstre& planet, const Darkness& dark, const CInstant& night, double elongation)
+std::string invisibleReason(CAstre& planet, int index, const Darkness& dark, const CInstant& night, double elongation)
 {
     if (!dark.any)
         return "le ciel ne devient pas assez sombre";
     if (elongation < kNearSun)
         return "trop près du Soleil";
-    if (planetInterval(planet, dark, night, 0.0).start >= 0.0)
+    if (planetInterval(planet, dark, night, eventAltitudeDegrees(index)).start >= 0.0)
         return "trop bas sur l'horizon";
     return "sous l'horizon pendant la nuit";
 }
@@ -106,7 +107,7 @@ void addPlanets(NightPlan& plan, SolarBodies& bodies, const SkyModel& sky, const
         p.magnitude = planetMagnitude(p.index, d.fromSun, d.fromEarth, sun.distance, d.ringTilt);
         p.constellation = sky.constellationName(sky.zodiacConstellation(where.alpha, where.delta));
         if (!p.observable) {
-            p.reason = invisibleReason(planet, dark, plan.night, p.elongation);
+            p.reason = invisibleReason(planet, p.index, dark, plan.night, p.elongation);
             continue;
         }
         p.bestHour = clock.hoursAt(atJd);

@@ -2,6 +2,8 @@
 // above the horizon while the Sun is below the planet's threshold.
 #include "tools/PlanetVisibility.h"
 
+#include "sky/CPlaSol.h"
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
 #include "tools/CLeverCoucher.h"
@@ -106,13 +108,13 @@ NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>
     NightVisibility out;
     nightOf(instant, out.night, out.sliderPosition);
     out.title = nightTitle(out.night);
-    out.sun = {CLeverCoucher::NextSet(&sun, -0.61, out.night),
-               CLeverCoucher::NextRise(&sun, -0.61, out.night)};
+    out.sun = {CLeverCoucher::NextSet(&sun, eventAltitudeDegrees(kSun), out.night),
+               CLeverCoucher::NextRise(&sun, eventAltitudeDegrees(kSun), out.night)};
     const double mars = marsMagnitude(*planets[2], out.night);
     for (int i = 0; i < 5; ++i) {
         out.thresholds[i] = visibilityThreshold(i + 1, mars);
         const Darkness dark = darkness(sun, out.thresholds[i], out.night);
-        out.planets[i] = planetInterval(*planets[i], dark, out.night, 0.0);
+        out.planets[i] = planetInterval(*planets[i], dark, out.night, eventAltitudeDegrees(i + 1));
     }
     return out;
 }

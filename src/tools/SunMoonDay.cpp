@@ -1,6 +1,8 @@
 // Rise and set of the Sun and the Moon for the day of the instant.
 #include "tools/SunMoonDay.h"
 
+#include "sky/CPlaSol.h"
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/BodyAccess.h"
 #include "tools/CLeverCoucher.h"
@@ -65,8 +67,8 @@ std::string dayTimeText(double value)
 SunMoonDay computeSunMoonDay(CAstre& sun, CAstre& moon, const CInstant& date)
 {
     SunMoonDay day;
-    const RiseSet s = dayEvents(sun, -0.61, date);
-    RiseSet m = dayEvents(moon, 0.0, date);
+    const RiseSet s = dayEvents(sun, eventAltitudeDegrees(kSun), date);
+    RiseSet m = dayEvents(moon, eventAltitudeDegrees(kMoon), date);
     if (m.rise > m.set && m.set >= 0.0) {
         std::swap(m.rise, m.set);
         day.moonSetFirst = true;

@@ -1,6 +1,8 @@
 // Twilight of one day from four rise and set series of the Sun.
 #include "tools/Twilight.h"
 
+#include "sky/CPlaSol.h"
+#include "sky/EventAltitude.h"
 #include "tools/CLeverCoucher.h"
 #include "tools/DayClock.h"
 
@@ -9,7 +11,7 @@
 namespace zarn {
 
 namespace {
-constexpr double kAltitudes[4] = {-18.0, -12.0, -6.0, -0.61};
+constexpr double kAltitudes[4] = {-18.0, -12.0, -6.0, eventAltitudeDegrees(kSun)};
 
 // When no altitude is crossed all day, the band of the whole day follows from
 // how many of the four altitudes the Sun stays above.

@@ -30,11 +30,20 @@ TEST(CalcAlmanac, EphemeridesTableHas160RowsWithTheChosenDayEleventh)
 {
     const auto rows = lines(runCalc("ephem Soleil --date 21.6.2003" + kParis).out);
     ASSERT_EQ(rows.size(), 160u);
-    EXPECT_EQ(rows[10], " 21.6.2003 5.49 21.56");
+    EXPECT_EQ(rows[10], " 21.6.2003  5.49 21.56");  // a blank after the date column
     const auto radec = lines(runCalc("ephem Mars --radec --date 21.6.2003 --time 0.00" + kParis).out);
     ASSERT_EQ(radec.size(), 160u);
     EXPECT_EQ(radec[10].substr(0, 10), " 21.6.2003");
     EXPECT_EQ(runCalc("ephem Pluton" + kParis).status, 2);
+    // A date that fills its column stays apart from the first time; with
+    // --days the rows start on the date asked, as they do with --tsv.
+    const auto days = lines(runCalc("ephem Lune --days 3 --date 29.11.2026" + kParis).out);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0], "29.11.2026 22.38 12.47");
+    const auto tsv = lines(runCalc("ephem Lune --days 3 --tsv --date 29.11.2026" + kParis).out);
+    ASSERT_EQ(tsv.size(), 4u);
+    EXPECT_EQ(tsv[1].substr(0, 10), "2026-11-29");
+    EXPECT_EQ(lines(runCalc("ephem Lune --date 29.11.2026" + kParis).out)[10].substr(0, 10), "29.11.2026");
 }
 
 TEST(CalcAlmanac, PhasesTwilightAndSeasons)
@@ -62,7 +71,7 @@ TEST(CalcAlmanac, VisibilityOfTheNight)
 TEST(CalcAlmanac, ConjunctionOppositionAndNextRise)
 {
     EXPECT_EQ(runCalc("conjunction Jupiter Saturne --date 1.6.2020" + kParis).out,
-              " 21 décembre 2020  à  18h    0° 06'     Capricorne\n 21 décembre 2020  à  23h    0° 06'     \n");
+              " 21 décembre 2020  à  18h    0° 06'     Capricorne\n 21 décembre 2020  à  22h    0° 06'     \n");
     EXPECT_EQ(lines(runCalc("conjunction Jupiter Saturne --next 1 --date 1.6.2020" + kParis).out)[0].substr(0, 17),
               " 5 novembre 2040 ");
     EXPECT_EQ(runCalc("opposition Mars --date 1.1.2003" + kParis).out, " 28 août 2003  à  19h    Verseau    mag  -2.9\n");

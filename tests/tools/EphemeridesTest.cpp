@@ -1,5 +1,6 @@
 // Row texts of the ephemerides table.
 #include "sky/CAstre.h"
+#include "sky/EventAltitude.h"
 #include "time/Calendar.h"
 #include "tools/Ephemerides.h"
 
@@ -21,8 +22,10 @@ TEST(Ephemerides, PositionRowsKeepTheSignOfASmallNegativeDeclination)
 
 TEST(Ephemerides, RiseSetTextsAndAltitudes)
 {
-    EXPECT_EQ(eventAltitude(0), -0.61);
-    EXPECT_EQ(eventAltitude(6), 0.0);
+    // The Sun and the Moon by their upper limb, a planet by its centre.
+    EXPECT_EQ(eventAltitudeDegrees(0), -0.61);
+    EXPECT_EQ(eventAltitudeDegrees(6), -0.61);
+    EXPECT_EQ(eventAltitudeDegrees(3), 0.0);
     EXPECT_EQ(eventTimeText(-101.0), "  -  ");
     EXPECT_EQ(eventTimeText(24.0), "  -  ");
     EXPECT_EQ(eventTimeText(6.0 + 59.0 / 60.0 + 40.0 / 3600.0), "7.00");

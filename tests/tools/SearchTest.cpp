@@ -85,7 +85,7 @@ TEST_F(Almanac, JupiterSaturnFromJustAfterAConjunctionFindsTheNextTwentyYearsOn)
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->found.event.day(), 21);
     EXPECT_EQ(first->found.event.month(), 12);
-    EXPECT_EQ(first->closestText, " 21 décembre 2020  à  23h    0° 06'     ");
+    EXPECT_EQ(first->closestText, " 21 décembre 2020  à  22h    0° 06'     ");
     EXPECT_TRUE(first->zoomAvailable);
     EXPECT_NEAR(first->zoomScale, 900.0 / std::sqrt(0.1) + 400.0 * 0.9, 60.0);
     const auto next = search.NextConjunction(*first);
@@ -106,6 +106,39 @@ TEST_F(Almanac, MoonConjunctionIsGivenToTheMinuteAndPlanetPairsToTheHour)
     const auto pair = search.Conjunction(kVenus, kMercury);
     ASSERT_TRUE(pair.has_value());
     EXPECT_EQ(pair->eventText.find("h"), pair->eventText.find("h    "));
+}
+
+// The closest approach is the least separation around the conjunction, found
+// here by sampling it every hour for twelve days on either side.
+TEST_F(Almanac, ClosestApproachIsTheLeastSeparationAroundTheConjunction)
+{
+    struct Case {
+        int first, second, day, month, year;
+    } cases[] = {
+        {kMercury, kJupiter, 27, 10, 2006},  // Mercury turning back: closest four days later
+        {kSaturn, kJupiter, 1, 6, 2020},
+        {kMoon, kVenus, 1, 1, 2003},
+    };
+    for (const Case& c : cases) {
+        ConjunctionSearch search(bodies, CInstant(c.day, c.month, c.year, 0, 0, 0, paris()));
+        const auto r = search.Conjunction(c.first, c.second);
+        ASSERT_TRUE(r.has_value());
+        const ConjunctionEvent& found = r->found;
+        EXPECT_LE(found.smallest, found.separation);
+        CRechercheConjonction probe(found.event, SearchFrame::Equatorial);
+        CAstre& a = bodies.body(c.first);
+        CAstre& b = bodies.body(c.second);
+        EXPECT_NEAR(probe.Compare(a, b, found.closestJulianDay).separation, found.smallest, 1e-12);
+        double least = found.separation;
+        for (double h = -288.0; h <= 288.0; h += 1.0)
+            least = std::min(least, probe.Compare(a, b, found.eventJulianDay + h / 24.0).separation);
+        EXPECT_LE(found.smallest, least + 1e-6) << c.first << " " << c.second;
+    }
+    ConjunctionSearch search(bodies, CInstant(27, 10, 2006, 0, 0, 0, paris()));
+    const auto mercury = search.Conjunction(kMercury, kJupiter);
+    ASSERT_TRUE(mercury.has_value());
+    EXPECT_EQ(mercury->closestText.substr(0, 17), " 1 novembre 2006 ");
+    EXPECT_NEAR(mercury->found.smallest * kDegPerRad, 3.16, 0.01);
 }
 
 TEST_F(Almanac, EachBranchOfThePlanetSearchFindsItsBracket)

@@ -1,12 +1,16 @@
 // The Sun and the Moon of a day, twilight and the principal phases.
 #include "AlmanacFixture.h"
 
+#include "sky/EventAltitude.h"
+#include "tools/BodyAccess.h"
 #include "tools/CLeverCoucher.h"
+#include "tools/DayClock.h"
 #include "tools/Ephemerides.h"
 #include "tools/MoonPhases.h"
 #include "tools/SunMoonDay.h"
 #include "tools/Twilight.h"
 
+#include <cmath>
 #include <string>
 
 using namespace zarn;
@@ -70,6 +74,31 @@ TEST_F(Almanac, MoonRowsShowDaysWithoutAnEventAndDaysWithTwo)
     }
     EXPECT_GT(twoRises, 0);
     EXPECT_GT(twoSets, 0);
+}
+
+// The Moon rises at the same minute in the ephemerides, the Sun-and-Moon
+// window and the next-rise box, and the Moon counts as up from then on; the
+// search honours the altitude it is given, the Moon's too.
+TEST_F(Almanac, EveryToolGivesTheSameMoonRise)
+{
+    const CInstant day(10, 3, 2026, 0, 0, 0, paris());
+    const double rise = riseSetDays(bodies.moon, kMoon, day, 1)[0].rise;
+    ASSERT_TRUE(isTime(rise));
+    const SunMoonDay window = computeSunMoonDay(bodies.sun, bodies.moon, day);
+    EXPECT_EQ(window.moonSetFirst ? window.moonSet : window.moonRise, toPackedMinutes(rise));
+    EXPECT_NEAR(CLeverCoucher::NextRise(&bodies.moon, eventAltitudeDegrees(kMoon), day), rise, 1.0 / 600.0);
+    for (const double minutes : {-1.0, 1.0}) {
+        const CInstant at = instantAtHours(day, rise + minutes / 60.0);
+        bodies.moon.Compute(at);
+        const BodyPosition p = positionAt(bodies.moon, at);
+        const CLieu& place = at.place();
+        bodies.moon.SetHeight(place.sinLatitude() * std::sin(p.delta) +
+                              place.cosLatitude() * std::cos(p.delta) * std::cos(at.siderealTime() - p.alpha));
+        EXPECT_EQ(bodies.moon.IsUp(), minutes > 0.0) << minutes;
+    }
+    CLeverCoucher higher(&bodies.moon, eventAltitudeDegrees(kMoon) + 5.0);
+    const double later = higher.ComputeSeries(addDays(day, -1), 1)[0].rise;
+    EXPECT_GT(later, rise + 0.5);  // five degrees more take the rising Moon most of an hour
 }
 
 TEST_F(Almanac, MoonSetBeforeRiseIsExchangedAndFlagged)

@@ -62,6 +62,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends: the shared libraries the programs link, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The legal time of a place on a named zone comes from the system's
+# time-zone database (libdate-tz3, found above, reads it).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 # Without these the dialogs' standard buttons stay in English and the charts
 # fall back to another typeface.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")

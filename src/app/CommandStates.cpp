@@ -8,6 +8,7 @@
 #include "shell/CActions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
+#include "time/LegalOffset.h"
 #include "tools/AlmanacTexts.h"
 
 #include <QMdiArea>
@@ -70,7 +71,7 @@ void CZarnDoc::updateCommandStates()
     a.setEnabled(Grid, constellations);
     a.setChecked(Grid, constellations && m_options.coordinateGrid);
 
-    a.setEnabled(SummerTime, m_instant.place().observesSummerTime() && m_instant.year() > 1981);
+    a.setEnabled(SummerTime, changesClockIn(m_instant.place(), m_instant.year()));
     a.setChecked(TimeBar, m_frame.isTimeBarVisible());
     a.setChecked(RealTime, m_realTime->isOn());
     a.setChecked(NightMode, m_options.nightMode != 0);

@@ -71,7 +71,7 @@ void CZarnDoc::dateChanged(int commandId)
         break;
     case cmd::NewDate: {
         CDateHeure edited = m_instant;
-        CDateDlg dialog(edited, &m_frame);
+        CDateDlg dialog(edited, m_instant.place(), &m_frame);
         if (dialog.run() != QDialog::Accepted)
             return;
         m_realTime->setOn(false);
@@ -310,7 +310,7 @@ void CZarnDoc::onWindowCommand(int id)
     case cmd::Observatory: runObservatoryList(); break;
     case cmd::ChartOptions: runChartOptions(); break;
     case cmd::SummerTime: {
-        CHeureEteDlg dialog(m_instant.year(), &m_frame);
+        CHeureEteDlg dialog(m_instant.year(), m_instant.place(), &m_frame);
         dialog.setWindowIcon(QApplication::windowIcon());
         centreOverWindows(dialog);
         dialog.run();

@@ -21,7 +21,8 @@ struct CommandHelp {
 };
 
 constexpr CommandHelp kHelp[] = {
-    {"dst", "Dates du passage à l'heure d'été et du retour à l'heure d'hiver (années 1901 à 2099).", nullptr},
+    {"dst", "Dates du passage à l'heure d'été et du retour à l'heure d'hiver (années 1901 à 2099) ;\n"
+            "avec --tz, les changements d'heure du fuseau dans l'ordre de l'année.", nullptr},
     {"jd", "Jour julien de la date et de l'heure légales, puis du temps universel.", nullptr},
     {"times", "Les cinq échelles de temps de la barre du temps.", nullptr},
     {"position",
@@ -71,7 +72,8 @@ const char* const kCommonOptions =
     "  --time H.MM    heure légale (aussi H:MM ou HhMM)\n"
     "  --lon 2.20E    longitude en degrés.minutes, E ou W\n"
     "  --lat 48.51N   latitude en degrés.minutes, N ou S\n"
-    "  --zone 1       fuseau horaire en heures, positif à l'est\n"
+    "  --zone 1       fuseau horaire en heures ou heures.minutes (5.30, -9.30), positif à l'est\n"
+    "  --tz NOM       fuseau de la base des fuseaux horaires (Europe/Paris, America/Montreal)\n"
     "  --dst 1|0      le lieu suit ou non l'heure d'été\n"
     "  --name TEXTE   nom du lieu\n"
     "  --tsv          colonnes séparées par des tabulations, avec une ligne d'en-tête :\n"

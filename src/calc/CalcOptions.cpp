@@ -2,11 +2,14 @@
 #include "calc/CalcOptions.h"
 
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "time/ProfileFile.h"
+#include "time/ZarnSettings.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <sstream>
 #include <unistd.h>
 
@@ -22,6 +25,7 @@ std::optional<std::string>* slotFor(CalcOptions& o, const std::string& flag)
     if (flag == "--zone") return &o.zone;
     if (flag == "--dst") return &o.dst;
     if (flag == "--name") return &o.name;
+    if (flag == "--tz") return &o.tz;
     return nullptr;
 }
 
@@ -62,6 +66,32 @@ std::optional<int> readInteger(const std::string& text, int lo, int hi, std::str
     return static_cast<int>(v);
 }
 
+// A zone in hours East, with minutes after a point: "1", "-5", "5.30",
+// "-9.30", "5.45". The result is in minutes.
+std::optional<int> readZone(const std::string& text, std::string& error)
+{
+    const auto dot = text.find('.');
+    const auto hours = readInteger(text.substr(0, dot), -12, 13, error);
+    if (!hours)
+        return std::nullopt;
+    if (dot == std::string::npos)
+        return *hours * 60;
+    const std::string minutes = text.substr(dot + 1);
+    if (minutes.size() != 2 || !std::isdigit(static_cast<unsigned char>(minutes[0])) ||
+        !std::isdigit(static_cast<unsigned char>(minutes[1])) || std::stoi(minutes) > 59) {
+        error = "Tapez les minutes du fuseau sur deux chiffres (5.30).";
+        return std::nullopt;
+    }
+    const int m = std::stoi(minutes);
+    const bool west = text[0] == '-';
+    const int total = *hours * 60 + (west ? -m : m);
+    if (total < -12 * 60 || total > 13 * 60) {
+        error = "Tapez un nombre entier compris entre -12 et 13.";
+        return std::nullopt;
+    }
+    return total;
+}
+
 // "2.20E" -> packed degrees signed positive West; "48.51N" -> positive North.
 std::optional<double> readCoordinate(std::string text, char positive, char negative, double max,
                                      std::string& error)
@@ -83,6 +113,14 @@ std::optional<double> readCoordinate(std::string text, char positive, char negat
     if (!v)
         return std::nullopt;
     return sign * *v;
+}
+
+int currentYear()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    return utc.tm_year + 1900;
 }
 
 std::size_t utf8Length(const std::string& s)
@@ -136,17 +174,30 @@ PlaceOrError placeFromOptions(const CalcOptions& o, const CLieu& defaults)
             return result;
         place.setLatitude(fromPacked(*packed) * kRadPerDeg);
     }
+    if (o.zone && o.tz) {
+        error = "Donnez --zone ou --tz, pas les deux.";
+        return result;
+    }
     if (o.zone) {
-        const auto zone = readInteger(*o.zone, -12, 13, error);
-        if (!zone)
+        const auto minutes = readZone(*o.zone, error);
+        if (!minutes)
             return result;
-        place.setZone(*zone);
+        place.setZoneName({});
+        place.setZoneMinutes(*minutes);
+    }
+    if (o.tz) {
+        if (!zoneKnown(*o.tz)) {
+            error = "Fuseau horaire inconnu : " + *o.tz + " (un nom comme Europe/Paris).";
+            return result;
+        }
+        place = placeOnZone(place, *o.tz, currentYear());
     }
     if (o.dst) {
         const auto flag = readInteger(*o.dst, 0, 1, error);
         if (!flag)
             return result;
         place.setObservesSummerTime(*flag);
+        place.setZoneName({});  // the flag asks for the rule, or for none
     }
     result.place = place;
     return result;
@@ -174,14 +225,9 @@ CLieu defaultPlace()
         const ProfileFile file = readProfileFile(path);
         if (file.state != ProfileFileState::Whole)
             continue;
-        const Profile& profile = file.profile;
-        const auto record = profile.binaryValue("Observatoires", "no0");
-        if (!record)
-            break;
-        auto place = CLieu::fromBytes(record->data(), record->size());
+        const auto place = observatoryOf(file.profile, 0);
         if (!place)
             break;
-        place->setName(profile.value("Observatoires", "lieu0").value_or(""));
         return *place;
     }
     return CLieu("Paris", -fromPacked(2.20), fromPacked(48.51) * kRadPerDeg, 1, 1);

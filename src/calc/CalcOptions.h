@@ -9,7 +9,7 @@
 namespace zarn {
 
 struct CalcOptions {
-    std::optional<std::string> date, time, lon, lat, zone, dst, name;
+    std::optional<std::string> date, time, lon, lat, zone, dst, name, tz;
     std::vector<std::string> rest;  // command name and its own arguments
 };
 

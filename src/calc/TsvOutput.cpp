@@ -26,18 +26,7 @@ std::string isoDateOf(int day, int month, int year)
 }
 }  // namespace
 
-int utOffsetHours(const CInstant& legal)
-{
-    const CLieu& place = legal.place();
-    return place.zone() + (place.observesSummerTime() && legal.summerTime() ? 1 : 0);
-}
-
-std::string offsetText(int hours)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%c%02d:00", hours < 0 ? '-' : '+', std::abs(hours));
-    return buffer;
-}
+int utOffsetSeconds(const CInstant& legal) { return legal.offsetSeconds(); }
 
 std::string isoDate(const CDateHeure& date) { return isoDateOf(date.day(), date.month(), date.year()); }
 
@@ -51,11 +40,11 @@ std::string clockText(double hours)
     return clockOfSeconds(seconds);
 }
 
-LegalClock legalClockAt(double universalJulianDay, int offsetHours)
+LegalClock legalClockAt(double universalJulianDay, int offsetSeconds)
 {
     // Civil days begin at JD n − 0.5: shift by half a day so that the whole
     // part names the day and the fraction is the time since midnight.
-    const double shifted = universalJulianDay + offsetHours / 24.0 + 0.5;
+    const double shifted = universalJulianDay + offsetSeconds / 86400.0 + 0.5;
     double day = std::floor(shifted);
     long seconds = std::lround((shifted - day) * kSecondsPerDay);
     if (seconds >= kSecondsPerDay) {
@@ -66,15 +55,15 @@ LegalClock legalClockAt(double universalJulianDay, int offsetHours)
     return {date.day, date.month, date.year, seconds};
 }
 
-LegalStamp stampAt(double universalJulianDay, int offsetHours)
+LegalStamp stampAt(double universalJulianDay, int offsetSeconds)
 {
-    const LegalClock clock = legalClockAt(universalJulianDay, offsetHours);
-    return {isoDateOf(clock.day, clock.month, clock.year), clockOfSeconds(clock.seconds), offsetText(offsetHours)};
+    const LegalClock clock = legalClockAt(universalJulianDay, offsetSeconds);
+    return {isoDateOf(clock.day, clock.month, clock.year), clockOfSeconds(clock.seconds), offsetText(offsetSeconds)};
 }
 
 LegalStamp stampOf(const CInstant& legal)
 {
-    return stampAt(legal.universalJulianDay(), utOffsetHours(legal));
+    return stampAt(legal.universalJulianDay(), utOffsetSeconds(legal));
 }
 
 std::string degreesText(double degrees)

@@ -4,6 +4,7 @@
 // second in the place's legal time with the offset from universal time in a
 // column of its own (+01:00), angles in decimal degrees.
 #include "time/CInstant.h"
+#include "time/LegalOffset.h"
 
 #include <initializer_list>
 #include <string>
@@ -11,10 +12,9 @@
 
 namespace zarn {
 
-// Offset of the legal time from universal time at a legal instant, in hours:
-// the zone, plus one while summer time is in force at a place that follows it.
-int utOffsetHours(const CInstant& legal);
-std::string offsetText(int hours);  // "+01:00", "-05:00"
+// Offset of the legal time from universal time at a legal instant, in
+// seconds; offsetText (LegalOffset) writes it "+05:30".
+int utOffsetSeconds(const CInstant& legal);
 
 std::string isoDate(const CDateHeure& date);  // "2026-12-08"
 
@@ -30,7 +30,7 @@ struct LegalClock {
     int year = 2000;
     long seconds = 0;  // since midnight, 0..86399
 };
-LegalClock legalClockAt(double universalJulianDay, int offsetHours);
+LegalClock legalClockAt(double universalJulianDay, int offsetSeconds);
 
 // Date, time and offset of one instant.
 struct LegalStamp {
@@ -39,7 +39,7 @@ struct LegalStamp {
     std::string offset;
 };
 // An instant given by its universal Julian day, at a fixed offset.
-LegalStamp stampAt(double universalJulianDay, int offsetHours);
+LegalStamp stampAt(double universalJulianDay, int offsetSeconds);
 // A legal instant, at the offset in force then.
 LegalStamp stampOf(const CInstant& legal);
 

@@ -43,7 +43,7 @@ bool loadSky(SkyModel& sky, const CalcContext& context)
 
 void printEventTsv(const char* what, double universalJulianDay, const CLieu& place, double separation)
 {
-    const LegalStamp stamp = stampAt(universalJulianDay, legalOffsetAtUniversal(universalJulianDay, place));
+    const LegalStamp stamp = stampAt(universalJulianDay, legalOffsetSeconds(universalJulianDay, place));
     printTsvRow({what, stamp.date, stamp.time, stamp.offset, degreesText(separation * kDegPerRad)});
 }
 

@@ -36,7 +36,7 @@ void printRiseSetTsv(CAstre& body, int index, const CInstant& first, int count)
     for (int i = 0; i < count; ++i) {
         const CInstant noon = instantAtHours(addDays(first, i), 12.0);
         const CJourLeverCoucher& day = days[static_cast<std::size_t>(i)];
-        printTsvRow({isoDate(noon), offsetText(utOffsetHours(noon)), eventClock(day.rise), eventClock(day.set),
+        printTsvRow({isoDate(noon), offsetText(utOffsetSeconds(noon)), eventClock(day.rise), eventClock(day.set),
                      eventClock(day.secondRise), eventClock(day.secondSet), allDayState(day)});
     }
 }

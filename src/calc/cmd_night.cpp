@@ -18,7 +18,7 @@ LegalStamp stampOfHours(const NightClock& clock, double hours)
     if (hours < 0.0)
         return {};
     const double jd = clock.universal(hours);
-    return stampAt(jd, legalOffsetAtUniversal(jd, clock.place()));
+    return stampAt(jd, legalOffsetSeconds(jd, clock.place()));
 }
 
 void printSpan(const NightClock& clock, const std::string& section, const std::string& what, double start, double end,

@@ -68,9 +68,9 @@ void printPairs(const std::vector<Field>& fields, const char* prefix)
 }
 
 // "date=23.9.1998 time=22.30 " before the values of one step.
-std::string stepPrefix(double universalJulianDay, int offsetHours)
+std::string stepPrefix(double universalJulianDay, int offsetSeconds)
 {
-    const LegalClock clock = legalClockAt(universalJulianDay, offsetHours);
+    const LegalClock clock = legalClockAt(universalJulianDay, offsetSeconds);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "date=%d.%d.%d time=%ld.%02ld ", clock.day, clock.month, clock.year,
                   clock.seconds / 3600, clock.seconds / 60 % 60);
@@ -122,7 +122,7 @@ Steps readSteps(const CommandArguments& args, const CInstant& start)
     // The last position is printed with its legal date: that date must not
     // be in 2100, even when universal time is still in 2099.
     const double last = start.universalJulianDay() + (steps.count - 1) * steps.hours / 24.0;
-    if (last + legalOffsetAtUniversal(last, start.place()) / 24.0 >= kLastJulianDay)
+    if (last + legalOffsetSeconds(last, start.place()) / 86400.0 >= kLastJulianDay)
         steps.error = "La dernière position tomberait après l'an 2099 : réduisez le pas ou le nombre.";
     return steps;
 }
@@ -152,7 +152,7 @@ int runPosition(CalcContext& context)
             std::fprintf(stderr, "Position impossible à calculer\n");
             return 1;
         }
-        const int offset = legalOffsetAtUniversal(jd, place);
+        const int offset = legalOffsetSeconds(jd, place);
         if (context.tsv)
             printTsv(*fields, stampAt(jd, offset), i == 0);
         else

@@ -22,7 +22,7 @@ void printSeasons(const SeasonsOfYear& seasons, const CLieu& place, bool tsv)
             continue;
         }
         const double jd = seasons.universalJulianDays[k];
-        const LegalStamp at = stampAt(jd, legalOffsetAtUniversal(jd, place));
+        const LegalStamp at = stampAt(jd, legalOffsetSeconds(jd, place));
         printTsvRow({kSeasonNames[k], at.date, at.time, at.offset});
     }
 }

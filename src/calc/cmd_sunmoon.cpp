@@ -68,7 +68,7 @@ int runPhases(CalcContext& context)
     for (const PhaseEvent& p : *phases) {
         if (context.tsv) {
             const double jd = p.universalJulianDay;
-            const LegalStamp at = stampAt(jd, legalOffsetAtUniversal(jd, p.day.place()));
+            const LegalStamp at = stampAt(jd, legalOffsetSeconds(jd, p.day.place()));
             printTsvRow({kPhaseAbbreviations[p.code], at.date, at.time, at.offset});
         } else {
             std::printf("%d %d.%d.%d %.2f\n", p.code, p.day.day(), p.day.month(), p.day.year(),

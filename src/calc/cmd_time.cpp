@@ -1,6 +1,7 @@
 // zarn-calc dst, jd and times.
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
+#include "time/LegalOffset.h"
 #include "time/TimeBar.h"
 
 #include <cstdio>
@@ -17,10 +18,8 @@ int runDst(CalcContext& context)
     const long year = std::strtol(context.args[0].c_str(), &end, 10);
     if (end == context.args[0].c_str() || *end != '\0' || year < 1901 || year > 2099)
         return invalidInput("Date non valable");
-    const CDateHeure january(1, 1, static_cast<int>(year), 0, 0, 0);
-    const CDateHeure start = january.summerTimeStart();
-    const CDateHeure end2 = january.summerTimeEnd();
-    std::printf(" %d.%d --> %d.%d\n", start.day(), start.month(), end2.day(), end2.month());
+    // The rule's dates, or for a zone of the database its own changes.
+    std::printf("%s\n", summerChangesText(context.instant.place(), static_cast<int>(year)).c_str());
     return 0;
 }
 

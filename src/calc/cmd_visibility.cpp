@@ -25,7 +25,7 @@ void printRow(const std::string& name, const VisibilityInterval& row)
 // night leaves the interval's length right.
 void printIntervalTsv(const std::string& name, const VisibilityInterval& row, const CInstant& night)
 {
-    const int offset = utOffsetHours(night);
+    const int offset = utOffsetSeconds(night);
     const CInstant midnight = dayStart(night);
     auto stampOfHours = [&](double hours) {
         return hours < 0.0 ? LegalStamp{} : stampAt(instantAtHours(midnight, hours).universalJulianDay(), offset);

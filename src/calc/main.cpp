@@ -5,6 +5,7 @@
 #include "calc/CalcOptions.h"
 #include "sky/DataFolder.h"
 #include "time/Calendar.h"
+#include "time/LegalOffset.h"
 
 #include <cstdio>
 
@@ -49,6 +50,13 @@ int main(int argc, char* argv[])
         context.instant.setHour(t->hours);
         context.instant.setMinute(t->minutes);
         context.instant.setSecond(0);
+    }
+    if (options.date || options.time) {
+        // A typed legal time: the first reading of an hour shown twice, and
+        // none for an hour that a spring change skips.
+        context.instant.setSummerTime(1);
+        if (!legalTimeExists(context.instant, context.instant.place()))
+            return invalidInput("Heure non valable");
     }
     context.instant.refreshTexts();
     context.args.assign(options.rest.begin() + 1, options.rest.end());

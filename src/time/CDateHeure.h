@@ -29,6 +29,9 @@ public:
     void setHour(int v) { m_hour = v; }
     void setMinute(int v) { m_minute = v; }
     void setSecond(int v) { m_second = v; }
+    // Which reading of a legal time that an autumn change repeats is meant:
+    // 1 the first (summer), 0 the second. A typed time means the first.
+    void setSummerTime(int v) { m_summerTime = v; }
 
     double julianDayAt0h() const;
     // Julian day of the legal date and time (seconds included).

@@ -29,6 +29,7 @@ CInstant::CInstant(int day, int month, int year, int hour, int minute, int secon
                    const CLieu& place)
     : CDateHeure(day, month, year, hour, minute, second), m_place(place)
 {
+    m_summerTime = 1;  // a time given in legal hours: the first of a repeated hour
     refreshTexts();
 }
 
@@ -42,6 +43,7 @@ CInstant& CInstant::operator=(const CInstant& other)
         m_timeText = other.m_timeText;
         m_siderealTime = other.m_siderealTime;
         m_centuries = other.m_centuries;
+        m_offsetSeconds = other.m_offsetSeconds;
         recompute();
     }
     return *this;
@@ -75,18 +77,29 @@ void CInstant::setTimeFromHours(double hours)
 
 void CInstant::recompute()
 {
-    // Universal time depends on the summer-time flag: it comes first.
-    m_summerTime = isSummerTime();
+    // Universal time depends on the offset in force: it comes first. In the
+    // hour that an autumn change repeats, the reading the instant already
+    // holds is kept (an event set from universal time in the second pass of
+    // that hour stays there); a typed time takes the first.
+    const LegalReadings readings = legalReadings(*this, m_place);
+    LegalReading chosen = readings.first;
+    if (readings.count == 2) {
+        const LegalReading& a = readings.first;
+        const LegalReading& b = readings.second;
+        const bool flagTellsB = a.summer != b.summer && b.summer == (m_summerTime != 0);
+        const bool offsetTellsB = a.summer == b.summer && b.offsetSeconds == m_offsetSeconds;
+        if (flagTellsB || offsetTellsB)
+            chosen = b;
+    }
+    m_summerTime = chosen.summer ? 1 : 0;
+    m_offsetSeconds = chosen.offsetSeconds;
     m_siderealTime = computeSiderealTime();
     m_centuries = computeCenturies();
 }
 
 double CInstant::universalHours() const
 {
-    double ut = m_hour + m_minute / 60.0 + m_second / 3600.0 - m_place.zone();
-    if (m_place.observesSummerTime())
-        ut -= m_summerTime;
-    return ut;
+    return m_hour + m_minute / 60.0 + m_second / 3600.0 - m_offsetSeconds / 3600.0;
 }
 
 double CInstant::universalJulianDay() const
@@ -154,11 +167,12 @@ void CInstant::setNow()
 
 void CInstant::setFromUniversalJulianDay(double jd)
 {
-    // The standard time of the place first; the summer hour is added when the
-    // rule holds at that moment, which the standard clock names without doubt.
-    setFromJulianDay(jd + m_place.zone() / 24.0);
-    if (m_place.observesSummerTime() && summerTimeAtStandard(*this))
-        CDateHeure::shift(0, 1, 0, 0, true);
+    // The offset in force at that universal instant names the legal time,
+    // also in the hour that an autumn change shows twice.
+    const LegalReading reading = readingAtUniversal(jd, m_place);
+    setFromJulianDay(jd + reading.offsetSeconds / 86400.0);
+    m_summerTime = reading.summer ? 1 : 0;
+    m_offsetSeconds = reading.offsetSeconds;
     recompute();
 }
 

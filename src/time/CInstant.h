@@ -28,6 +28,8 @@ public:
     void setFromUniversalJulianDay(double jd);
     void setPlace(const CLieu& place);
 
+    // Legal minus universal time at this instant, in seconds.
+    int offsetSeconds() const { return m_offsetSeconds; }
     double universalHours() const;
     // Julian day of the universal date and time.
     double universalJulianDay() const;
@@ -51,6 +53,7 @@ private:
     CLieu m_place;
     double m_siderealTime = 0.0;
     double m_centuries = 0.0;
+    int m_offsetSeconds = 0;
 };
 
 }  // namespace zarn

@@ -74,6 +74,15 @@ void CLieu::setLatitude(double radians)
     m_sinLatitude = std::sin(m_latitude);
 }
 
+void CLieu::setZoneMinutes(int minutes)
+{
+    // Half hours go away from Greenwich (5 h 30 is 6 in the record): the
+    // record is only read by a program that knows no minutes.
+    const int hours = static_cast<int>(std::lround(minutes / 60.0));
+    m_zone = static_cast<std::int8_t>(hours);
+    m_zoneMinutes = minutes;
+}
+
 CLieu::Record CLieu::toRecord() const
 {
     Record record{};
@@ -91,7 +100,7 @@ CLieu CLieu::fromRecord(const Record& record)
     CLieu place;
     place.setLongitude(getDouble(&record[8]));
     place.setLatitude(getDouble(&record[16]));
-    place.m_zone = static_cast<std::int8_t>(record[40]);
+    place.setZone(static_cast<std::int8_t>(record[40]));
     place.m_observesSummerTime = getInt32(&record[44]);
     return place;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // An observing place: name, longitude (degrees, positive West), latitude
 // (radians, positive North) with its cosine and sine, time zone (whole hours,
-// positive East) and whether the place follows the summer-time rule.
+// positive East) and whether the place follows the summer-time rule. A place
+// may also name a zone of the system's time-zone database (Europe/Paris):
+// its rules then decide the legal time, and the zone and flag only hold the
+// nearest values for the settings record.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,7 +27,11 @@ public:
     double cosLatitude() const { return m_cosLatitude; }
     double sinLatitude() const { return m_sinLatitude; }
     int zone() const { return m_zone; }
+    // The fixed zone in minutes East: zone() × 60 unless minutes were given.
+    int zoneMinutes() const { return m_zoneMinutes; }
     int observesSummerTime() const { return m_observesSummerTime; }
+    // The database zone ("Australia/Sydney"), empty for a fixed zone.
+    const std::string& zoneName() const { return m_zoneName; }
 
     void setName(std::string name) { m_name = std::move(name); }
     // Both are kept within their limits: a pole or the date line typed as
@@ -39,7 +46,15 @@ public:
     // Whether stored coordinates can be a place: finite, and within their
     // limits or no further past them than such a conversion puts them.
     static bool acceptableCoordinates(double longitude, double latitude);
-    void setZone(int zone) { m_zone = static_cast<std::int8_t>(zone); }
+    void setZone(int zone)
+    {
+        m_zone = static_cast<std::int8_t>(zone);
+        m_zoneMinutes = m_zone * 60;
+    }
+    // A zone with minutes (5 h 30 is 330); the record keeps the nearest hour.
+    void setZoneMinutes(int minutes);
+    // The name is not checked here (LegalOffset knows the database).
+    void setZoneName(std::string name) { m_zoneName = std::move(name); }
     void setObservesSummerTime(int flag) { m_observesSummerTime = flag; }
 
     // The 48-byte little-endian record of the settings file ("Observatoires"/"no%d");
@@ -69,7 +84,9 @@ private:
     double m_cosLatitude = 1.0;
     double m_sinLatitude = 0.0;
     int m_zone = 0;  // signed 8-bit value held in an int
+    int m_zoneMinutes = 0;
     int m_observesSummerTime = 1;
+    std::string m_zoneName;
 };
 
 }  // namespace zarn

@@ -1,5 +1,7 @@
 #include "time/ZarnSettings.h"
 
+#include "time/LegalOffset.h"
+
 #include <cstring>
 #include <string>
 
@@ -54,16 +56,13 @@ bool readObservatories(const Profile& p, std::vector<CLieu>& out)
     // The numbers run from 0 without gaps: the first missing record ends the list.
     bool whole = true;
     for (int n = 0; n < kMaxObservatories; ++n) {
-        const std::optional<std::string> text = p.value(kPlaces, numbered("no", n));
-        if (!text)
+        if (!p.value(kPlaces, numbered("no", n)))
             return whole;
-        const auto bytes = decodeBinary(*text);
-        std::optional<CLieu> place = bytes ? CLieu::fromBytes(bytes->data(), bytes->size()) : std::nullopt;
+        std::optional<CLieu> place = observatoryOf(p, n);
         if (!place) {
             whole = false;  // a damaged record is skipped, the list goes on
             continue;
         }
-        place->setName(p.value(kPlaces, numbered("lieu", n)).value_or(""));
         out.push_back(*place);
     }
     return whole && !p.value(kPlaces, numbered("no", kMaxObservatories));
@@ -72,6 +71,19 @@ bool readObservatories(const Profile& p, std::vector<CLieu>& out)
 int flag(int v) { return v ? 1 : 0; }
 
 }  // namespace
+
+std::optional<CLieu> observatoryOf(const Profile& p, int n)
+{
+    const std::optional<std::string> text = p.value(kPlaces, numbered("no", n));
+    const auto bytes = text ? decodeBinary(*text) : std::nullopt;
+    std::optional<CLieu> place = bytes ? CLieu::fromBytes(bytes->data(), bytes->size()) : std::nullopt;
+    if (!place)
+        return std::nullopt;
+    place->setName(p.value(kPlaces, numbered("lieu", n)).value_or(""));
+    if (const auto zone = p.value(kPlaces, numbered("tz", n)); zone && zoneKnown(*zone))
+        place->setZoneName(*zone);
+    return place;
+}
 
 ZarnSettings readSettings(const Profile& p)
 {
@@ -124,6 +136,10 @@ void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
         const int n = static_cast<int>(i);
         p.setBinary(kPlaces, numbered("no", n), {record.begin(), record.end()});
         p.setValue(kPlaces, numbered("lieu", n), s.observatories[i].name());
+        // Beside the record, which keeps the nearest whole-hour zone and flag
+        // for a reader that knows no zone names.
+        if (!s.observatories[i].zoneName().empty())
+            p.setValue(kPlaces, numbered("tz", n), s.observatories[i].zoneName());
     }
 }
 

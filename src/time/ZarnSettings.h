@@ -43,6 +43,12 @@ constexpr int kMaxSkyColourIndex = 35;
 
 ZarnSettings readSettings(const Profile& profile);
 
+// Observatory n of the profile: its record "no%d", its name "lieu%d" and,
+// when the place follows a zone of the time-zone database, "tz%d" (a zone
+// the database does not know leaves the record's zone and flag in force).
+// Nothing when the record is missing or damaged.
+std::optional<CLieu> observatoryOf(const Profile& profile, int n);
+
 // Writes every key into the profile, keeping its other sections and keys. On a
 // 16-colour display the sky and star colour keys keep their stored values.
 void writeSettings(const ZarnSettings& settings, Profile& profile, bool sixteenColours);

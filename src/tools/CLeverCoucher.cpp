@@ -106,7 +106,7 @@ void CLeverCoucher::StoreFollowedEvents(std::vector<CJourLeverCoucher>& days, in
         return;
     }
     for (const ZeroCrossing& z : crossings)
-        store(days, index, toLegalHours(baseDay, z.t, m_observesSummerTime), z.rising);
+        store(days, index, toLegalHours(baseDay, z.t, m_place), z.rising);
 }
 
 double CLeverCoucher::TransitTime(const CInstant& baseDay, double t0)
@@ -174,7 +174,7 @@ double CLeverCoucher::EventTime(const CInstant& baseDay, double t0, int directio
     } while (std::fabs(d) > 0.0001 && n < kMaxIterations);
     if (std::fabs(d) > 0.0001)
         t = (t + previous) / 2.0;  // oscillating: settle between the last two
-    return toLegalHours(baseDay, t, m_observesSummerTime);
+    return toLegalHours(baseDay, t, m_place);
 }
 
 bool CLeverCoucher::ReachesAltitude(const CInstant& baseDay, double transit)
@@ -213,7 +213,7 @@ void CLeverCoucher::ComputeSeries(const CInstant& date, std::vector<CJourLeverCo
     std::fill(days.begin(), days.end(), CJourLeverCoucher{});
     if (m_body == nullptr || days.empty())
         return;
-    m_observesSummerTime = date.place().observesSummerTime() != 0;
+    m_place = date.place();
     const CInstant first = dayStart(withoutSummerTime(date));
     CInstant base = first;
     const int n = static_cast<int>(days.size());

@@ -72,7 +72,7 @@ private:
     short m_direction = -1;
     double m_sinAltitude = 0.0;
     double m_altitude = 0.0;  // radians; the Moon's is lifted by its parallax
-    bool m_observesSummerTime = false;
+    CLieu m_place;  // the legal clock the events are shown on
 };
 
 }  // namespace zarn

@@ -61,17 +61,22 @@ CInstant instantAtHours(const CInstant& baseDay, double hours)
 CInstant withoutSummerTime(const CInstant& date)
 {
     CInstant copy(date);
-    CLieu place = date.place();
-    place.setObservesSummerTime(0);
-    copy.setPlace(place);
+    copy.setPlace(fixedClockAt(date.place(), date.universalJulianDay()));
     return copy;
 }
 
-double toLegalHours(const CInstant& baseDay, double zoneHours, bool observesSummerTime)
+double toLegalHours(const CInstant& baseDay, double zoneHours, const CLieu& place)
 {
-    if (zoneHours < 0.0 || !observesSummerTime)
+    if (zoneHours < 0.0)
         return zoneHours;
-    return summerTimeAtStandard(instantAtHours(baseDay, zoneHours)) ? zoneHours + 1.0 : zoneHours;
+    if (place.zoneName().empty()) {
+        // The rule: the summer hour when the standard clock reads summer.
+        if (!place.observesSummerTime())
+            return zoneHours;
+        return summerTimeAtStandard(instantAtHours(baseDay, zoneHours)) ? zoneHours + 1.0 : zoneHours;
+    }
+    const double ut = instantAtHours(baseDay, zoneHours).universalJulianDay();
+    return zoneHours + (legalOffsetSeconds(ut, place) - baseDay.offsetSeconds()) / 3600.0;
 }
 
 }  // namespace zarn

@@ -17,14 +17,15 @@ CInstant dayStart(const CInstant& date);
 // The same day at 0 h moved by whole days.
 CInstant addDays(const CInstant& date, int days);
 
-// A copy of the date whose place keeps standard time all year: its sidereal
-// time and centuries follow zone time, never the summer-time hour.
+// A copy of the date on a clock that never changes (the place's standard
+// time, or for a zone of the database the offset in force at the date): its
+// sidereal time and centuries follow that clock, never a change of offset.
 CInstant withoutSummerTime(const CInstant& date);
 
-// Turns a time counted in zone (standard) hours from 0 h of the base day into
-// legal hours: the summer-time hour is added when summer time is in force at
-// that moment and the place observes it, unless adding it would cross the
-// switch. Negative values (codes) are returned unchanged.
-double toLegalHours(const CInstant& baseDay, double zoneHours, bool observesSummerTime);
+// Turns a time counted in hours of the base day's fixed clock from its 0 h
+// into legal hours of the place: the difference between the offset in force
+// at that moment and the fixed clock's is added. Negative values (codes) are
+// returned unchanged.
+double toLegalHours(const CInstant& baseDay, double zoneHours, const CLieu& place);
 
 }  // namespace zarn

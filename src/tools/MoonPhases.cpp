@@ -47,9 +47,11 @@ double phaseJulianDay(CAstre& moon, const CInstant& day, int code)
     for (int j = 0; j < 5; ++j)
         y[j] = f(t0 + j * kSampleHours);
     const double n = Interpolate5(InterpolationMode::Zero, y);
-    // The middle sample's hour and minute, as the instant holds them.
-    const CInstant middle = instantAtHours(day, t0 + 2 * kSampleHours);
-    const double elapsed = middle.hour() + middle.minute() / 60.0 + kSampleHours * n - 0.0333333;
+    // The middle sample's time to the minute, counted in universal hours from
+    // midnight like the samples: on the day of an autumn change it passes
+    // 24 h, which no clock of that day shows.
+    const double middle = std::floor((t0 + 2 * kSampleHours + 0.00001) * 60.0) / 60.0;
+    const double elapsed = middle + kSampleHours * n - 0.0333333;
     return day.universalJulianDay() + elapsed / 24.0;
 }
 
@@ -59,8 +61,8 @@ double legalHoursOf(const CInstant& day, double universalJulianDay)
 {
     const double midnight = day.universalJulianDay();
     const CLieu& place = day.place();
-    return (universalJulianDay - midnight) * 24.0 + legalOffsetAtUniversal(universalJulianDay, place) -
-           legalOffsetAtUniversal(midnight, place);
+    return (universalJulianDay - midnight) * 24.0 +
+           (legalOffsetSeconds(universalJulianDay, place) - legalOffsetSeconds(midnight, place)) / 3600.0;
 }
 }  // namespace
 

@@ -122,21 +122,21 @@ void addPhase(NightPlan& plan, SolarBodies& bodies, const NightClock& clock, con
 // The minute at which the legal offset changes, found by halving the night.
 void addLegalTimeChange(NightPlan& plan, const NightClock& clock, const NightSpan& span)
 {
-    const int before = legalOffsetAtUniversal(span.start, clock.place());
-    const int after = legalOffsetAtUniversal(span.end, clock.place());
+    const int before = legalOffsetSeconds(span.start, clock.place());
+    const int after = legalOffsetSeconds(span.end, clock.place());
     if (before == after)
         return;
     double lo = span.start;
     double hi = span.end;
     for (int i = 0; i < 40 && hi - lo > 0.5 / 1440.0; ++i) {
         const double mid = (lo + hi) / 2.0;
-        (legalOffsetAtUniversal(mid, clock.place()) == before ? lo : hi) = mid;
+        (legalOffsetSeconds(mid, clock.place()) == before ? lo : hi) = mid;
     }
     // Legal time changes on the hour or the half hour: the rule's own minute
     // of change (3 h 00 still read as summer time) is not the hour people say.
     const double change = std::round(hi * 48.0) / 48.0;
     auto clockAt = [change](int offset) {
-        const double legal = change + offset / 24.0 + 0.5;  // Julian days begin at noon
+        const double legal = change + offset / 86400.0 + 0.5;  // Julian days begin at noon
         return (legal - std::floor(legal)) * 24.0;
     };
     const char* what = after > before ? "Passage à l'heure d'été" : "Retour à l'heure d'hiver";

@@ -75,7 +75,7 @@ double NightClock::universal(double hours) const { return instantAtHours(m_midni
 
 double NightClock::hoursAt(double universalJd) const
 {
-    const double legal = universalJd + legalOffsetAtUniversal(universalJd, place()) / 24.0;
+    const double legal = universalJd + legalOffsetSeconds(universalJd, place()) / 86400.0;
     return (legal - m_midnight.julianDayAt0h()) * 24.0;
 }
 

@@ -1,5 +1,6 @@
 // Reading and writing the settings values: the encodings of the keys, their
 // defaults, and what a damaged file gives.
+#include "time/LegalOffset.h"
 #include "time/ZarnSettings.h"
 
 #include <gtest/gtest.h>
@@ -192,4 +193,52 @@ TEST(ZarnSettings, NightModeIsKeptAndAbsentUntilFirstUsed)
     s.nightMode = 0;
     writeSettings(s, out, false);
     EXPECT_EQ(out.intValue("Cartes", "Mode nuit"), 0);
+}
+
+TEST(ZarnSettings, ZoneNamesBesideTheRecordsBothWays)
+{
+    // A file of the previous version (no zone names) reads and writes back
+    // unchanged.
+    Profile old;
+    ZarnSettings before;
+    before.observatories = {CLieu("Paris", -2.33, 0.8527, 1, 1), CLieu("Quito", 78.5, -0.004, -5, 0)};
+    writeSettings(before, old, false);
+    const std::string oldText = old.serialize();
+    Profile again = parse(oldText);
+    writeSettings(readSettings(again), again, false);
+    EXPECT_EQ(again.serialize(), oldText);
+
+    // Places on zones of the database: the name goes beside the record, which
+    // keeps the nearest whole-hour zone and flag for the previous version.
+    struct Zone {
+        const char* name;
+        int zone;
+        int flag;
+    };
+    const Zone zones[] = {{"Australia/Sydney", 10, 1}, {"Asia/Kolkata", 6, 0}, {"America/Montreal", -5, 1}};
+    ZarnSettings now;
+    for (const Zone& z : zones)
+        now.observatories.push_back(placeOnZone(CLieu(z.name, 0.0, 0.0, 0, 0), z.name, 2026));
+    now.observatories.push_back(CLieu("Fixe", 0.0, 0.0, 3, 0));
+    Profile p;
+    writeSettings(now, p, false);
+    const ZarnSettings read = readSettings(parse(p.serialize()));
+    ASSERT_EQ(read.observatories.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(read.observatories[i].zoneName(), zones[i].name);
+        // What the previous version's reader takes from the record alone.
+        const auto bytes = decodeBinary(*p.value("Observatoires", "no" + std::to_string(i)));
+        const auto previous = CLieu::fromBytes(bytes->data(), bytes->size());
+        ASSERT_TRUE(previous);
+        EXPECT_EQ(previous->zone(), zones[i].zone) << zones[i].name;
+        EXPECT_EQ(previous->observesSummerTime(), zones[i].flag) << zones[i].name;
+    }
+    EXPECT_EQ(read.observatories[3].zoneName(), "");
+    EXPECT_FALSE(p.value("Observatoires", "tz3"));
+    // A name the database does not know leaves the record in force.
+    Profile unknown = parse(p.serialize());
+    unknown.setValue("Observatoires", "tz0", "Mars/Olympus");
+    const CLieu fallback = readSettings(unknown).observatories[0];
+    EXPECT_EQ(fallback.zoneName(), "");
+    EXPECT_EQ(fallback.zone(), 10);
 }

@@ -125,14 +125,14 @@ TEST(CLeverCoucher, TheSummerHourIsNotAddedAcrossTheAutumnSwitch)
     // 2003: summer time from 30 March 2 h to 26 October 3 h.
     const CLieu paris = place(48.85);
     const CInstant spring(30, 3, 2003, 0, 0, 0, paris);
-    EXPECT_DOUBLE_EQ(toLegalHours(spring, 1.5, true), 1.5);
-    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, true), 3.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 1.5, paris), 1.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, paris), 3.5);
     const CInstant autumn(26, 10, 2003, 0, 0, 0, paris);
-    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 1.5, true), 2.5);
-    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 2.5, true), 2.5);  // 3.30 would be past the switch
-    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 4.0, true), 4.0);
-    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, false), 2.5);
-    EXPECT_DOUBLE_EQ(toLegalHours(spring, kAlwaysAbove, true), kAlwaysAbove);
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 1.5, paris), 2.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 2.5, paris), 2.5);  // 3.30 would be past the switch
+    EXPECT_DOUBLE_EQ(toLegalHours(autumn, 4.0, paris), 4.0);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, 2.5, CLieu("Paris", paris.longitude(), paris.latitude(), 1, 0)), 2.5);
+    EXPECT_DOUBLE_EQ(toLegalHours(spring, kAlwaysAbove, paris), kAlwaysAbove);
     // Hours past midnight fall on the next day's calendar.
     const CInstant next = instantAtHours(autumn, 30.5);
     EXPECT_EQ(next.day(), 27);

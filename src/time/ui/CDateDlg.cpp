@@ -1,5 +1,7 @@
 #include "time/ui/CDateDlg.h"
 
+#include "time/LegalOffset.h"
+
 #include "time/Calendar.h"
 #include "time/ui/MessageBoxes.h"
 
@@ -10,6 +12,11 @@
 #include <QVBoxLayout>
 
 namespace zarn {
+
+CDateDlg::CDateDlg(CDateHeure& dateTime, const CLieu& place, QWidget* parent) : CDateDlg(dateTime, parent)
+{
+    m_place = place;
+}
 
 CDateDlg::CDateDlg(CDateHeure& dateTime, QWidget* parent) : QDialog(parent), m_dateTime(dateTime)
 {
@@ -53,12 +60,15 @@ void CDateDlg::accept()
         m_time->setFocus();
         return;
     }
-    m_dateTime.setDay(date.day);
-    m_dateTime.setMonth(date.month);
-    m_dateTime.setYear(date.year);
-    m_dateTime.setHour(time->hours);
-    m_dateTime.setMinute(time->minutes);
-    m_dateTime.setSecond(0);
+    // A typed time means the first pass of an hour that the clock shows twice.
+    const CDateHeure typed(date.day, date.month, date.year, time->hours, time->minutes, 0);
+    if (m_place && !legalTimeExists(typed, *m_place)) {
+        showExclamation(this, QStringLiteral("Heure non valable"));
+        m_time->setFocus();
+        return;
+    }
+    m_dateTime = typed;
+    m_dateTime.setSummerTime(1);
     QDialog::accept();
 }
 

@@ -1,9 +1,11 @@
 #include "time/ui/CHeureEteDlg.h"
 
 #include "shell/NightMode.h"
-
+#include "time/Calendar.h"
+#include "time/LegalOffset.h"
 #include "time/ui/MessageBoxes.h"
 
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
@@ -17,7 +19,9 @@
 
 namespace zarn {
 
-CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
+CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : CHeureEteDlg(year, CLieu(), parent) {}
+
+CHeureEteDlg::CHeureEteDlg(int year, const CLieu& place, QWidget* parent) : QDialog(parent), m_place(place)
 {
     setWindowTitle(QStringLiteral(" Heure d'été"));
     m_year = new QLineEdit(this);
@@ -38,9 +42,11 @@ CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
     pal.setColor(QPalette::WindowText, night::ink());
     m_result->setPalette(pal);
     m_result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_result->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral(" 00.00 --> 00.00 ")) + 8);
+    const QFontMetrics fm(font());
+    m_result->setMinimumWidth(std::max(fm.horizontalAdvance(QStringLiteral(" 00.00 --> 00.00 ")),
+                                       fm.horizontalAdvance(QStringLiteral(" Pas d'heure d'été "))) + 8);
     auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
-    close->setDefault(true);
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* row = new QHBoxLayout;
@@ -54,7 +60,7 @@ CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
     layout->addWidget(m_result);
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    m_spin = std::clamp(year, kFirstYear, kLastYear);
+    m_spin = std::clamp(year, firstYear(), kLastYear);
     m_year->setText(QString::number(year));
     connect(m_year, &QLineEdit::textChanged, this, &CHeureEteDlg::showResult);
     connect(m_up, &QToolButton::clicked, this, [this] { step(+1); });
@@ -64,25 +70,38 @@ CHeureEteDlg::CHeureEteDlg(int year, QWidget* parent) : QDialog(parent)
 
 void CHeureEteDlg::step(int delta)
 {
-    m_spin = std::clamp(m_spin + delta, kFirstYear, kLastYear);
+    m_spin = std::clamp(m_spin + delta, firstYear(), kLastYear);
     m_year->setText(QString::number(m_spin));
 }
 
-QString CHeureEteDlg::resultText(int year)
+QString CHeureEteDlg::resultText(int year) { return resultText(year, CLieu()); }
+
+QString CHeureEteDlg::resultText(int year, const CLieu& place)
 {
-    const CDateHeure firstDay(1, 1, year, 0, 0, 0);
-    const CDateHeure start = firstDay.summerTimeStart();
-    const CDateHeure end = firstDay.summerTimeEnd();
-    return QString::asprintf(" %d.%d --> %d.%d", start.day(), start.month(), end.day(), end.month());
+    // The program's years: no date is given past them (2100 has none).
+    if (year < kFirstDate || year > kLastDate)
+        return QStringLiteral("Année non valable");
+    return QString::fromStdString(summerChangesText(place, year));
 }
 
 void CHeureEteDlg::showResult()
 {
     int year = 0;
     readInteger(m_year->text(), year);
-    if (year >= kFirstYear && year <= kLastYear)
+    if (year >= firstYear() && year <= kLastYear)
         m_spin = year;
-    m_result->setText(resultText(year));
+    m_result->setText(resultText(year, m_place));
+}
+
+void CHeureEteDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_year->hasFocus()) {
+        showResult();
+        m_year->selectAll();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace zarn

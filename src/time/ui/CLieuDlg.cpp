@@ -1,7 +1,12 @@
 #include "time/ui/CLieuDlg.h"
 
+#include "time/LegalOffset.h"
+#include "time/ZoneDatabase.h"
 #include "time/ui/MessageBoxes.h"
 
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateTime>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -49,6 +54,8 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
     ns->addButton(m_north);
     ns->addButton(m_south);
     m_summer = new QCheckBox(QStringLiteral("&Heure d'été"), this);
+    m_zoneName = makeZoneNameBox();
+    m_offset = new QLabel(this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(buddyLabel(QStringLiteral(" &Lieu"), m_name, this), 0, 0);
@@ -64,6 +71,9 @@ CLieuDlg::CLieuDlg(const PlaceFields& fields, QWidget* parent) : QDialog(parent)
     grid->addWidget(buddyLabel(QStringLiteral(" &Fuseau"), m_zone, this), 3, 0);
     grid->addWidget(m_zone, 3, 1);
     grid->addWidget(m_summer, 3, 2, 1, 2);
+    grid->addWidget(buddyLabel(QStringLiteral(" Fuseau hora&ire"), m_zoneName, this), 4, 0);
+    grid->addWidget(m_zoneName, 4, 1, 1, 2);
+    grid->addWidget(m_offset, 4, 3);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -88,13 +98,56 @@ void CLieuDlg::fill()
     (m_fields.latitude < 0 ? m_south : m_north)->setChecked(true);
     m_zone->setText(QString::number(m_fields.zone));
     m_summer->setChecked(m_fields.summerTime);
+    m_zoneName->setCurrentText(m_fields.zoneName.isEmpty() ? fixedZoneText() : m_fields.zoneName);
+    onZoneNameChanged(m_zoneName->currentText());
 }
 
-void CLieuDlg::refuse(QLineEdit* field, const QString& message)
+QComboBox* CLieuDlg::makeZoneNameBox()
+{
+    auto* box = new QComboBox(this);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(16);
+    QStringList names{fixedZoneText()};
+    for (const std::string& name : zoneNames())
+        names << QString::fromStdString(name);
+    box->addItems(names);
+    // "Montr" finds America/Montreal, "paris" Europe/Paris.
+    auto* completer = new QCompleter(names, box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    box->setCompleter(completer);
+    box->setMinimumContentsLength(22);
+    connect(box, &QComboBox::currentTextChanged, this, &CLieuDlg::onZoneNameChanged);
+    return box;
+}
+
+void CLieuDlg::onZoneNameChanged(const QString& text)
+{
+    // On a zone of the database its rules decide; the zone and flag show the
+    // nearest values kept in the settings record.
+    const std::string name = text.trimmed().toStdString();
+    const bool named = !name.empty() && zoneKnown(name);
+    m_zone->setEnabled(!named);
+    m_summer->setEnabled(!named);
+    if (!named) {
+        m_offset->clear();
+        return;
+    }
+    const CLieu on = placeOnZone(CLieu(), name, QDate::currentDate().year());
+    m_zone->setText(QString::number(on.zone()));
+    m_summer->setChecked(on.observesSummerTime() != 0);
+    const double now = QDateTime::currentSecsSinceEpoch() / 86400.0 + 2440587.5;
+    m_offset->setText(QString::fromStdString(offsetText(legalOffsetSeconds(now, on))));
+}
+
+void CLieuDlg::refuse(QWidget* field, const QString& message)
 {
     showExclamation(this, message);
     field->setFocus();
-    field->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
 }
 
 bool CLieuDlg::readField(QLineEdit* field, double lo, double hi, double& value)
@@ -112,6 +165,13 @@ bool CLieuDlg::readField(QLineEdit* field, double lo, double hi, double& value)
 
 void CLieuDlg::accept()
 {
+    const QString zoneName = m_zoneName->currentText().trimmed();
+    const bool fixed = zoneName.isEmpty() || zoneName == fixedZoneText();
+    if (!fixed && !zoneKnown(zoneName.toStdString())) {
+        refuse(m_zoneName, QStringLiteral("Fuseau horaire inconnu : choisissez un nom de la liste ou \"%1\".")
+                               .arg(fixedZoneText()));
+        return;
+    }
     int zone = 0;
     if (!readInteger(m_zone->text(), zone)) {
         refuse(m_zone, QStringLiteral("Tapez un nombre entier."));
@@ -134,6 +194,7 @@ void CLieuDlg::accept()
     m_fields.latitude = (m_south->isChecked() ? -1.0 : 1.0) * latitude;
     m_fields.zone = zone;
     m_fields.summerTime = m_summer->isChecked();
+    m_fields.zoneName = fixed ? QString() : zoneName;
     QDialog::accept();
 }
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -31,13 +33,19 @@ public:
     QRadioButton* northButton() const { return m_north; }
     QRadioButton* southButton() const { return m_south; }
     QCheckBox* summerTimeBox() const { return m_summer; }
+    // The zone of the time-zone database, found by typing part of its name,
+    // or "Fuseau fixe" (the zone and summer-time fields then stand).
+    QComboBox* zoneNameBox() const { return m_zoneName; }
+    QLabel* offsetLabel() const { return m_offset; }
 
     void accept() override;
 
 private:
     void fill();
     bool readField(QLineEdit* field, double lo, double hi, double& value);
-    void refuse(QLineEdit* field, const QString& message);
+    void refuse(QWidget* field, const QString& message);
+    QComboBox* makeZoneNameBox();
+    void onZoneNameChanged(const QString& text);
 
     PlaceFields m_fields;
     QLineEdit* m_name;
@@ -49,6 +57,8 @@ private:
     QRadioButton* m_north;
     QRadioButton* m_south;
     QCheckBox* m_summer;
+    QComboBox* m_zoneName;
+    QLabel* m_offset;
 };
 
 }  // namespace zarn

@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zarn {
 
 namespace {
@@ -64,6 +66,7 @@ CObservatoireDlg::CObservatoireDlg(std::vector<CLieu>& observatories, QWidget* p
 
     for (std::size_t i = 0; i < observatories.size(); ++i)
         addRow(i == 0 ? m_current : m_others, PlaceFields::fromPlace(observatories[i]));
+    fitZoneColumn();
 
     connect(m_add, &QPushButton::clicked, this, &CObservatoireDlg::onAdd);
     connect(m_remove, &QPushButton::clicked, this, &CObservatoireDlg::onRemove);
@@ -104,6 +107,7 @@ void CObservatoireDlg::setRow(QTreeWidgetItem* item, const PlaceFields& fields)
     const QStringList texts = fields.rowTexts();
     for (int c = 0; c < texts.size(); ++c)
         item->setText(c, texts[c]);
+
 }
 
 PlaceFields CObservatoireDlg::readRow(const QTreeWidgetItem* item)
@@ -120,12 +124,31 @@ void CObservatoireDlg::addRow(QTreeWidget* list, const PlaceFields& fields)
     setRow(item, fields);
 }
 
+void CObservatoireDlg::fitZoneColumn()
+{
+    // A zone name ("Australia/Sydney") is wider than a zone number: both lists
+    // widen the column together and the dialog grows around them.
+    const QFontMetrics fm(font());
+    int width = fm.horizontalAdvance(QStringLiteral(" Fuseau ")) + 12;
+    for (QTreeWidget* list : {m_current, m_others})
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            width = std::max(width, fm.horizontalAdvance(list->topLevelItem(i)->text(3)) + 16);
+    for (QTreeWidget* list : {m_current, m_others}) {
+        list->setColumnWidth(3, width);
+        int total = 0;
+        for (int c = 0; c < list->columnCount(); ++c)
+            total += list->columnWidth(c);
+        list->setMinimumWidth(total + 2 * list->frameWidth() + 4);
+    }
+}
+
 void CObservatoireDlg::onAdd()
 {
     PlaceFields fields = newPlaceFields();
     if (!m_editPlace(fields, this))
         return;
     addRow(m_others, fields);
+    fitZoneColumn();
     QTreeWidgetItem* item = m_others->topLevelItem(m_others->topLevelItemCount() - 1);
     m_others->scrollToItem(item);
     m_others->setCurrentItem(item);
@@ -154,6 +177,7 @@ void CObservatoireDlg::onModify()
     if (!m_editPlace(fields, this))
         return;
     setRow(item, fields);
+    fitZoneColumn();
     m_changed = true;
 }
 

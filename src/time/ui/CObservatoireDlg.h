@@ -43,6 +43,7 @@ private:
     void addRow(QTreeWidget* list, const PlaceFields& fields);
     static void setRow(QTreeWidgetItem* item, const PlaceFields& fields);
     static PlaceFields readRow(const QTreeWidgetItem* item);
+    void fitZoneColumn();
     void onAdd();
     void onRemove();
     void onModify();

@@ -19,11 +19,10 @@ bool stepUniversalHours(CInstant& instant, double hours)
     const double target = instant.universalJulianDay() + std::round(hours * 3600.0) / 86400.0;
     CInstant moved(instant);
     moved.setFromUniversalJulianDay(target);
-    // In the autumn night the legal clock shows one hour twice and the
-    // summer-time rule names it only once, as summer time. A forward step
-    // that lands in the second pass would come out an hour early, that is
-    // backwards; it goes on to the same minute after that hour instead, so
-    // that holding the key always moves the sky on.
+    // Should the legal date and time fail to name the moment (a repeated
+    // hour read only once), a forward step would come out an hour early,
+    // that is backwards; it goes on to the same minute an hour later
+    // instead, so that holding the key always moves the sky on.
     if (hours > 0 && moved.universalJulianDay() < target - kLandingTolerance)
         moved.setFromUniversalJulianDay(target + 1.0 / 24.0);
     if (moved.year() < 1901 || moved.year() > 2099)

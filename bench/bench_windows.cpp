@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "app/CRealTime.h"
 #include "app/CSettingsStore.h"
 #include "app/CZarnApp.h"
 #include "app/CZarnDoc.h"
@@ -100,6 +101,38 @@ void BM_NextDayAllWindows(benchmark::State& state)
     }
 }
 BENCHMARK(BM_NextDayAllWindows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Holding the hour step: each step with every window open, to the last repaint.
+void BM_HourStepAllWindows(benchmark::State& state)
+{
+    Program program;
+    int k = 0;
+    for (auto _ : state) {
+        program.run(k++ % 48 < 24 ? cmd::NextMinute + 4 : cmd::NextMinute + 5);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HourStepAllWindows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Real time with every window open and the time bar shown: one tick of a
+// clock that advances a second each time, the chart updates of every tenth
+// second and every new minute included; the CPU time it costs per tick.
+void BM_RealTimeTick(benchmark::State& state)
+{
+    Program program;
+    program.run(cmd::TimeBar);
+    std::int64_t now = 1765310400;  // 9 December 2025, 20:00 UT
+    CRealTime& realTime = program.app->document()->realTime();
+    realTime.setClock([&now] { return now; });
+    program.run(cmd::RealTime);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        ++now;
+        realTime.tick();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RealTimeTick)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(600);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "app/CZarnDoc.h"
 
 #include "app/CConstellationsWindow.h"
+#include "app/CRealTime.h"
 #include "app/CSettingsStore.h"
 #include "app/CStartupPicture.h"
 #include "app/FileMessages.h"
@@ -25,7 +26,7 @@ namespace zarn {
 CZarnDoc::CZarnDoc(CMainFrame& frame, WindowKinds kinds, QString programDir, CSettingsStore& settings,
                    bool installed)
     : QObject(&frame), m_frame(frame), m_kinds(std::move(kinds)), m_programDir(std::move(programDir)),
-      m_settings(settings), m_installed(installed)
+      m_settings(settings), m_installed(installed), m_realTime(new CRealTime(*this))
 {
 }
 
@@ -141,6 +142,8 @@ void CZarnDoc::applySettings(const ZarnSettings& s)
     m_options.printStarNames = s.printStarNames;
     m_options.names = {s.screenBodyNames, s.screenStarNames, s.screenStarLimit, s.screenConstellationNames};
     m_options.grid = {s.horizontalGrid, s.equatorialGrid};
+    m_options.nightMode = s.nightMode;
+    m_frame.setNightMode(s.nightMode != 0);
     m_observatories = s.observatories;
     m_frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
 }
@@ -161,6 +164,7 @@ ZarnSettings CZarnDoc::collectSettings() const
     s.screenConstellationNames = m_options.names.constellations;
     s.horizontalGrid = m_options.grid.horizontal;
     s.equatorialGrid = m_options.grid.equatorial;
+    s.nightMode = m_options.nightMode;
     const QRect r = m_frame.normalGeometry();
     s.normalRect = std::array<std::int32_t, 4>{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
     s.showState = m_frame.isMaximized() ? 3 : (m_frame.isMinimized() ? 2 : 1);

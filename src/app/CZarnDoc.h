@@ -27,6 +27,7 @@
 namespace zarn {
 
 class CMainFrame;
+class CRealTime;
 class CSystemeSolaireDlg;
 class SkyChartSet;
 class CSettingsStore;
@@ -83,6 +84,14 @@ public:
     // A new instant (a date chosen in a tool window): the viewed target is
     // followed as after a date command, and all views are updated.
     void setInstant(const CInstant& instant);
+    // A step of time (the commands of 1 min, 10 min, 1 h, 1 sidereal day).
+    void stepTime(int commandId);
+    // Real time: the instant that follows the computer's clock.
+    CRealTime& realTime() { return *m_realTime; }
+    // Real time moved the instant: the time bar follows, the charts when due.
+    void clockMoved(bool chartsDue);
+    // Red on black on the screen, or back; kept in the settings.
+    void toggleNightMode();
     // A new observatory list; when its first place changed the instant moves
     // there and all views are updated.
     void setObservatories(std::vector<CLieu> list);
@@ -208,6 +217,7 @@ private:
     int m_splashMs = 3000;
     QPointer<QObject> m_ephemerides;
     QRect m_pictureArea;
+    CRealTime* m_realTime = nullptr;  // a child of the document
 };
 
 }  // namespace zarn

@@ -5,6 +5,7 @@
 #include "ui/CHelpWindow.h"
 #include "ui/Hints.h"
 #include "ui/CActions.h"
+#include "app/CRealTime.h"
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "time/LegalOffset.h"
@@ -70,6 +71,8 @@ void CZarnDoc::updateCommandStates()
 
     a.setEnabled(SummerTime, changesClockIn(m_instant.place(), m_instant.year()));
     a.setChecked(TimeBar, m_frame.isTimeBarVisible());
+    a.setChecked(RealTime, m_realTime->isOn());
+    a.setChecked(NightMode, m_options.nightMode != 0);
     // Windows that this program does not have yet stay disabled.
     a.setEnabled(Catalogue, bool(m_kinds[ViewKind::Catalogue]));
     a.setEnabled(Conjunction, bool(m_kinds[ViewKind::Conjonction]));

@@ -5,6 +5,7 @@
 #include "ui/Hints.h"
 #include "charts/ui/SkyChartSet.h"
 #include "ui/CActions.h"
+#include "app/CRealTime.h"
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "time/Calendar.h"
@@ -43,6 +44,12 @@ void CZarnDoc::onCommand(int id)
     using namespace cmd;
     if (id == CurrentDate || id == NewDate || id == NextDay || id == PreviousDay)
         dateChanged(id);
+    else if (isTimeStep(id))
+        stepTime(id);
+    else if (id == RealTime)
+        m_realTime->setOn(!m_realTime->isOn());
+    else if (id == NightMode)
+        toggleNightMode();
     else if (id == WholeSky || id == Zenith || isHorizon(id))
         onViewCommand(id);
     else if (isPlanet(id))
@@ -67,6 +74,7 @@ void CZarnDoc::dateChanged(int commandId)
         CDateDlg dialog(edited, m_instant.place(), &m_frame);
         if (dialog.run() != QDialog::Accepted)
             return;
+        m_realTime->setOn(false);
         m_instant = edited;
         m_instant.recompute();
         m_instant.refreshTexts();
@@ -78,6 +86,7 @@ void CZarnDoc::dateChanged(int commandId)
             QApplication::beep();
             return;
         }
+        m_realTime->setOn(false);
         m_instant.shiftByDays(commandId == cmd::NextDay ? 1.0 : -1.0);
         m_instant.recompute();
         m_instant.refreshTexts();
@@ -88,6 +97,7 @@ void CZarnDoc::dateChanged(int commandId)
 
 void CZarnDoc::setInstant(const CInstant& instant)
 {
+    m_realTime->setOn(false);
     m_instant = instant;
     m_instant.recompute();
     m_instant.refreshTexts();

@@ -69,7 +69,7 @@ constexpr CommandHelp kHelp[] = {
 const char* const kCommonOptions =
     "Options communes :\n"
     "  --date J.M.A   date légale (par défaut : l'horloge de l'ordinateur)\n"
-    "  --time H.MM    heure légale\n"
+    "  --time H.MM    heure légale (aussi H:MM ou HhMM)\n"
     "  --lon 2.20E    longitude en degrés.minutes, E ou W\n"
     "  --lat 48.51N   latitude en degrés.minutes, N ou S\n"
     "  --zone 1       fuseau horaire en heures ou heures.minutes (5.30, -9.30), positif à l'est\n"

@@ -44,11 +44,11 @@ int main(int argc, char* argv[])
         context.instant.setYear(date.year);
     }
     if (options.time) {
-        if (!parseTime(*options.time, 0, 23))
+        const std::optional<HourMinuteSecond> t = parseTimeOfDay(*options.time);
+        if (!t)
             return invalidInput("Heure non valable");
-        const HourMinuteSecond t = readTime(*options.time);
-        context.instant.setHour(t.hours);
-        context.instant.setMinute(t.minutes);
+        context.instant.setHour(t->hours);
+        context.instant.setMinute(t->minutes);
         context.instant.setSecond(0);
     }
     if (options.date || options.time) {

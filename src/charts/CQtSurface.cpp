@@ -1,5 +1,7 @@
 #include "charts/CQtSurface.h"
 
+#include "charts/NightColours.h"
+
 #include <QFontMetrics>
 #include <cmath>
 #include <QGuiApplication>
@@ -94,6 +96,7 @@ SurfaceDevice CQtSurface::ScreenDevice(const QPaintDevice& device)
     SurfaceDevice facts;
     facts.dpiX = device.logicalDpiX();
     facts.dpiY = device.logicalDpiY();
+    facts.night = night::isOn();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         facts.screenWidth = screen->size().width();
     return facts;
@@ -106,11 +109,16 @@ SSize CQtSurface::Millimetre() const
 
 QColor CQtSurface::Resolve(Colour colour) const
 {
+    QColor out;
     if (isPaletteIndex(colour)) {
         const std::size_t index = colour & 0xFF;
-        return index < m_palette.size() ? m_palette[index] : QColor(Qt::black);
+        out = index < m_palette.size() ? m_palette[index] : QColor(Qt::black);
+    } else {
+        out = QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     }
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    // Night mode reaches every colour a chart draws with (the palette, plain
+    // colours, pictures), never a printed one.
+    return m_device.night && !m_device.printer ? night::red(out) : out;
 }
 
 QFont CQtSurface::QtFont(const SFont& font)

@@ -21,6 +21,8 @@ struct SurfaceDevice {
     int screenWidth = 1920;
     int dpiX = 96;   // logical units per inch
     int dpiY = 96;
+    // Screen only: every colour shown in red (night mode).
+    bool night = false;
 };
 
 class CQtSurface : public CSurface {

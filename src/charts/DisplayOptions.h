@@ -10,6 +10,7 @@ struct DisplayOptions : SkyToggles {
     std::uint32_t skyColour = 0;  // 0x00RRGGBB
     int skyColourIndex = 0;
     int coordinateGrid = 0;
+    int nightMode = 0;  // red on black on the screen
 };
 
 }  // namespace zarn

@@ -1,6 +1,8 @@
 #include "shell/CMainFrame.h"
 
 #include "ui/CActions.h"
+#include "shell/CNightEffect.h"
+#include "ui/NightMode.h"
 #include "shell/CPlanetMenu.h"
 #include "ui/CommandIds.h"
 #include "shell/WindowArrangement.h"
@@ -8,6 +10,7 @@
 #include "time/ui/CTimeBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -24,6 +27,8 @@ namespace zarn {
 
 namespace {
 const QString kReady = QStringLiteral(" Prêt");
+// The work area behind the windows.
+const QColor kWorkArea(231, 234, 239);
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : CWorkspace(parent)
@@ -36,7 +41,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CWorkspace(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_mdi = new QMdiArea(central);
-    m_mdi->setBackground(QColor(231, 234, 239));
+    m_mdi->setBackground(kWorkArea);
     layout->addWidget(m_mdi, 1);
     m_mdi->viewport()->installEventFilter(this);
     new WindowMnemonics(m_mdi);
@@ -66,7 +71,9 @@ void CMainFrame::buildMenus()
     QMenuBar* bar = menuBar();
     addCommands(bar->addMenu(QStringLiteral("&Fichier")), {NewSky, 0, PrintPreview, 0, Exit});
     addCommands(bar->addMenu(QStringLiteral("&Date")),
-                {CurrentDate, NewDate, 0, NextDay, PreviousDay, 0, SummerTime, TimeBar});
+                {CurrentDate, RealTime, NewDate, 0, NextDay, PreviousDay, 0, NextMinute, NextMinute + 1,
+                 NextMinute + 2, NextMinute + 3, NextMinute + 4, NextMinute + 5, NextMinute + 6,
+                 NextMinute + 7, 0, SummerTime, TimeBar});
 
     QMenu* chart = bar->addMenu(QStringLiteral("&Carte"));
     addCommands(chart, {WholeSky, Zenith});
@@ -75,7 +82,7 @@ void CMainFrame::buildMenus()
         horizon->addAction(m_actions->action(id));
     m_planetMenu = new CPlanetMenu(m_actions->action(PlanetView)->text(), *m_actions, chart);
     chart->addMenu(m_planetMenu);
-    addCommands(chart, {0, Figures, AltitudeScale, Grid, 0, ChartOptions});
+    addCommands(chart, {0, Figures, AltitudeScale, Grid, 0, ChartOptions, NightMode});
 
     addCommands(bar->addMenu(QStringLiteral("&Planètes")),
                 {Conjunction, Opposition, 0, Animation, Visibility});
@@ -142,6 +149,19 @@ void CMainFrame::showTimeBar(bool show)
     m_timeBar->setVisible(show);
     statusBar()->setVisible(!show);
     m_actions->setChecked(cmd::TimeBar, show);
+}
+
+void CMainFrame::setNightMode(bool on)
+{
+    night::apply(on);
+    m_mdi->setBackground(on ? QColor(Qt::black) : kWorkArea);
+    // Pictures and colours that windows paint themselves go red too. The
+    // time bar has a filter of its own: its ticks redraw only itself.
+    m_mdi->setGraphicsEffect(on ? new CNightEffect : nullptr);
+    m_timeBar->setGraphicsEffect(on ? new CNightEffect : nullptr);
+    m_actions->setChecked(cmd::NightMode, on);
+    for (QWidget* widget : QApplication::allWidgets())
+        widget->update();
 }
 
 bool CMainFrame::isTimeBarVisible() const { return !m_timeBar->isHidden(); }

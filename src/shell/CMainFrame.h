@@ -40,6 +40,9 @@ public:
     QLabel* statusPane(int index) const;  // 1..3
 
     void showTimeBar(bool show);
+    // Night mode for every window: the application's palette and style
+    // sheet, and the work area drawn through the red filter.
+    void setNightMode(bool on);
     bool isTimeBarVisible() const;
 
     // The sky window: while it exists the minimum size and the resize hint apply.

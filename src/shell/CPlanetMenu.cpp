@@ -3,6 +3,7 @@
 #include "ui/CActions.h"
 #include "ui/CommandIds.h"
 #include "ui/PlanetPictures.h"
+#include "ui/NightMode.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -73,7 +74,12 @@ void CPlanetMenu::drawItem(QPainter& painter, QAction* action, int index)
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
                      action->text());
 
-    const QPixmap picture = planetPicture(index, devicePixelRatioF());
+    QPixmap picture = planetPicture(index, devicePixelRatioF());
+    if (night::isOn()) {
+        QImage red = picture.toImage();
+        night::redden(red);
+        picture = QPixmap::fromImage(red);
+    }
     const QPoint at(r.left() + 70, r.top() + (r.height() - kPlanetPictureHeight) / 2);
     if (action->isEnabled()) {
         painter.drawPixmap(at, picture);

@@ -148,6 +148,18 @@ HourMinuteSecond readTime(const std::string& text)
     return out;
 }
 
+std::optional<HourMinuteSecond> parseTimeOfDay(const std::string& text)
+{
+    // ":" and "h" stand for the "." of the packed form; only the first
+    // separator is read as one, so "21h30h" or "21:30.5" stay refused.
+    std::string packed = text;
+    if (const auto sep = packed.find_first_of(".:h"); sep != std::string::npos)
+        packed[sep] = '.';
+    if (!parseTime(packed, 0, 23))
+        return std::nullopt;
+    return readTime(packed);
+}
+
 double toPacked(double x)
 {
     const double biased = x + signOf(x) * 0.00001;

@@ -1,6 +1,7 @@
 #pragma once
 // Julian days, the Gregorian calendar, packed sexagesimal numbers (H.MMSS) and
 // the parsing of typed dates and times.
+#include <optional>
 #include <string>
 
 namespace zarn {
@@ -42,6 +43,10 @@ ParsedDate parseDate(const std::string& text);
 bool parseTime(const std::string& text, int minHours, int maxHours);
 // The hour and minute of a text accepted by parseTime ("%d.%d").
 HourMinuteSecond readTime(const std::string& text);
+// A time of day as people type it: "21.30", "21:30" or "21h30" (exactly two
+// digits of minutes after the one separator), or the hours alone ("21").
+// Seconds are 0; nothing for any other text.
+std::optional<HourMinuteSecond> parseTimeOfDay(const std::string& text);
 
 HourMinuteSecond splitHours(double hours);
 double toPacked(double x);

@@ -102,6 +102,7 @@ ZarnSettings readSettings(const Profile& p)
     const int special = intIn(p, kCharts, "Objets spéciaux", 0, 3, 3);
     s.showEquator = special & 1;
     s.showEcliptic = (special >> 1) & 1;
+    s.nightMode = intIn(p, kCharts, "Mode nuit", 0, 1, 0);
 
     s.screenBodyNames = intIn(p, kCharts, "Noms astres écran", 0, 1, 1);
     s.screenStarNames = intIn(p, kCharts, "Noms étoiles écran", 0, 1, 0);
@@ -133,6 +134,10 @@ void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
     p.setInt(kCharts, "Noms constellations écran", flag(s.screenConstellationNames));
     p.setInt(kCharts, "Grille horizontale écran", flag(s.horizontalGrid));
     p.setInt(kCharts, "Grille équatoriale écran", flag(s.equatorialGrid));
+    // A key of this program's own: a file that never had night mode on
+    // stays as the older programs wrote it.
+    if (s.nightMode || p.value(kCharts, "Mode nuit"))
+        p.setInt(kCharts, "Mode nuit", s.nightMode);
     p.setInt(kPrinting, "Nom étoiles", s.printStarNames);
     if (s.normalRect)
         p.setBinary(kPosition, "rcNormal", rectBytes(*s.normalRect));

@@ -30,6 +30,8 @@ struct ZarnSettings {
     int screenConstellationNames = 0;
     int horizontalGrid = 0;
     int equatorialGrid = 0;
+    // Red on black on the screen (never on paper).
+    int nightMode = 0;
     // "Impression"
     int printStarNames = 1;
     // "Position": left, top, right, bottom; nothing means the whole screen.

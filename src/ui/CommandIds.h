@@ -42,7 +42,14 @@ constexpr int About = 57664;
 constexpr int Exit = 57665;
 constexpr int MarkStarNames = 58121;
 
+// Steps of time in pairs, forward then back: 1 min, 10 min, 1 h, 1 sidereal day.
+constexpr int NextMinute = 32900;
+constexpr int PreviousSiderealDay = 32907;
+constexpr int RealTime = 32908;
+constexpr int NightMode = 32909;
+
 constexpr bool isHorizon(int id) { return id >= HorizonSouth && id <= HorizonSouthEast; }
 constexpr bool isPlanet(int id) { return id >= Mercure && id <= Soleil; }
+constexpr bool isTimeStep(int id) { return id >= NextMinute && id <= PreviousSiderealDay; }
 
 }  // namespace zarn::cmd

@@ -18,6 +18,11 @@ void acceptOnlyDigitsAndPoint(QLineEdit* field, bool allowMinus)
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
 }
 
+void acceptOnlyTimeOfDay(QLineEdit* field)
+{
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.:h]*")), field));
+}
+
 bool readNumber(const QString& text, double& value)
 {
     bool ok = false;

@@ -17,6 +17,8 @@ namespace zarn {
 
 // Lets the field accept only digits and "." (control keys still work).
 void acceptOnlyDigitsAndPoint(QLineEdit* field, bool allowMinus = false);
+// A time-of-day field: digits and the separators ".", ":" and "h".
+void acceptOnlyTimeOfDay(QLineEdit* field);
 // A number written with "." whatever the user's locale; nothing when the
 // whole text is not a number.
 bool readNumber(const QString& text, double& value);

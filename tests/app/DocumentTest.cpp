@@ -4,6 +4,7 @@
 #include "../support/FileSizeLimit.h"
 #include "../support/ParisProgram.h"
 
+#include "app/CRealTime.h"
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
 #include "app/FileMessages.h"
@@ -17,6 +18,8 @@
 #include "time/ui/CObservatoireDlg.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -181,6 +184,80 @@ TEST_F(Document, DayStepsStayWithinTheProgramsYears)
     EXPECT_EQ(doc->instant().year(), 1901);
     frame->actions().action(cmd::NextDay)->trigger();
     EXPECT_EQ(doc->instant().day(), 2);
+}
+
+TEST_F(Document, RealTimeFollowsTheClockUntilAnotherDateChange)
+{
+    writeSettingsWithParis();
+    load();
+    std::int64_t now = 1782907205;  // 1 July 2026, 12:00:05 UT: 14:00:05 in Paris
+    doc->realTime().setClock([&now] { return now; });
+    QAction* realTime = frame->actions().action(cmd::RealTime);
+    view.hints.clear();
+    realTime->trigger();
+    EXPECT_TRUE(realTime->isChecked());
+    EXPECT_EQ(doc->instant().hour() * 10000 + doc->instant().minute() * 100 + doc->instant().second(), 140005);
+    ASSERT_EQ(view.hints.size(), 1u);
+    // Seconds that change nothing on the charts do not redraw them; ten
+    // seconds, or a new minute, do.
+    now += 3;
+    doc->realTime().tick();
+    EXPECT_EQ(doc->instant().second(), 8);
+    EXPECT_EQ(view.hints.size(), 1u);
+    now += 7;
+    doc->realTime().tick();
+    EXPECT_EQ(view.hints.size(), 2u);
+    now += 50;
+    doc->realTime().tick();
+    EXPECT_EQ(doc->instant().minute(), 1);
+    EXPECT_EQ(view.hints.size(), 3u);
+    EXPECT_EQ(view.hints.back(), hint::Date);
+    // A day step leaves real time: the clock no longer moves the instant.
+    frame->actions().action(cmd::NextDay)->trigger();
+    EXPECT_FALSE(realTime->isChecked());
+    EXPECT_FALSE(doc->realTime().isOn());
+    now += 600;
+    doc->realTime().tick();
+    EXPECT_EQ(doc->instant().day() * 10000 + doc->instant().hour() * 100 + doc->instant().minute(), 21401);
+    // So does a step of time, and the real-time command itself toggles.
+    realTime->trigger();
+    EXPECT_EQ(doc->instant().day() * 100 + doc->instant().minute(), 111);
+    frame->actions().action(cmd::NextMinute + 4)->trigger();
+    EXPECT_FALSE(doc->realTime().isOn());
+    EXPECT_EQ(doc->instant().hour(), 15);
+    realTime->trigger();
+    realTime->trigger();
+    EXPECT_FALSE(doc->realTime().isOn());
+}
+
+TEST_F(Document, TimeStepCommandsAreInTheDateMenuAndStopAtTheEnds)
+{
+    writeSettingsWithParis();
+    load();
+    QMenu* dateMenu = nullptr;
+    for (QAction* a : frame->menuBar()->actions())
+        if (a->text() == QStringLiteral("&Date"))
+            dateMenu = a->menu();
+    ASSERT_NE(dateMenu, nullptr);
+    // Across the spring change: the hour step counts elapsed time.
+    setInstant(29, 3, 2026, 1, 30);
+    const int legalAfter[8] = {290131, 290129, 290140, 290120, 290330, 290030, 300226, 280133};
+    for (int k = 0; k < 8; ++k) {
+        QAction* step = frame->actions().action(cmd::NextMinute + k);
+        ASSERT_TRUE(dateMenu->actions().contains(step)) << k;
+        EXPECT_FALSE(step->shortcut().isEmpty()) << k;
+        setInstant(29, 3, 2026, 1, 30);
+        view.hints.clear();
+        step->trigger();
+        const CInstant& i = doc->instant();
+        EXPECT_EQ(i.day() * 10000 + i.hour() * 100 + i.minute(), legalAfter[k]) << k;
+        EXPECT_EQ(view.hints, std::vector<unsigned>{hint::Date}) << k;
+    }
+    setInstant(31, 12, 2099, 23, 55);
+    view.hints.clear();
+    frame->actions().action(cmd::NextMinute + 2)->trigger();
+    EXPECT_EQ(doc->instant().minute(), 55);
+    EXPECT_TRUE(view.hints.empty());
 }
 
 TEST_F(Document, NewDateCommandCancelledChangesNothing)

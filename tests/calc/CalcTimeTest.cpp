@@ -22,6 +22,13 @@ TEST(CalcTime, JulianDaysOfLegalAndUniversalTime)
     EXPECT_EQ(r.out, "2451545.041667\n2451545.000000\n");
 }
 
+TEST(CalcTime, TimeTypedWithAColonOrAnH)
+{
+    for (const char* time : {"13:00", "13h00"})
+        EXPECT_EQ(runCalc(std::string("jd --date 1.1.2000 --time ") + time + kParis).out,
+                  "2451545.041667\n2451545.000000\n") << time;
+}
+
 TEST(CalcTime, TimeScalesOfTheTimeBar)
 {
     const CalcResult r = runCalc("times --date 1.7.2003 --time 0.30" + kParis + " --dst 0");
@@ -41,7 +48,8 @@ TEST(CalcTime, InvalidInputGivesTheDialogMessageAndStatus2)
         {"jd --date 30.4.2003 --time 25.00", "Heure non valable\n"},
         {"jd --time 22.3", "Heure non valable\n"},
         {"jd --time 9.5x", "Heure non valable\n"},
-        {"jd --time 22:30", "Heure non valable\n"},
+        {"jd --time 22:3x", "Heure non valable\n"},
+        {"jd --time 22h", "Heure non valable\n"},
         {"jd --time 1e308", "Heure non valable\n"},
         {"jd --date 1.1.4294969395", "Date non valable\n"},
         {"jd --date 1.1.2000junk", "Date non valable\n"},

@@ -15,6 +15,7 @@
 #include "charts/CCarteHorizon.h"
 #include "charts/ui/CZarnView.h"
 #include "charts/PrintPage.h"
+#include "ui/NightMode.h"
 #include "sky/DrawFlags.h"
 
 namespace zarn {
@@ -224,6 +225,60 @@ TEST(SkyPrint, PdfPageWithoutAPrinterHoldsTheChart)
     // Printing filled the print placements and the star names to print.
     EXPECT_FALSE(host.charts->WholeSky().PrintStars().empty());
     EXPECT_GT(host.charts->WholeSky().Labels().size(), 20u);
+}
+
+namespace {
+// The PDF of the printed chart, without the line that dates the file.
+QByteArray printedPdf(CZarnView& view, const QString& file)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    view.PrintChart(printer, false);
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = pdf.readAll();
+    const qsizetype date = bytes.indexOf("/CreationDate");
+    if (date >= 0)
+        bytes.remove(date, bytes.indexOf('\n', date) - date);
+    return bytes;
+}
+}  // namespace
+
+TEST(SkyNight, TheChartTurnsRedWithItsStarsAsLargeAndThePrintedPageStaysTheSame)
+{
+    SkyWindowTestHost host;
+    ASSERT_TRUE(host.loaded);
+    CZarnView view(host);
+    // Night mode's style draws other frames: the chart keeps its size.
+    view.setFrameShape(QFrame::NoFrame);
+    QTemporaryDir dir;
+    const QImage day = render(host, view, QSize(500, 400));
+    const QByteArray dayPage = printedPdf(view, dir.filePath(QStringLiteral("jour.pdf")));
+    night::apply(true);
+    QImage red = render(host, view, QSize(500, 400));
+    const QByteArray nightPage = printedPdf(view, dir.filePath(QStringLiteral("nuit.pdf")));
+    night::apply(false);
+    ASSERT_EQ(day.size(), red.size());
+    // Within the round chart: no green or blue at all, and every lit point of
+    // the day (a star, a line, a label) lit at night, so no star shrinks.
+    const QRect middle(day.width() / 2 - 120, day.height() / 2 - 120, 240, 240);
+    int lit = 0;
+    int litAtNight = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x) {
+            const QRgb n = red.pixel(x, y);
+            ASSERT_EQ(qGreen(n) | qBlue(n), 0) << x << "," << y;
+            if (qGray(day.pixel(x, y)) > 40) {
+                ++lit;
+                litAtNight += qRed(n) > 10;
+            }
+        }
+    EXPECT_GT(lit, 200);
+    EXPECT_EQ(litAtNight, lit);
+    ASSERT_FALSE(dayPage.isEmpty());
+    EXPECT_EQ(nightPage, dayPage);
 }
 
 TEST(SkyPrint, PrintedPageCarriesStarNamesAndTheCaption)

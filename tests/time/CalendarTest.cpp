@@ -92,7 +92,7 @@ TEST(ParseTime, FollowsTheHoursDotMinutesForm)
     EXPECT_FALSE(parseTime(".30", 0, 23));
     EXPECT_FALSE(parseTime("ab.cd", 0, 23));
     EXPECT_FALSE(parseTime("1.2.", 0, 23));
-    for (const char* junk : {"9.5x", "9. 5", "22:30", "1e308", "9.05 ", "+9", "4294967305"})
+    for (const char* junk : {"9.5x", "9. 5", "22:30", "22h30", "1e308", "9.05 ", "+9", "4294967305"})
         EXPECT_FALSE(parseTime(junk, 0, 23)) << junk;
     EXPECT_TRUE(parseTime("-5.30", -90, 90));
     const HourMinuteSecond t = readTime("9.05");

@@ -210,6 +210,24 @@ TEST(ZarnSettings, OtherKeysOfTheFileAreKept)
     EXPECT_FALSE(p.hasSection("Observatoires"));
 }
 
+TEST(ZarnSettings, NightModeIsKeptAndAbsentUntilFirstUsed)
+{
+    ZarnSettings s = readSettings(parse("[Cartes]\nMode nuit=1\n"));
+    EXPECT_EQ(s.nightMode, 1);
+    EXPECT_EQ(readSettings(parse("[Cartes]\nMode nuit=7\n")).nightMode, 0);
+    Profile out;
+    s.nightMode = 0;
+    writeSettings(s, out, false);
+    EXPECT_FALSE(out.value("Cartes", "Mode nuit"));
+    s.nightMode = 1;
+    writeSettings(s, out, false);
+    EXPECT_EQ(out.intValue("Cartes", "Mode nuit"), 1);
+    // Once written it follows the choice, also back to day.
+    s.nightMode = 0;
+    writeSettings(s, out, false);
+    EXPECT_EQ(out.intValue("Cartes", "Mode nuit"), 0);
+}
+
 TEST(ZarnSettings, ZoneNamesBesideTheRecordsBothWays)
 {
     // A file of the previous version (no zone names) reads and writes back

@@ -1,8 +1,8 @@
 #pragma once
 // The view-button bar of the sky window: the whole sky, the eight horizon
-// directions and the seven bodies. It lays its buttons out for its height:
+// directions, the seven bodies and real time. It lays its buttons out for its height:
 // one column of buttons as large as the font asks when they fit, smaller
-// ones down to a legible size, then two columns, so that the sixteen buttons
+// ones down to a legible size, then two columns, so that the seventeen buttons
 // are always all visible, apart, at any window size and screen scale.
 #include <QList>
 #include <functional>
@@ -19,7 +19,7 @@ public:
     // actionOf: the program's action of a command, or null.
     CViewButtonBar(const std::function<QAction*(int)>& actionOf, QWidget* parent);
 
-    // The buttons in order: "Ciel", S … SE, then Mercure … Soleil.
+    // The buttons in order: "Ciel", S … SE, Mercure … Soleil, then "Réel".
     const QList<QToolButton*>& buttons() const { return m_buttons; }
     int columns() const { return m_columns; }
 

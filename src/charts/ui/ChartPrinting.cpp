@@ -83,6 +83,7 @@ void printChartPage(const ChartPage& page, CCarte& chart, CVueNoms& printLabel, 
         return;
     SurfaceDevice device = page.screen;
     device.printer = true;
+    device.night = false;
     device.preview = page.preview;
     device.dpiX = page.printer.logicalDpiX();
     device.dpiY = page.printer.logicalDpiY();

@@ -26,7 +26,7 @@ CDateDlg::CDateDlg(CDateHeure& dateTime, QWidget* parent) : QDialog(parent), m_d
     m_time = new QLineEdit(this);
     m_time->setMaxLength(5);
     acceptOnlyDigitsAndPoint(m_date);
-    acceptOnlyDigitsAndPoint(m_time);
+    acceptOnlyTimeOfDay(m_time);
     m_date->setText(QString::asprintf("%d.%d.%d", dateTime.day(), dateTime.month(), dateTime.year()));
     m_time->setText(QString::asprintf("%d.%.2d", dateTime.hour(), dateTime.minute()));
 
@@ -54,15 +54,14 @@ void CDateDlg::accept()
         m_date->setFocus();
         return;
     }
-    const std::string timeText = m_time->text().toStdString();
-    if (!parseTime(timeText, 0, 23)) {
+    const std::optional<HourMinuteSecond> time = parseTimeOfDay(m_time->text().toStdString());
+    if (!time) {
         showExclamation(this, QStringLiteral("Heure non valable"));
         m_time->setFocus();
         return;
     }
-    const HourMinuteSecond time = readTime(timeText);
     // A typed time means the first pass of an hour that the clock shows twice.
-    const CDateHeure typed(date.day, date.month, date.year, time.hours, time.minutes, 0);
+    const CDateHeure typed(date.day, date.month, date.year, time->hours, time->minutes, 0);
     if (m_place && !legalTimeExists(typed, *m_place)) {
         showExclamation(this, QStringLiteral("Heure non valable"));
         m_time->setFocus();

@@ -1,5 +1,6 @@
 #include "time/ui/CHeureEteDlg.h"
 
+#include "ui/NightMode.h"
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "ui/MessageBoxes.h"
@@ -37,8 +38,8 @@ CHeureEteDlg::CHeureEteDlg(int year, const CLieu& place, QWidget* parent) : QDia
     m_result = new QLabel(this);
     m_result->setAutoFillBackground(true);
     QPalette pal = m_result->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Window, night::paper(Qt::white));
+    pal.setColor(QPalette::WindowText, night::ink());
     m_result->setPalette(pal);
     m_result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const QFontMetrics fm(font());

@@ -1,5 +1,7 @@
 #include "tools/ui/CAlmanacPopup.h"
 
+#include "ui/NightMode.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -85,14 +87,34 @@ void CAlmanacPopup::hideEvent(QHideEvent* event)
     emit hidden();
 }
 
-QColor CAlmanacPopup::background() { return QColor(227, 227, 227); }
+QColor CAlmanacPopup::background() { return night::paper(QColor(227, 227, 227)); }
+
+namespace {
+void applyBackground(QWidget& widget)
+{
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Window, CAlmanacPopup::background());
+    widget.setPalette(pal);
+}
+
+// Night mode changes the application's palette: the background follows.
+class BackgroundFollower : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            applyBackground(*static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+}  // namespace
 
 void CAlmanacPopup::fillWithBackground(QWidget& widget)
 {
     widget.setAutoFillBackground(true);
-    QPalette pal = widget.palette();
-    pal.setColor(QPalette::Window, background());
-    widget.setPalette(pal);
+    applyBackground(widget);
+    widget.installEventFilter(new BackgroundFollower(&widget));
 }
 
 }  // namespace zarn

@@ -2,9 +2,11 @@
 
 #include "ui/Hints.h"
 #include "charts/PagePrinting.h"
+#include "ui/NightMode.h"
 #include "sky/SkyModel.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
@@ -32,7 +34,24 @@ protected:
     {
         QPainter painter(this);
         const int side = std::min(width(), height());
-        drawNightChart(painter, QRectF((width() - side) / 2.0, 0, side, side), m_plan);
+        const QRectF square((width() - side) / 2.0, 0, side, side);
+        if (!night::isOn()) {
+            drawNightChart(painter, square, m_plan);
+            return;
+        }
+        // The chart is ink on paper, made for the page: at night on the
+        // screen it is drawn light on dark, in red.
+        const qreal ratio = devicePixelRatioF();
+        QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::white);
+        {
+            QPainter onPicture(&picture);
+            drawNightChart(onPicture, square, m_plan);
+        }
+        picture.invertPixels();
+        night::redden(picture);
+        painter.drawImage(QPointF(0, 0), picture);
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "tools/ui/CPhasesPopup.h"
 
+#include "ui/NightMode.h"
+
 #include "time/Calendar.h"
 
 #include <QPainter>
@@ -48,7 +50,7 @@ void CPhasesPopup::paintEvent(QPaintEvent*)
         const int centre = X + 11 * W / 90;
         const QString date = dateText(i);
         const QString time = timeText(i);
-        painter.setPen(Qt::black);
+        painter.setPen(night::ink());
         painter.drawText(QPoint(centre - fm.horizontalAdvance(date) / 2, 15 * H / 63 - fm.descent()), date);
         painter.drawText(QPoint(centre - fm.horizontalAdvance(time) / 2, 45 * H / 63 + fm.ascent()), time);
         drawSymbol(painter, QRect(QPoint(X + 10 * W / 180, 18 * H / 63), QPoint(X + 34 * W / 180, 42 * H / 63)),
@@ -62,7 +64,7 @@ void CPhasesPopup::drawSymbol(QPainter& painter, const QRect& box, int phase) co
     const int side = std::min(box.width(), box.height());
     const QRectF disc(box.center().x() - side / 2.0, box.center().y() - side / 2.0, side, side);
     painter.setBrush(background());
-    painter.setPen(Qt::black);
+    painter.setPen(night::ink());
     painter.drawEllipse(disc);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 0));

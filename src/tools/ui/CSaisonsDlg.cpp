@@ -1,5 +1,7 @@
 #include "tools/ui/CSaisonsDlg.h"
 
+#include "ui/NightMode.h"
+
 #include "tools/Seasons.h"
 
 #include <QApplication>
@@ -29,8 +31,8 @@ CSaisonsDlg::CSaisonsDlg(const CSoleil& sun, const CLieu& place, int year, QWidg
     m_result->setAlignment(Qt::AlignCenter);
     m_result->setAutoFillBackground(true);
     QPalette pal = m_result->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Window, night::paper(Qt::white));
+    pal.setColor(QPalette::WindowText, night::ink());
     m_result->setPalette(pal);
     auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
     close->setDefault(true);

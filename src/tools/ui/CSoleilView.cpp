@@ -1,6 +1,7 @@
 #include "tools/ui/CSoleilView.h"
 
 #include "ui/Hints.h"
+#include "ui/NightMode.h"
 #include "tools/MoonPhases.h"
 #include "tools/Twilight.h"
 #include "tools/ui/CMoonPicture.h"
@@ -218,7 +219,7 @@ void CSoleilView::paintEvent(QPaintEvent*)
     painter.setFont(m_textFont);
     drawBox(painter, m_sunBox, QStringLiteral(" Soleil "), sunTexts());
     drawBox(painter, m_moonBox, QStringLiteral(" Lune "), moonTexts());
-    painter.setPen(Qt::black);
+    painter.setPen(night::ink());
     painter.drawText(m_phaseArea, Qt::AlignCenter, phaseText());
 }
 
@@ -236,7 +237,7 @@ void CSoleilView::drawBox(QPainter& painter, const QRect& box, const QString& ti
     painter.setPen(kTitleColour);
     painter.drawText(titleRect, Qt::AlignCenter, title);
 
-    painter.setPen(Qt::black);
+    painter.setPen(night::ink());
     const int baseline = box.top() + timesOffset();
     if (!texts.single.isEmpty()) {
         painter.drawText(QPoint(box.center().x() - fm.horizontalAdvance(texts.single) / 2, baseline - fm.descent()),

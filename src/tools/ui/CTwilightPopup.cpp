@@ -1,5 +1,7 @@
 #include "tools/ui/CTwilightPopup.h"
 
+#include "ui/NightMode.h"
+
 #include "time/Calendar.h"
 
 #include <QPainter>
@@ -63,7 +65,7 @@ void CTwilightPopup::paintEvent(QPaintEvent*)
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(Qt::black);
+    painter.setPen(night::ink());
     painter.drawText(QRect(0, 0, W, slotTop(2)), Qt::AlignCenter, QStringLiteral("CRÉPUSCULES"));
     painter.setFont(font());
 
@@ -74,7 +76,7 @@ void CTwilightPopup::paintEvent(QPaintEvent*)
     for (const Row& row : rows()) {
         const int top = slotTop(k);
         if (!row.time.isEmpty()) {
-            painter.setPen(Qt::black);
+            painter.setPen(night::ink());
             painter.drawLine(tw - 3, top, W, top);
             painter.drawText(QPoint(8 * tw / 10 - fm.horizontalAdvance(row.time), top + fm.ascent() / 2), row.time);
         }

@@ -322,6 +322,32 @@ TEST(DateDialog, RefusesBadDatesAndTimes)
     EXPECT_EQ(dt.second(), 0);
 }
 
+TEST(DateDialog, TakesTheTimeWithAColonOrAnH)
+{
+    // The field lets ":" and "h" through as typed; what the dialog accepts
+    // is decided when OK is pressed.
+    CDateHeure dt(8, 12, 2026, 22, 30, 15);
+    for (const char* typed : {"21:30", "21h30"}) {
+        CDateDlg dialog(dt, nullptr);
+        dialog.timeField()->clear();
+        QTest::keyClicks(dialog.timeField(), QString::fromLatin1(typed));
+        EXPECT_EQ(dialog.timeField()->text(), QString::fromLatin1(typed));
+        dialog.dateField()->setText(QStringLiteral("1.1.2000"));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
+        EXPECT_EQ(dt.hour() * 100 + dt.minute(), 2130) << typed;
+        dt.setHour(0);
+    }
+    for (const char* typed : {"21:3x", "21h", "21h3", "2:30h"}) {
+        CDateDlg dialog(dt, nullptr);
+        dialog.timeField()->setText(QString::fromLatin1(typed));
+        ModalCatcher catcher;
+        dialog.accept();
+        EXPECT_EQ(catcher.texts, QStringList{QStringLiteral("Heure non valable")}) << typed;
+        EXPECT_EQ(dt.hour(), 0) << typed;
+    }
+}
+
 TEST(SummerTimeDialog, ResultFollowsTheYear)
 {
     EXPECT_EQ(CHeureEteDlg::resultText(1995), QStringLiteral(" 26.3 --> 24.9"));

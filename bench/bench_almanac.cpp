@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the almanac: 160-day rise and set tables, a Jupiter–Saturn
 // conjunction search and the seasons of one year.
 #include "sky/SolarBodies.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to compute the Sun, the five planets and the Moon for one instant, as
 // the document does after every change of date or place.
 #include "sky/SolarBodies.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the sky charts on the catalogue sky for Paris, 23 September 1998
 // at 22.30: placing every object for a new instant, a repaint that reuses the
 // placements at 1920 × 1080, and the hit test of a mouse move.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the constellation map and the catalogue browser in the program's
 // document (Paris, 15 December 2026 at 19.00): opening the map from a click
 // to its first paint, a repaint at 1920 × 1080 with the grid, filling a list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the conjunction and animation windows' work: a search from the
 // click to the chart drawn at the event (Jupiter–Saturn from 1.1.2021, about
 // twenty years ahead; the Moon and Venus), and one main step of the

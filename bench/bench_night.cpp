@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of « Ce soir »: the plan of one night must follow "Jour suivant"
 // without delay (under 20 ms). Nights of every kind: Paris in December, the
 // night of a conjunction, a summer-time night, Tromsø at midsummer and in

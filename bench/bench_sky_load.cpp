@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the catalogue and the orbital elements, then computing the whole
 // sky once: what the program does before its first chart appears.
 #include <benchmark/benchmark.h>

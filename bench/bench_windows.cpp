@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the almanac windows, offscreen: refilling the ephemerides table
 // for a new date (the Sun, the Moon) with the list's repaint, and "Jour
 // suivant" with the sky window, the Sun and the Moon (both popups open), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the sky window with names, grids and zoom, at 1920 × 1080 on the
 // catalogue sky for Paris, 23 September 1998 at 22.30: a repaint with the
 // planet, star (to magnitude 4) and constellation names and both grids, a

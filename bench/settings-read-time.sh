@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times zarn-calc over a settings file of 100 000 lines (about 1 MB, under the
 # 4 MiB limit), read from the per-user folder. The command itself (jd) costs
 # nothing, so the time is the reading of ZARN.INI.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package. The programs go to PREFIX/bin and find
 # their data in PREFIX/share/zarn (see src/sky/DataFolder.h); `cpack -G DEB`
 # in the build folder makes zarn_VERSION_amd64.deb.

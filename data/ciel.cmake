@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CIEL.ZAR, the sky catalogue, generated from the tables of sources/catalogue.
 set(ZARN_CIEL_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/sources/catalogue)
 set(ZARN_CIEL ${ZARN_BIN_DIR}/CIEL.ZAR)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the sky catalogue CIEL.ZAR from the committed source tables.
 
     ciel.py SOURCES_DIR OUTPUT_FILE [--stats]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading the Yale Bright Star Catalogue (bsc5.dat, fixed-width records of
 197 bytes; byte columns in sources/catalogue/bsc5-format.md)."""
 

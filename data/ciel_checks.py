@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Invariants of the generated catalogue that the program relies on. Each
 broken one stops the build with the reason."""
 

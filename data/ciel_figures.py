@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Constellation figures: the polylines of the figure file, their corners
 matched to catalogue stars."""
 

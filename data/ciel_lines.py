@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The reference lines (ecliptic and celestial equator) and the zodiac table."""
 
 import math

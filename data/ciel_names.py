@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Names in French usage: constellations, proper names of stars, deep-sky
 objects, and the label placements of the charts."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The archived classes of the sky catalogue, with their fields in file order."""
 
 MAG_SIGN = 0x40     # bit 6 of the 7-bit magnitude field: negative

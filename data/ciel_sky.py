@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Constellation boundaries: which constellation a J2000 position lies in.
 
 The IAU boundaries (Delporte, 1930) are arcs of constant right ascension and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Star attributes derived from the catalogue record: palette colour, and the
 magnitudes and spectral types of the components of a double star."""
 

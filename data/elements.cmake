@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ELEMENTS.ZAR: orbital elements of the Sun and planets and the lunar series.
 set(ZARN_ELEMENTS_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/elements.py

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generates ELEMENTS.ZAR from the theory tables of sources/theory/.
 
 The file holds seven records without object tags, in the order Sun, Mercure,

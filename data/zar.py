@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writer of the object-archive encoding shared by CIEL.ZAR, ELEMENTS.ZAR and
 OBJETS.ZAR.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the start-up picture resources/eclipse.bmp: a total solar eclipse
 over a dark sky, as a 256-colour device-independent bitmap (8 bits per pixel,
 bottom-up rows, 1024-byte colour table). Deterministic: the same script gives

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Accuracy of the engine's Sun, planet and Moon positions against PyEphem.
 
 Runs `zarn-calc position BODY` at a few hundred instants spread over

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Accuracy of the almanac (rise and set, seasons, Moon phases, conjunctions
 and oppositions) against PyEphem.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mars's retrograde loop of 2024-2025 as the animation window draws it,
 against PyEphem: the two stationary points (dates and longitudes), the
 opposition-time latitude and the largest difference along the path.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tasks of the zarn-calc speed figures, done with PyEphem for comparison.
 
     /usr/bin/python3 bench/calc/pyephem_tasks.py seasons|phases|position

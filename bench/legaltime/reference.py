@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference instants for the legal-time tests (tests/time/ZoneEventsTest.cpp),
 # computed once with Debian's python3-ephem and stored there: the first full
 # Moon, the Sun's rise (centre at -0.61 degree, no refraction model) and the

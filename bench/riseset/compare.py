@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Rise and set tables of zarn-calc against the stored PyEphem reference.
 
 Reads the reference written by bench/riseset/reference.py (the Sun, the Moon

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference rises and sets from PyEphem, for the rise and set series tests.
 
 How the values are made

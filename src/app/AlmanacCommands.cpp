@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's almanac dialogs: the solar-system ephemerides, which stay
 // open beside the windows and follow the document, and the seasons.
 #include "app/CZarnDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The almanac windows of the main window: the Sun and the Moon, opened at
 // start-up in the column left of the sky window, and the planet visibility

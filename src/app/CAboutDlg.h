@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: version, purpose and the credits of the data.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constellation map window on the document: the frame with the map and
 // its status bar. It is the view the document updates (dates, options,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real time: the document's instant kept at the present of a clock that tests
 // can replace. Every second the instant takes the clock's time; the time bar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where ZARN.INI lives and how it is read and written: the file beside the
 // program when one stands there, else the per-user file in the application's

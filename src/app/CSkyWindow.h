@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sky window on the document: the frame with the view-button bar and the
 // sky view, placed right of the tool windows. It is the view the document

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up picture: the 256-colour bitmap "eclipse.bmp" of the program
 // directory in a borderless window centred on the main window, with the

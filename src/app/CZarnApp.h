@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: finds the program directory and the settings file,
 // creates and places the main window, shows the start-up picture while the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one document: the current instant and place, the observatories, the
 // sky and the solar-system bodies, the sky charts and the display options. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does before its window: the answers to --help and
 // --version, which need no screen, and a French message in place of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which commands are enabled and checked, decided in one place after every
 // update and every change of the active window.
 #include "app/CZarnDoc.h"

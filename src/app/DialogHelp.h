@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rules every dialog of the program follows: F1 opens the help page of the
 // dialog, a dialog of fixed size gets a frame with a title and a close

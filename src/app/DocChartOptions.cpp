@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart options command: the sheet works on copies of the document's
 // display options and user objects; on OK the document takes them back and
 // tells the views whether the user objects were made again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands: dates, charts, planets, toggles and windows.
 #include "app/CZarnDoc.h"
 

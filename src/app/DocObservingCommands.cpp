@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the observer at the telescope: steps of time shorter than a
 // day, the instant that follows the clock, and night mode.
 #include "app/CZarnDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message boxes of the data files: loading errors of CIEL.ZAR and
 // ELEMENTS.ZAR, and the failed write of OBJETS.ZAR or ZARN.INI with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FilePaths.h"
 
 #include "archive/Windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names between the system and the windows. The system gives names as
 // bytes that need not be UTF-8 (a folder named in Latin-1); Qt reads them as

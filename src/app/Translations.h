@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (standard buttons, file and print dialogs) in French.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window kinds registered on the one document: for each kind the function
 // that opens a window of it. A kind without a function has no window yet; its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zarn: a desktop astronomy program for the sky seen with the naked eye.
 #include "app/CZarnApp.h"
 #include "app/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole archive file and running a reading function over it, with
 // every failure turned into one of the four error kinds of ArchiveError.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The leading words of object references in the archive: null, new class,
 // object of a known class (0x8000 + class index), and the escape to the 32-bit

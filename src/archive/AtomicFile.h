@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaces a file in one step: the bytes go to a temporary file beside the
 // target, are flushed to the disk, and the temporary file is then renamed over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the object archive of the .ZAR files from a byte buffer held in memory.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the object archive of the .ZAR files into a byte vector, in the
 // encoding that CArchiveReader reads (see CArchiveReader.h): little-endian on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The object layer of the archive writer: class table, object references and
 // the containers built on them.
 #include <limits>

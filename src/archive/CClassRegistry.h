@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classes an archive may name, each with the function that makes an empty
 // object of it. The reader looks every class name of a file up here; a name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every object that the object archive (.ZAR files) can hold: the
 // catalogue classes register a run-time class name (schema 0) and read and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the data files are stored in the Windows-1252 character set; in
 // memory the engine keeps UTF-8. The conversion happens at the file boundary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting a command's arguments and reading its bounded numbers.
 #include "calc/CalcArguments.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arguments of one zarn-calc command: its words (a body, a year) and the
 // options it knows, with the bounded ranges that scripts ask for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies and arguments shared by the commands of zarn-calc.
 #include "calc/CalcBodies.h"
 #include "calc/CalcArguments.h"

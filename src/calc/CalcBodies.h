@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solar-system bodies for the commands of zarn-calc: names typed on the
 // command line and the bodies read from ELEMENTS.ZAR.

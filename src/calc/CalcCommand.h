@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of zarn-calc. Each command lives in its own file and registers
 // itself with a static CalcCommand object:

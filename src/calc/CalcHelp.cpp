@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Usage texts and version of zarn-calc, in French, printed on stdout when
 // asked for and on stderr after an error.
 #include "calc/CalcHelp.h"

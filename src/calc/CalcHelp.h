@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The usage texts of zarn-calc, its version, and the options that every
 // command understands before its own: --help (-h), --version and --tsv.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common options of zarn-calc and the place they describe.
 #include "calc/CalcOptions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tab-separated output: fields, ISO dates and legal times with their offset.
 #include "calc/TsvOutput.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tab-separated output of zarn-calc for spreadsheets and scripts: a header
 // line, then one line per row; dates as 2026-12-08, times of day to the

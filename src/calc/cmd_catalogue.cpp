@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc catalogue: the lists of the catalogue browser and counts of the
 // catalogue.
 #include "calc/CalcCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc conjunction BODY1 BODY2 [--next N] and opposition PLANET [--next N].
 #include "calc/CalcArguments.h"
 #include "calc/CalcBodies.h"

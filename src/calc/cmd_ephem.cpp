@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc ephem BODY [--radec] [--days N]: the rows of the ephemerides
 // table, 160 days from ten days before the date as the window shows them, or
 // N days from the date itself.

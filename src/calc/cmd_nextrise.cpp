@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc nextrise BODY: the box that says a body is not visible.
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc nuit: the plan of the night, as the window « Ce soir » shows it.
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"

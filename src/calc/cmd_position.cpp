@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc position BODY [--every H.MM --count N]: where a body of the solar
 // system stands for the instant and place of the options, or at N instants a
 // step apart.

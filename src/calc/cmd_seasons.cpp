@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc seasons YEAR [LAST]: the four lines of the seasons dialog for one
 // year or for every year of a range.
 #include "calc/CalcArguments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc sunmoon, phases and twilight: the Sun-and-Moon window's values.
 #include "calc/CalcArguments.h"
 #include "calc/CalcBodies.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc visibility: the planet visibility chart of the night.
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc: the engine's computations from the command line, with the same
 // texts as the program's windows.
 #include "calc/CalcCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the trajectory animation: the bodies followed, the running
 // date, the intermediate points between main steps and the three ways a run

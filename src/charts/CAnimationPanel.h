@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart of the animation window: the starry background is drawn once
 // into an image and kept until the size, the region or the options change;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The abstract sky chart: projects sky objects to points of a page, caches the
 // placements per target (screen, printer) until the sky changes, and draws

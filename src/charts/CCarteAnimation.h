@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart of the trajectory animation: a fixed region of the ecliptic on
 // which the animated bodies are plotted step by step. Every plotted position

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole-sky chart: the sky above the observer in a circle, zenith in the
 // middle, horizon at the rim; north up, west to the right (the sky seen lying

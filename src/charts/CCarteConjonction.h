@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart of the conjunction window: the stars and bodies around a
 // reference planet in ecliptic coordinates, the planet at the centre, east to

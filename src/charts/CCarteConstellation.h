@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The map of one constellation: a stereographic projection centred on the
 // constellation's centre, magnified, north up and east to the left as on the

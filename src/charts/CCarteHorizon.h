@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The horizon chart: a 360° panorama strip from the horizon up to 60°
 // altitude, turned towards one of eight compass directions (or towards an

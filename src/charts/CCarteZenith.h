@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zenith chart: the projection of the whole-sky chart magnified about
 // 3.17 times, showing the sky within about 35° of the zenith, with a marker

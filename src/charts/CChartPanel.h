@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner-drawn chart of a tool window: a sunken frame with an ecliptic
 // chart inside, the name of the object under a resting mouse, a context

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A surface that draws nothing and only answers the device facts and clip
 // tests: the hit tests of mouse moves and clicks run on it.

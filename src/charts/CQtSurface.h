@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface on a QPainter: the sky window, an off-screen image
 // (honouring the device pixel ratio) or a printer page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a chart reads from its owner: the document's sky, instant and
 // selection, and the sky view's label windows and scroll position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview of a chart window, with its button for the star names.
 // The window gives the painting of its one page.

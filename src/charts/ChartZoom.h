@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The part of a round chart that the window shows: the whole chart magnified
 // from ×1 to ×20, and the chart point shown in the middle of the window, in

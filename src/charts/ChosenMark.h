@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark of the chosen object on a chart: a ring with four ticks round it
 // (the symbol stays visible inside), and the panel that describes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the constellation map window needs from the document and the main
 // window: the sky its chart is drawn over, the display toggles, the program

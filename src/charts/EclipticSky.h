@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sky of a tool window's ecliptic chart: the document's stars, deep-sky
 // objects and reference lines, with the window's own copy of the Sun, Moon

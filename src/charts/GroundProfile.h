@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-random sequence that draws the landscape along the horizon
 // chart. It is marked before drawing and rewound before every repaint, so the

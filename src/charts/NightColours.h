@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours of night mode, as every chart and window shows them: each
 // colour turned into its own brightness in red (a star keeps how bright and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One-page printing of a window: the print preview, from whose bar the
 // page is printed, and printing with the print dialog (into a PDF file chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the chart stands on a printed page, and the drawing of that page.
 #include <cstdint>

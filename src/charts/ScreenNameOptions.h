@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options of the sky window's charts beyond what they drew at first: which
 // names the screen charts write (the printed page keeps its own rule) and

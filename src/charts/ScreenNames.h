@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names written on the screen charts: the Sun, the Moon and the planets, the
 // bright named stars down to a limiting magnitude that grows as the user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coordinate grids of the whole-sky and zenith charts: circles of equal
 // altitude every 10° with the azimuth lines every 10° and the four cardinal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document's display toggles that decide what a sky chart draws.
 #include <array>

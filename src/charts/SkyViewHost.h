@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sky window needs from the document and the main window: the
 // current chart, the display toggles, the instant, the selection, the

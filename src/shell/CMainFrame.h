@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multi-document main window: the menus built from the command table, the
 // status bar with its message pane and the three panes of the instant (place,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last safeguard of night mode: a widget and its children drawn through
 // this effect show every pixel in red by its brightness, whatever colours

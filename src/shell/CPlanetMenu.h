@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "&Vue planète" pop-up: seven items (Mercure ... Soleil) that draw their
 // own label and a picture of the body. A typed m, v, a, j, s, l or o chooses

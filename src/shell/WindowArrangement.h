@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Cascade" and "Mosaïque" for the tool windows: they are arranged in the part
 // of the work area that the sky window leaves free, which keeps its place.

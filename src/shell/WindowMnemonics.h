@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Alt + letter inside a window of the main window: the window's own control
 // with that mnemonic answers before the menu bar, whose titles share letters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common behaviour of the sky objects: direction cosines in a frame built from
 // the sidereal time, placement, visibility and constellation naming.
 #include "sky/CAstre.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every object of the sky: stars, deep-sky and user objects, Sun,
 // planets, Moon, points of the reference lines and the zenith marker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sky object at a finite distance: the Sun, the planets and the Moon.
 #include "sky/CAstre.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ordered list of constellations of the sky, in file order (every list and
 // lookup follows it), and the map from proper names to stars that the

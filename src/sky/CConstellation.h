@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A constellation of the catalogue: its names, the centre of its map, its
 // stars and deep-sky objects and its figure. Some records are not real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A catalogue star. Its position is stored once, in thousandths of a degree,
 // and used as stored for every date (no precession). Magnitude, colour and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // True solar time from the Sun object: it lives with the Sun, above the time
 // library, which needs nothing of the sky model.
 #include "sky/CSoleil.h"

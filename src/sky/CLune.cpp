@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lunar theory of the low-precision kind: mean elements with a few
 // long-period corrections, then the periodic series of longitude, latitude and
 // distance; and the phase seen from the Earth.

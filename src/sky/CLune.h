@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Moon: geocentric longitude, latitude and distance from its mean elements
 // and three trigonometric series read from ELEMENTS.ZAR, and the quantities

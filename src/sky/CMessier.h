@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A deep-sky object: a cluster, a nebula or a galaxy. It is stored like a star;
 // its kind is told by the first character of the code part of its designation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An object added by the user (options of the charts) and kept in OBJETS.ZAR:
 // a name, a position and the symbol it is drawn with (0 comet, 1 cluster,

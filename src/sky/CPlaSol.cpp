@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mean elements of the Sun and the five planets.
 // Inputs: six rows of ELEMENTS.ZAR, each a0 + a1·T + a2·T² + a3·T³, with T the
 // instant's Julian centuries from JD 2415020.0 in universal time (ΔT is left

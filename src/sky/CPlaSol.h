@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A body of the solar system: the Sun (index 0), the planets Mercure to
 // Saturne (1 to 5) and the Moon (6). Its mean elements are cubic polynomials

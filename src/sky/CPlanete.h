@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A naked-eye planet, Mercure (1) to Saturne (5): heliocentric position from
 // its mean elements and Kepler's equation (with the Jupiter–Saturn

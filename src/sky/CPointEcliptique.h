@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point of the ecliptic line (drawn with display bit 0x20).
 #include "sky/CPointPlan.h"

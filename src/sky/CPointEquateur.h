@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point of the celestial equator (drawn with display bit 0x40). Whatever
 // declination the file holds, the point is placed on the equator itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A point of one of the two reference lines drawn on the charts (ecliptic,
 // celestial equator). It keeps its coordinates in radians, as archived.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's geocentric position from the Earth's mean elements (rows 0 mean
 // longitude, 1 semi-major axis, 2 eccentricity, 4 mean anomaly).
 #include "sky/CSoleil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun: Kepler's equation on the Earth's mean orbit and a few short
 // periodic terms give its true geocentric longitude λ☉ and the radius vector R.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface every sky object and chart draws through: a screen
 // window, an off-screen image or a printer page. Plain C++; the windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Earth seen from the Sun: the direction opposite to the Sun's, used to
 // show the Earth's heliocentric direction.

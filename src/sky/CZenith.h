@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The marker of the observer's zenith: at the local sidereal time in right
 // ascension and at the latitude in declination.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of the zodiac table, which names the constellation a Sun, Moon or
 // planet stands in. Entries are ordered by increasing right-ascension limit;

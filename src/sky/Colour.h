@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours of the sky objects: a 32-bit value that is either a plain RGB colour
 // (red in the low byte, then green, then blue) or a reference to an entry of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data folder of an installed or an unpacked program: looked up from the
 // program's own folder, so that a package unpacked anywhere finds its files.
 #include "sky/DataFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the data files (CIEL.ZAR, ELEMENTS.ZAR, the start-up picture) are
 // found for a program that runs from a given folder, and where the user's own

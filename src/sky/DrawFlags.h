@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display bits a view computes at every paint and the charts hand on to
 // every object's own drawing.

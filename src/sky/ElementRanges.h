@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What ELEMENTS.ZAR may hold. The files are data prepared elsewhere; a record
 // whose orbit no body of the naked-eye solar system could have (a planet at

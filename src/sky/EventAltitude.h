@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The altitude at which each solar-system body rises or sets: that of its
 // centre as the observer sees it, in degrees. The Sun and the Moon rise when

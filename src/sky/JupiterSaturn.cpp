@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Jupiter–Saturn perturbations of the low-precision planetary theory. The
 // terms are the published series (Meeus, Astronomical Formulae for
 // Calculators), transcribed from data/sources/theory/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mutual perturbations of Jupiter and Saturn: periodic corrections to
 // their mean longitude, eccentricity, perihelion and semi-major axis.

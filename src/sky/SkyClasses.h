@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classes of the catalogue files, registered under their archive names
 // (schema 0) so that the archive reader can make them.

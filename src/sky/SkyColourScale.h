@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sky colours of the chart options' slider: from black at position 0 to a
 // dark evening blue at the last position, all of one hue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the objects need to know of the sky collection to name their
 // constellation: the full name behind an abbreviation and the zodiac

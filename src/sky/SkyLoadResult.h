@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What loading the sky or writing the user objects came to, for the program
 // to turn into its messages (file not found, damaged file, memory exhausted,

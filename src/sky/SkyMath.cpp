@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numerical helpers shared by the Sun, planet and Moon theories and the tools.
 #include "sky/SkyMath.h"
 

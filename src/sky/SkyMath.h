@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small numerical helpers of the position theories: polynomials in time,
 // the obliquity of the ecliptic, ecliptic to equatorial and equatorial to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole sky the document owns: the constellations with their stars,
 // deep-sky and user objects, the reference lines, the zodiac table, the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven bodies wired together: every planet and the Moon refer to this
 // set's Sun, which must be computed first for the same instant.
 // Inputs: ELEMENTS.ZAR (seven records in body order) and the instant.

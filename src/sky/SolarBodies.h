@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven bodies of the solar system wired together: the Sun, the planets
 // Mercure to Saturne and the Moon, each planet and the Moon referring to this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the status bar of the constellation map says of a star under the
 // mouse: its Bayer letter in Greek, its constellation, the magnitudes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's own objects as the chart options list them: a position, a name
 // and one of the five symbols, with the line shown for each, the checking of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A legal date and time of day, its moves in time and the summer-time rule.
 #include "time/CDateHeure.h"
 

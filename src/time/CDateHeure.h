@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calendar date and a time of day in the legal time of the observing place,
 // with the flag that says whether summer time is in effect at that moment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instant of every computation: legal date and time at a place, with the
 // local sidereal time and the Julian centuries recomputed after every change.
 #include "time/CInstant.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instant for which everything is computed: a legal date and time bound to
 // an observing place, with the local sidereal time and the Julian centuries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An observing place and its 48-byte record in the settings.
 #include "time/CLieu.h"
 

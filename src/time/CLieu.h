@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An observing place: name, longitude (degrees, positive West), latitude
 // (radians, positive North) with its cosine and sine, time zone (whole hours,

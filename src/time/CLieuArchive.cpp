@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place in the object archive, as the observatory records of old files
 // carry it.
 #include "time/CLieu.h"

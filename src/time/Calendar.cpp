@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Julian days, the Gregorian calendar, packed sexagesimal numbers (H.MMSS) and
 // the parsing of the dates and times that the user types.
 #include "time/Calendar.h"

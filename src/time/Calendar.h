@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Julian days, the Gregorian calendar, packed sexagesimal numbers (H.MMSS) and
 // the parsing of typed dates and times.

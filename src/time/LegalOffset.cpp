@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Universal instants turned into the place's legal time and back. This is the
 // one place where the offset of a moment is decided: events in universal
 // time, the computer's clock, typed legal times, times of day counted on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Legal time from universal time and back: the one place that decides the
 // offset of a place's legal time at an instant.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX TZ rule of a zone file's last line, for the years past the
 // changes the file lists.
 #include "time/PosixZoneRule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rule a zone file of the time-zone database gives for the years after
 // its last listed change: the POSIX TZ text in the file's last line, such as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file in the Windows profile format: "[Section]" header lines
 // followed by "key=value" lines. Section and key names compare without regard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ZARN.INI on the disk: read once, bounded, and written atomically with every
 // write checked. A settings file is a regular file of at most 4 MiB; anything

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five time scales of the time bar (legal, universal, local mean solar,
 // true solar and local sidereal time) as the texts the bar shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steps of universal time expressed in the place's legal time.
 #include "time/TimeSteps.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Steps of time shorter than a day: the sky a minute, ten minutes, an hour or
 // one turn of the stars later or earlier. They count elapsed (universal)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of ZARN.INI as values: chart options, the main window's
 // placement and the observatories, read from and written to a Profile.

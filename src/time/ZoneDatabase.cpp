@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zones of the system's database through the date/tz library. The files
 // list the changes up to 2037; later years follow the rule of the file's last
 // line (PosixZoneRule).

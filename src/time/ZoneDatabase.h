@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's time-zone database (tzdata), read through the date/tz
 // library: the legal offset of a zone at any universal instant, with the

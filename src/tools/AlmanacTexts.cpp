@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Result texts of the conjunction, opposition and not-visible boxes.
 #include "tools/AlmanacTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the conjunction and opposition results and of the box that says a
 // body is not visible.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The timetable of a planet-trajectory animation: how many months each body
 // is followed by default and at most, the step between main positions for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions of any object of the sky for the almanac's searches.
 #include "tools/BodyAccess.h"
 

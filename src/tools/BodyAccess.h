@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the almanac needs to know of a body at one instant: its right
 // ascension, declination, distance and horizontal parallax. Bodies of the

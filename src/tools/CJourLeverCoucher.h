@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rises and sets of one day, in legal hours (0 ≤ t < 24), or a code.
 namespace zarn {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Daily rise and set series of one body at one event altitude.
 #include "tools/CLeverCoucher.h"
 

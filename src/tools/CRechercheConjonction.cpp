@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conjunction and opposition searches. The difference Δ = A − B of the
 // longitude-like coordinates is followed forward in time until it changes
 // sign (not through the jump at ±π); the zero is then taken from a five-point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search for conjunctions (equal right ascensions of two bodies) and
 // oppositions (a planet's ecliptic longitude equal to that of the point

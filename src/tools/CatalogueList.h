@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of the catalogue browser: constellations by name or abbreviation,
 // named stars, and named clusters, nebulae and galaxies. Columns are separated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conjunctions between two bodies and oppositions of an outer planet.
 #include "tools/ConjunctionSearch.h"
 

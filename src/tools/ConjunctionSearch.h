@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conjunction and opposition searches as the conjunction window runs
 // them: which body is followed against which, the texts of the results and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hours from midnight of a base day, carried into real instants.
 #include "tools/DayClock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Times of day counted from 0 h of a base day. The rise and set searches work
 // in hours from midnight of one day; an estimate of 25 h is 1 h on the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows of the ephemerides table, as fixed-width texts that the list splits
 // again into its columns.
 #include "tools/Ephemerides.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of the solar-system ephemerides table: 160 days of one body, either
 // its rise and set times or its right ascension and declination.

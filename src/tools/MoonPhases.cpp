@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Principal Moon phases from the elongation of the Moon, which decreases
 // through a lunation: 0 new Moon, −π/2 first quarter, ±π full, +π/2 last quarter.
 #include "tools/MoonPhases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The next four principal phases of the Moon from a given day.
 #include "time/CInstant.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events of one night: two bodies within 5° of each other (and their
 // conjunction when it falls in the night), an opposition, a principal phase
 // of the Moon, a change of legal time and the beginning of a season.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan of one night: its clock, the dark window of the twilight series,
 // the Moon, then the passes of the other files.
 #include "tools/NightPlan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // « Ce soir »: the plan of one night for the observer, from 12 h to 12 h the
 // next day as in the visibility chart. When it is dark, where the Moon is,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces of the night plan, shared by its files: the clock of the night
 // (its hours from 0 h of the first day, universal Julian days and instants

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planets of the night plan: when each one stands above 10° in a sky
 // darker than civil twilight, its best hour, and its brightness.
 #include "sky/EventAltitude.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What stands high in the dark at the middle of the night: the bright stars
 // and the Messier objects above 30°, the constellations near the meridian,
 // and the marks of the small whole-sky chart.

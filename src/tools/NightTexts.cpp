@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French texts of the night plan, in the sections the window, the page
 // and zarn-calc show.
 #include "tools/NightPlanParts.h"

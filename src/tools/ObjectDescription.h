@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sky window says of the chosen object: its name and kind, its
 // magnitude and constellation, where it stands now (altitude and azimuth,

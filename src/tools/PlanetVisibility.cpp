@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Visible interval of each planet in one night: the part of the time it is
 // above the horizon while the Sun is below the planet's threshold.
 #include "tools/PlanetVisibility.h"

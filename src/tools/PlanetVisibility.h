@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which planets can be seen during one night, from 12 h to 12 h the next day.
 #include "time/CInstant.h"

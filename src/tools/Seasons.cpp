@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equinoxes and solstices by correcting a first guess with the Sun's
 // apparent longitude: c = 58 sin(L − λ) days until the change is tiny.
 #include "tools/Seasons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The beginnings of the four seasons of a year: the instants at which the
 // Sun's apparent longitude reaches 0°, 90°, 180° and 270°.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise and set of the Sun and the Moon for the day of the instant.
 #include "tools/SunMoonDay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun and the Moon of one day: rise and set times, the texts of the day
 // and the phase text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twilight of one day from four rise and set series of the Sun.
 #include "tools/Twilight.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twilight timeline of one day: the times at which the Sun crosses −18°,
 // −12°, −6° and −0.61°, with the band the day enters at each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sampled search of the zeros of a function.
 #include "tools/ZeroCrossings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The times at which a smooth function of time crosses zero within an
 // interval, found by sampling it and refining each change of sign. A short

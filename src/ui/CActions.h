@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One QAction per command identifier, created once from the command table and
 // owned by the main window. A triggered action is reported by its identifier.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window that shows the document implements: it registers with the
 // document and receives the update hints after every change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: French HTML pages compiled into the program, shown in a
 // browser window. A help context number leads to a page and anchor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program palette: eighteen colours that every drawing names by index.
 // Entry 14 is the ground of the horizon chart, entry 15 the sky colour (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the document's windows see it: the work area they open
 // in, the program's actions and palette, and the rule that the Sun-and-Moon and

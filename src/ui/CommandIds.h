@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command identifiers shared by the menus, the view-button bar, the context
 // menus and the tests. The numbers are those of the program's resources.

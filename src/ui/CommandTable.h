@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of the program's commands: identifier, French menu text with
 // its "&" mnemonic, status-bar prompt (with an optional "\n" and short name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a tool window needs from the one document: registration for the
 // update hints, the instant, the sky and its bodies, the display options, the

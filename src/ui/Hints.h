@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The update hints the document broadcasts after a change; each view decides
 // from them what to recompute and redraw.

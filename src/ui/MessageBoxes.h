@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's short message boxes: the caption is the program's name and
 // the text is one of the French messages of the dialogs.

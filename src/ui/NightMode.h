@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Night mode: the whole program red on black, so that the eye kept dark at
 // the telescope is not dazzled. Every colour shown is turned into its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pictures of the seven bodies (30 x 17 logical pixels), in the order of
 // the planet commands: Mercure, Vénus, Mars, Jupiter, Saturne, Lune, Soleil.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac windows in the program: the Sun and the Moon beside the sky
 // window at start-up, the commands that open the others, and the updates that
 // reach them all after "Jour suivant".

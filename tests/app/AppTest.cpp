@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a new user: no settings, the place dialog, the main window with
 // the sky window; the settings file's place; the start-up picture, the help
 // pages and Qt's French texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart options sheet on the document: what OK hands back and which hint
 // follows, what Cancel leaves alone, the checks of a typed position, and the
 // user objects through a restart of the program.

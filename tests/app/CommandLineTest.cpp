@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program itself, started as a user starts it: the information options
 // without a screen, a display that cannot be opened, and a write that
 // fails under a file-size limit.

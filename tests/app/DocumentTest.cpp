@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: first start, settings round trip, date, chart and planet
 // commands with their hints, enabling rules, and the failed writes at closing.
 #include "../time/ui/ModalCatcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constellation map, the catalogue browser and the search window on the
 // real catalogue: a click on a star opens its map with the cursor on it, the
 // browser's incremental search, and the search window's list and choices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Night mode in the whole program: every window, dialog and menu grabbed as
 // the screen shows it holds no pixel with green or blue above a trace.
 #include "../time/ui/ModalCatcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program started on a copy of the data files, with a per-user
 // settings file whose only observatory is Paris (2.20 E, 48.51 N).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder with the data files, and an empty per-user folder.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's files at closing: two programs on the same ZARN.INI and
 // OBJETS.ZAR, folder names that are not UTF-8, and an installed program that
 // keeps its shared data folder untouched.

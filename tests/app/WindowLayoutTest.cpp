@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the main window together: where the tool windows open, the
 // arrangements, the Sun-and-Moon window reopened with "&Ciel", clicks on the
 // sky window, Alt + letter in a tool window, the Sun-and-Moon popups, the keys

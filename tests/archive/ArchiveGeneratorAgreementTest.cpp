@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files are written by the Python generator (data/zar.py) and read
 // by this reader: both writers must produce the same bytes for the same
 // objects, including the 32-bit reference forms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two small archive classes for the tests and the fuzzer: a point with two
 // doubles, and a group holding a name, an object array (of any registered

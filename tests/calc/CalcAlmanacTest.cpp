@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac commands of zarn-calc: the texts of the tool windows.
 #include "CalcRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc catalogue on the generated catalogue.
 #include "CalcRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs zarn-calc with arguments and collects its standard output and status.
 #include <array>

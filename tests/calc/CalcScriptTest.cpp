@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc as scripts use it: help and version, bounded ranges, and the
 // tab-separated output read back.
 #include "CalcRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zarn-calc on zones of the time-zone database and on zones with minutes:
 // events at three places against instants computed once with PyEphem
 // (bench/legaltime/reference.py), and the options' refusals.

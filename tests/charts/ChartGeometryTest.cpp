@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the three sky charts: where objects land, what is placed and
 // what is not, the strip's direction labels, the seam, the ground, the hit
 // test and the thinning of background objects.

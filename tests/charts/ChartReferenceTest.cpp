@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts as they stood before names, zoom and grids were added: the
 // whole sky, the zenith and the horizon charts on screen and the printed
 // whole-sky page, for Paris on 23 September 1998 at 22.30, compared with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small sky for the chart tests: objects placed at chosen hour angles and
 // declinations (or altitudes and azimuths) for Paris at a fixed instant, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chosen object on the sky window: the reticle round it follows it when
 // the date and the place change, the panel's rise and set are those of the
 // ephemerides table, Escape clears the choice.

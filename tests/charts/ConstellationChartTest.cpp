@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constellation map: orientation and scale of its projection, the point
 // opposite the centre, the highlighted figure and the grid.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conjunction and animation charts: the ecliptic band, the longitude
 // seam, and bodies plotted at one place.
 #include "ChartTestSky.h"

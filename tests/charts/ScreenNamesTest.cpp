@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names, zoom and pan on the sky window for Paris, 23 September 1998 at
 // 22.30 (Jupiter and Saturne up in the east, Véga high in the west).
 #include <gtest/gtest.h>

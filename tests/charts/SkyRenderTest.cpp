@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky window drawn into images and onto paper for Paris, 23 September
 // 1998 at 22.30: properties a person would check, not a golden image.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky window's behaviour: the display bits of a paint, the update hints,
 // the name under a resting mouse and the click on a star.
 #include <gtest/gtest.h>

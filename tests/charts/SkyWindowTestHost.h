@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real sky of the catalogue for Paris on 23 September 1998 at 22.30, with
 // the three charts and a sky window host that records what the window asks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real loading of the sky over fuzzed files: the input taken as CIEL.ZAR
 // (beside the genuine ELEMENTS.ZAR), and taken as OBJETS.ZAR (beside a small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the archive reader. Every input must end in a
 // typed ArchiveError or in a clean read, never in a crash, a sanitizer report,
 // a hang or a runaway allocation; the sanitizers and libFuzzer's limits catch

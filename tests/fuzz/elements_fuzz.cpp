@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader of ELEMENTS.ZAR. Every input must end in
 // a typed ArchiveError or in seven accepted records, never in a crash, a
 // sanitizer report or a hang. Accepted elements must give the planets'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the settings parser. Every input must parse without
 // a crash, a sanitizer report or a slow pass, and three properties hold:
 //   - the text written from a parsed file parses to the same text again (the

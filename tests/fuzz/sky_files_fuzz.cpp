@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own loading over fuzzed files, up to Recompute all: the input
 // taken as CIEL.ZAR beside the genuine ELEMENTS.ZAR, and as OBJETS.ZAR beside
 // a small valid catalogue. Slow (a whole sky per input); the archive target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: title rule, palette, command table, status panes, time bar
 // and the planet menu's letters.
 #include "ui/CActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven bodies loaded from the generated ELEMENTS.ZAR of the build.
 #include "sky/SolarBodies.h"

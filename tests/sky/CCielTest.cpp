@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky collection: name map, Recompute all, lookups.
 #include "sky/CCiel.h"
 #include "sky/CConstellation.h"

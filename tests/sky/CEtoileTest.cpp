@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stars, deep-sky and user objects: packing, designations, magnitude classes.
 #include "sky/CEtoile.h"
 #include "sky/CMessier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated catalogue CIEL.ZAR, as the program loads it, meets what the
 // program relies on.
 #include "sky/CCiel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a program finds its data files: beside itself, or in share/zarn of
 // the prefix it is installed in.
 #include "sky/DataFolder.h"

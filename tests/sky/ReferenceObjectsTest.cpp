@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference-line points, the zodiac table and the zenith marker.
 #include "sky/CPointEcliptique.h"
 #include "sky/CPointEquateur.h"

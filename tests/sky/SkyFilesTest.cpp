@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky files read and written with the catalogue classes: shared objects,
 // the user objects' file, damaged and missing files.
 #include "SmallCatalogue.h"

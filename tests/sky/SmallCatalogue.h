@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small catalogue written with the program's own classes, for the tests of
 // the sky files: two constellations sharing a star, the reference lines with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constellation map's status bar texts for a star.
 #include "sky/StarStatus.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky colours of the options' slider, the coordinates typed for a user
 // object and the line the options list shows for it.
 #include "sky/CNouvelObjet.h"

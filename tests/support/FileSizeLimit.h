@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While it lives, a write that would make a regular file larger than the limit
 // fails with EFBIG, as a write on a full disk fails: a real failing write for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view of the document that records the hints of every update.
 #include "ui/CDocView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Document tests start from a program folder holding a copy of the data files
 // and from a settings file whose only observatory is Paris.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface that records what is drawn, for the tests of the objects'
 // drawing, the label windows and the charts. Text is measured as 6 units per

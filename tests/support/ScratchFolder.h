@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test fixture with an empty folder of its own under the temporary
 // directory, removed with everything in it after the test.

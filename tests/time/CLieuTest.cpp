@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "time/CLieu.h"
 #include "time/Calendar.h"
 #include "time/Profile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Universal instants shown in legal time on both sides of the summer-time
 // changes, for places east and west of Greenwich and south of the equator.
 #include "time/Calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ZARN.INI on the disk: what is read, and in what time.
 #include "time/ProfileFile.h"
 #include "time/ZarnSettings.h"

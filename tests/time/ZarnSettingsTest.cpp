@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the settings values: the encodings of the keys, their
 // defaults, and what a damaged file gives.
 #include "time/LegalOffset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Legal time on zones of the system's time-zone database: the offsets on
 // both sides of the changes the database lists, the hours a change skips or
 // repeats, and the days of the changes as the summer-time dialog shows them.

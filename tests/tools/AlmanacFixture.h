@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven bodies read from the generated ELEMENTS.ZAR, and places.
 #include "sky/SolarBodies.h"

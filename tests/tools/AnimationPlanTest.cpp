@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation's timetable: durations, steps and intermediate points.
 #include "tools/AnimationPlan.h"
 

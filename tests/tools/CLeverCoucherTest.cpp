@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise and set series on fixed stars, whose answers are known in closed form.
 #include "sky/CAstre.h"
 #include "time/Calendar.h"

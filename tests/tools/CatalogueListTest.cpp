@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue browser's lists.
 #include "tools/CatalogueList.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row texts of the ephemerides table.
 #include "sky/CAstre.h"
 #include "sky/EventAltitude.h"

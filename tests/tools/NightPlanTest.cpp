@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plan of a night against the program's own series: the dark window is
 // the twilight table of the evening and of the morning, the planets' times
 // lie within the visibility chart's, and the events are those the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rise and set series against rises and sets found independently, from
 // the altitude of another ephemeris (tests/tools/data/RiseSetReference.txt,
 // written by bench/riseset/reference.py, whose header says how): the Sun, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seasons, planet visibility, conjunction and opposition searches, and a
 // sweep of dates and latitudes that must neither hang nor crash.
 #include "AlmanacFixture.h"

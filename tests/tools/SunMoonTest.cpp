@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun and the Moon of a day, twilight and the principal phases.
 #include "AlmanacFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart options sheet " Options carte": sky colour and star colouring,
 // the special objects and the user's own objects on three pages. It works on

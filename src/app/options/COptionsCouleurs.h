@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The " Couleurs" page of the chart options: the sky colour by a slider and
 // white or coloured stars, with the preview of Orion.

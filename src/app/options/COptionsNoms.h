@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The " Noms et grilles" page of the chart options: which names the screen
 // charts write (the Sun, the Moon and the planets; the named stars down to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The " Ajouter des Objets" page of the chart options: the user's own objects
 // with their position, name and symbol. Objects are added and removed in the

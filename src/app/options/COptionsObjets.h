@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The " Objets Spéciaux" page of the chart options: Sun, Moon, planets,
 // ecliptic and equator drawn on the charts, with the preview of Leo whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small picture of a constellation on the colour and special-objects
 // pages: drawn once into an off-screen image, which is reused until a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of one user-object symbol beside its radio button, drawn as
 // the charts draw it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the chart options work on: copies of the document's sky colour,
 // slider position, star colouring and special objects, and what the preview

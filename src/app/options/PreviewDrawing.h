@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the chart options' previews draw their constellation from the
 // document's sky, as the constellation map draws it.

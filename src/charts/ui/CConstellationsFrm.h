@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constellation map's frame: the map and, under it, a status bar of two
 // parts that describes the star under the mouse (the first part 7/10 of the

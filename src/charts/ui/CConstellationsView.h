@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constellation map window's view: draws one constellation with its
 // chart, names the object under the mouse and describes a star under it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view-button bar of the sky window: the whole sky, the eight horizon
 // directions, the seven bodies and real time. It lays its buttons out for its height:

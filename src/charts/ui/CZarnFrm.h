@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sky window's frame: the view-button bar docked on the left (the whole
 // sky, the eight horizon directions and the seven bodies) and the sky view.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sky window: shows the document's current chart, names the object under
 // a resting mouse, records the constellation of a clicked star, scrolls the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The context menu of the chart windows: the two date commands, the three
 // display toggles and the print preview. Each item follows the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the sky window's chart: one page, the chart square centred on it
 // (a taller band for the horizon panorama), printed star names placed without
 // overlap, and the caption under the chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three charts of the sky window (whole sky, zenith, horizon) over the
 // document's sky and instant: the owner the charts read from.

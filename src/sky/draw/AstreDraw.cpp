@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every sky object shares in drawing: the printed symbol size by
 // magnitude class, and nothing drawn or hit unless a class says otherwise.
 #include "sky/CAstre.h"

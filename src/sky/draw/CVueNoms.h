@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A name label drawn next to a point of a chart. The screen kind shows one
 // label at a time (the name under the mouse or of the selected object); the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the deep-sky and user objects by kind (0 other or plain
 // point, 1 cluster, 2 nebula, 3 galaxy), in a large form for ordinary screens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small rules shared by the objects' drawing code.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stars are discs sized by magnitude class; deep-sky and user objects show
 // the picture of their kind.
 #include <algorithm>

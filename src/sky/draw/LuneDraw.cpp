@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon: its disc outline and the lit part bounded by the limb and the
 // terminator, turned by the bright-limb angle.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zenith marker and the points of the ecliptic and equator lines.
 #include "sky/CPointEcliptique.h"
 #include "sky/CPointEquateur.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun with its rays and the planets as patterned discs, with their
 // printed names.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date-entry dialog: a date typed day first ("30.4.2003") and a legal
 // time as hours.minutes ("9.05"). On OK the edited date and time are set, with

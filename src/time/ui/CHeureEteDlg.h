@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The summer-time dialog: for the year in its field it shows the day and
 // month when summer time begins and ends, " 30.3 --> 26.10"; for a place on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The place dialog: name, longitude with East/West, latitude with North/South,
 // time zone and summer time. The coordinates are typed as unsigned packed

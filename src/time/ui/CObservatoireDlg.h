@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The observatory list: the current place in the upper list, the others in
 // the lower one, with buttons to add, remove, modify and change the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time bar: a second status bar of the main window that shows the date and
 // the five time scales (legal, universal, mean solar, true solar, sidereal)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the place dialog edits: coordinates as signed packed
 // degrees.minutes (2.20 is 2° 20'), longitude positive West, latitude

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small window shown beside the Sun-and-Moon window without taking the
 // focus from it; a click into it hides it again. On the main window it lies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planet-trajectory animation window: the Sun or a planet (optionally
 // with the other planets and the Sun) moving across the stars, one main step

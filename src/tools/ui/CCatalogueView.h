@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue browser: the constellations by name or abbreviation, the
 // named stars and the named clusters, nebulae and galaxies, with a search

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search window beside the sky window: every named star and deep-sky
 // object of the catalogue by its proper name. Choosing one makes it the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conjunction and opposition window: two bodies (or one outer planet),
 // the next conjunction (or opposition) from the document's date, the instant

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Planet visibility: for one night, from 12 h to 12 h the next day, a bar for
 // the Sun (day and night) and one for each planet (when it is up while the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of the ephemerides dialog: one fixed-width text per day, drawn in
 // three right-aligned columns (date, first value, second value). A second

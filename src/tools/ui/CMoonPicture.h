@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Moon of the day: the lit part of the disc, bounded by the terminator,
 // on the side of the Sun (right while the Moon waxes, left while it wanes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // « Ce soir »: the plan of the night for the document's place and date, with
 // a small whole-sky chart of the middle of the night. It follows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The next four principal phases of the Moon: for each its day, its time and
 // its symbol, in four columns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seasons: for a year from 1901 to 2099, the dates and times of the two
 // equinoxes and the two solstices in the legal time of the observatory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun and the Moon of the document's day: the rise and set of each, the
 // Moon's lit fraction and picture, and two popups, the next four principal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solar-system ephemerides: a modeless dialog with 160 days of one body,
 // either its rise and set times or its right ascension and declination. The

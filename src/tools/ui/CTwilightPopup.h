@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twilight of the day as a timeline: one row per change, with its time,
 // and the band the day enters (civil, nautical or astronomical twilight) in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The columns of the catalogue browser's list: each line holds its columns
 // separated by "*", drawn at fixed positions measured from sample texts in

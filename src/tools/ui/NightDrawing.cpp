@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the night plan: the small whole-sky chart and the printed page.
 #include "tools/ui/CNuitView.h"
 

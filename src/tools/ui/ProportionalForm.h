@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of a form placed at design positions and moved in proportion
 // when the form is resized: positions and widths follow the new size, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A proportional form inside a scroll area. The form follows the window's
 // size, but never below the size at which every control shows its whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step field of the animation: a spin through the steps offered (1 to
 // 15 days, not every number), which stops at both ends of the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the conjunction and animation windows share: the colours of the
 // program palette, the display bits of their ecliptic charts, and their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects' own drawing: star discs by class and screen, own colours,
 // hit areas, deep-sky pictures, the Sun's rays, the Moon's lit part and the
 // printed names of stars and bodies.

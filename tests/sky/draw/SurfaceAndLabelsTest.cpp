@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface's clip tests and device arithmetic, the printed symbol
 // sizes and the label window's placement rules.
 #include <gtest/gtest.h>

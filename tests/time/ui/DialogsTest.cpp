@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place dialog, the observatory list, the date entry and the summer-time
 // dialog, driven as a user would.
 #include "ModalCatcher.h"

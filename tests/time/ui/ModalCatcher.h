@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the modal message boxes that a window opens during a test: every
 // box is recorded with its text and closed with the chosen button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time bar's parts after a refresh.
 #include "time/TimeBar.h"
 #include "time/ui/CTimeBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs on zones of the time-zone database: the place dialog's zone
 // field, the first start's proposal from the computer's zone, the date entry
 // that refuses a skipped hour and the summer-time dialog of a zone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven bodies of ELEMENTS.ZAR, an instant that stands for the
 // document's, and the zarn-calc options that name the same place and instant.

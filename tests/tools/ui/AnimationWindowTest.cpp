@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation window: what choosing a body sets, the step spin, the pace
 // of the points, the three ways a run stops, and trails kept over a resize.
 #include "ToolWindowFixture.h"

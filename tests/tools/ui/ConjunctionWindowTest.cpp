@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conjunction and opposition window: the two lists, the searches as the
 // command line gives them, the zoom, the mode switch and the context menu.
 #include "ToolWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemerides dialog as the user drives it: the table against zarn-calc,
 // row selection, the two modes, typed dates, the document's date and copying.
 #include "AlmanacWindowFixture.h"

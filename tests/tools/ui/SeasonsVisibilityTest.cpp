@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seasons dialog and the planet visibility chart against zarn-calc, the
 // spin's limits, the night of an instant before noon and the drawn bars.
 #include "AlmanacWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun-and-Moon window: its lines and popups against zarn-calc, the polar
 // days, the popups' buttons, and the lit part of the Moon's picture.
 #include "AlmanacWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conjunction and animation windows at a size smaller than their design:
 // every control keeps room for its whole text and none covers another, the
 // form scrolling instead.

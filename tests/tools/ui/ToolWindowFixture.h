@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document on Paris with the conjunction and animation windows registered,
 // for the tests of those windows.

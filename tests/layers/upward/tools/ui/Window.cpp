@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sideways: a tool window reaches into the chart windows, and up into the program.
 #include "charts/ui/CZarnView.h"
 #include "app/CZarnDoc.h"

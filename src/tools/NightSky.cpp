@@ -79,9 +79,11 @@ void addCatalogue(NightPlan& plan, const SkyModel& sky, const CInstant& at)
     sortAndCut(plan.stars, kStarsListed);
     sortAndCut(plan.deepSky, kObjectsListed);
     // The chart marks the objects of the list only.
-    for (const auto& [name, mark] : objectMarks)
+    for (const auto& entry : objectMarks) {
+        const auto& name = entry.first;
         if (std::any_of(plan.deepSky.begin(), plan.deepSky.end(), [&](const HighObject& o) { return o.name == name; }))
-            plan.chart.push_back(mark);
+            plan.chart.push_back(entry.second);
+    }
 }
 
 void addChartStars(NightPlan& plan, const SkyModel& sky, const CInstant& at)

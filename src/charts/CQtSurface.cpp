@@ -178,25 +178,81 @@ void CQtSurface::SetBackground(Colour colour, bool opaque)
     m_painter.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 
-void CQtSurface::Line(int x1, int y1, int x2, int y2)
+namespace {
+
+// A line of the surface as the painter draws it: the end point left out, a
+// line along an axis crisp, a slanted one smoothed through the centres of the
+// pixels the plain line would light (c is half a device pixel).
+struct PainterLine {
+    bool empty = false;
+    bool slanted = false;
+    QLine straight;
+    QLineF smooth;
+};
+
+PainterLine painterLine(int x1, int y1, int x2, int y2, qreal c)
 {
-    // The end point is not drawn: stop one unit short on a straight line.
+    PainterLine line;
     if (x1 == x2 && y1 != y2)
         y2 += y2 > y1 ? -1 : 1;
     else if (y1 == y2 && x1 != x2)
         x2 += x2 > x1 ? -1 : 1;
     else if (x1 == x2 && y1 == y2)
-        return;
-    // Lines along the axes stay crisp; slanted ones are smoothed, through the
-    // centres of the pixels the plain line would light.
-    const bool slanted = x1 != x2 && y1 != y2;
-    m_painter.setRenderHint(QPainter::Antialiasing, slanted);
-    if (!slanted) {
-        m_painter.drawLine(x1, y1, x2, y2);
-        return;
-    }
+        line.empty = true;
+    line.slanted = x1 != x2 && y1 != y2;
+    if (line.slanted)
+        line.smooth = QLineF(QPointF(x1 + c, y1 + c), QPointF(x2 + c, y2 + c));
+    else
+        line.straight = QLine(x1, y1, x2, y2);
+    return line;
+}
+
+}  // namespace
+
+void CQtSurface::Line(int x1, int y1, int x2, int y2)
+{
     const qreal c = m_painter.pen().isCosmetic() ? 0.5 / m_ratio : 0.5;
-    m_painter.drawLine(QPointF(x1 + c, y1 + c), QPointF(x2 + c, y2 + c));
+    const PainterLine line = painterLine(x1, y1, x2, y2, c);
+    if (line.empty)
+        return;
+    m_painter.setRenderHint(QPainter::Antialiasing, line.slanted);
+    if (line.slanted)
+        m_painter.drawLine(line.smooth);
+    else
+        m_painter.drawLine(line.straight);
+}
+
+void CQtSurface::Lines(const std::vector<Segment>& segments)
+{
+    // Runs of smoothed and of crisp lines go to the painter together, in
+    // their order: each painter call costs far more than a line.
+    const qreal c = m_painter.pen().isCosmetic() ? 0.5 / m_ratio : 0.5;
+    std::vector<QLineF> smooth;
+    std::vector<QLine> straight;
+    auto flush = [&] {
+        if (!smooth.empty()) {
+            m_painter.setRenderHint(QPainter::Antialiasing, true);
+            m_painter.drawLines(smooth.data(), static_cast<int>(smooth.size()));
+            smooth.clear();
+        }
+        if (!straight.empty()) {
+            m_painter.setRenderHint(QPainter::Antialiasing, false);
+            m_painter.drawLines(straight.data(), static_cast<int>(straight.size()));
+            straight.clear();
+        }
+    };
+    for (const Segment& s : segments) {
+        const PainterLine line = painterLine(s.x1, s.y1, s.x2, s.y2, c);
+        if (line.empty)
+            continue;
+        if (line.slanted != straight.empty())
+            flush();
+        if (line.slanted)
+            smooth.push_back(line.smooth);
+        else
+            straight.push_back(line.straight);
+    }
+    flush();
 }
 
 QRectF CQtSurface::ShapeRect(const SRect& box) const
@@ -333,10 +389,37 @@ void CQtSurface::ApplyClip(const SClip& clip)
         m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
         break;
     case SClip::Ellipse:
-        m_painter.setClipRegion(QRegion(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height(),
-                                        QRegion::Ellipse));
+        m_painter.setClipRegion(EllipseRegion(clip.rect));
         break;
     }
+}
+
+QRegion CQtSurface::EllipseRegion(const SRect& box) const
+{
+    const QRect ellipse(box.left, box.top, box.width(), box.height());
+    // On a screen only the part of the ellipse over the device counts: a
+    // magnified chart's disc is many times the window, and the painter's
+    // cost of a region grows with its bands. The region is the same for
+    // every clip of a paint, and of the next paint while nothing moves.
+    QRect visible;
+    if (!m_device.printer && m_painter.device()) {
+        const QPaintDevice& device = *m_painter.device();
+        // An image's width is in device pixels: more than the logical
+        // width at a high density, which keeps the region whole there.
+        const QRectF logical(0, 0, device.width(), device.height());
+        visible = m_painter.worldTransform().inverted().mapRect(logical).toAlignedRect();
+    }
+    struct Cached {
+        QRect ellipse;
+        QRect visible;
+        QRegion region;
+    };
+    static Cached cached;
+    if (cached.ellipse != ellipse || cached.visible != visible || cached.region.isNull()) {
+        QRegion region(ellipse, QRegion::Ellipse);
+        cached = {ellipse, visible, visible.isNull() ? region : region.intersected(visible)};
+    }
+    return cached.region;
 }
 
 void CQtSurface::ApplyOrigin(SPoint origin)

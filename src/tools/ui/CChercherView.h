@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class QListWidget;
@@ -53,6 +55,8 @@ private:
     QListWidget* m_list;
     QPushButton* m_catalogue;
     std::vector<CAstre*> m_objects;  // the object of each line
+    // The sky's names the list was last filled from, in the sky's order.
+    std::vector<std::pair<std::string, CAstre*>> m_filledFrom;
     CAstre* m_chosen = nullptr;
 };
 

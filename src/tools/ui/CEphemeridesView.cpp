@@ -73,16 +73,19 @@ void CEphemeridesView::OnUpdate(CDocView*, unsigned hint, void*)
     layoutSlider();
     if (!(hint & (hint::Date | hint::Place)))
         return;
-    compute();
+    // The clock moving through the night only moves the red line.
+    compute(!(hint & hint::Place));
     repaint();
 }
 
-void CEphemeridesView::compute()
+void CEphemeridesView::compute(bool samePlace)
 {
-    std::array<CAstre*, 5> planets;
-    for (int i = 0; i < 5; ++i)
-        planets[static_cast<std::size_t>(i)] = &m_bodies.planet(i + 1);
-    m_night = computeNightVisibility(m_bodies.sun, planets, m_document);
+    if (!samePlace || !followWithinNight(m_night, m_document)) {
+        std::array<CAstre*, 5> planets;
+        for (int i = 0; i < 5; ++i)
+            planets[static_cast<std::size_t>(i)] = &m_bodies.planet(i + 1);
+        m_night = computeNightVisibility(m_bodies.sun, planets, m_document);
+    }
     const QSignalBlocker quiet(m_slider);
     m_slider->setValue(m_night.sliderPosition);
     m_lineX = redLineX();

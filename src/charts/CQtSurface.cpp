@@ -264,8 +264,56 @@ QRectF CQtSurface::ShapeRect(const SRect& box) const
 
 void CQtSurface::Ellipse(const SRect& box)
 {
+    if (const QImage* disc = SmallDisc(box)) {
+        m_painter.drawImage(QPoint(box.left, box.top), *disc);
+        return;
+    }
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.drawEllipse(ShapeRect(box));
+}
+
+const QImage* CQtSurface::SmallDisc(const SRect& box)
+{
+    // A chart draws thousands of star discs of a few sizes and colours, each
+    // outlined in its own colour: the painter's smoothed ellipse costs far
+    // more than copying the same disc drawn once on a clear image.
+    constexpr int kLargest = 16;
+    if (m_device.printer || box.width() <= 0 || box.height() <= 0 || box.width() > kLargest || box.height() > kLargest)
+        return nullptr;
+    const QPen& pen = m_painter.pen();
+    const QBrush& brush = m_painter.brush();
+    if (brush.style() != Qt::SolidPattern || pen.style() != Qt::SolidLine || !pen.isCosmetic() || pen.widthF() != 0.0 ||
+        pen.brush().style() != Qt::SolidPattern || pen.color() != brush.color() || brush.color().alpha() != 255)
+        return nullptr;
+    // Whole units of a plain translation, so the disc lands on whole device pixels.
+    const QTransform& t = m_painter.worldTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) ||
+        m_painter.opacity() != 1.0 || m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    struct Disc {
+        int width, height;
+        QRgb colour;
+        qreal ratio;
+        QImage image;
+    };
+    static std::vector<Disc> discs;
+    const QRgb colour = brush.color().rgba();
+    for (const Disc& d : discs)
+        if (d.width == box.width() && d.height == box.height() && d.colour == colour && d.ratio == m_ratio)
+            return &d.image;
+    if (discs.size() >= 256)
+        discs.clear();
+    QImage image(QSize(qRound(box.width() * m_ratio), qRound(box.height() * m_ratio)), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.drawEllipse(ShapeRect(box.translated(-box.left, -box.top)));
+    painter.end();
+    discs.push_back({box.width(), box.height(), colour, m_ratio, image});
+    return &discs.back().image;
 }
 
 void CQtSurface::Rectangle(const SRect& box)

@@ -78,6 +78,9 @@ protected:
 
 private:
     QRectF ShapeRect(const SRect& box) const;
+    // The picture of a small disc filled and outlined in one colour, drawn
+    // once and kept; none where the painter's state calls for drawing it.
+    const QImage* SmallDisc(const SRect& box);
     // The region of an elliptic clip (logical units), kept from the last call.
     QRegion EllipseRegion(const SRect& box) const;
 

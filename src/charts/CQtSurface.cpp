@@ -222,7 +222,53 @@ void CQtSurface::Line(int x1, int y1, int x2, int y2)
         m_painter.drawLine(line.straight);
 }
 
+namespace {
+
+// Whether a segment and the pixels its smoothed line touches lie well inside
+// an ellipse (three units in from its edge): the elliptic clip then cuts
+// nothing of it.
+bool wellInside(const CSurface::Segment& s, const SRect& ellipse)
+{
+    const double a = ellipse.width() / 2.0 - 3.0;
+    const double b = ellipse.height() / 2.0 - 3.0;
+    if (a <= 0.0 || b <= 0.0)
+        return false;
+    const double cx = ellipse.left + ellipse.width() / 2.0;
+    const double cy = ellipse.top + ellipse.height() / 2.0;
+    auto inside = [&](int x, int y) {
+        const double u = (x - cx) / a;
+        const double v = (y - cy) / b;
+        return u * u + v * v <= 1.0;
+    };
+    // The ellipse is convex: both ends inside, the whole segment is.
+    return inside(s.x1, s.y1) && inside(s.x2, s.y2);
+}
+
+}  // namespace
+
 void CQtSurface::Lines(const std::vector<Segment>& segments)
+{
+    // The painter's elliptic clip is costly for every pixel of a line: the
+    // lines well inside the ellipse are drawn under its bounding rectangle,
+    // which cuts nothing more, and only those near the rim under the ellipse.
+    const SClip clip = Clip();
+    if (clip.kind != SClip::Ellipse || m_device.printer) {
+        DrawLines(segments);
+        return;
+    }
+    std::vector<Segment> inner;
+    std::vector<Segment> rim;
+    for (const Segment& s : segments)
+        (wellInside(s, clip.rect) ? inner : rim).push_back(s);
+    if (!inner.empty()) {
+        m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
+        DrawLines(inner);
+        ApplyClip(clip);
+    }
+    DrawLines(rim);
+}
+
+void CQtSurface::DrawLines(const std::vector<Segment>& segments)
 {
     // Runs of smoothed and of crisp lines go to the painter together, in
     // their order: each painter call costs far more than a line.

@@ -78,6 +78,8 @@ protected:
 
 private:
     QRectF ShapeRect(const SRect& box) const;
+    // The lines in their order, through the painter's clip as it stands.
+    void DrawLines(const std::vector<Segment>& segments);
     // The picture of a small disc filled and outlined in one colour, drawn
     // once and kept; none where the painter's state calls for drawing it.
     const QImage* SmallDisc(const SRect& box);

@@ -532,10 +532,14 @@ void CQtSurface::RestoreDevice()
     if (m_savedStates.empty())
         return;
     const DeviceState& state = m_savedStates.back();
+    // Most saves change the pen and brush only (a star's colour): setting
+    // the font again costs the painter a font resolution.
     m_painter.setPen(state.pen);
     m_painter.setBrush(state.brush);
-    m_painter.setFont(state.font);
-    m_painter.setBackground(state.background);
+    if (m_painter.font() != state.font)
+        m_painter.setFont(state.font);
+    if (m_painter.background() != state.background)
+        m_painter.setBackground(state.background);
     m_painter.setBackgroundMode(state.backgroundMode);
     m_textColour = state.textColour;
     m_savedStates.pop_back();

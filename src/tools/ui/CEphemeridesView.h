@@ -64,8 +64,9 @@ private:
         double hoursToX(double hoursFromNoon) const;
     };
     Geometry geometry(QSize size) const;
-    // samePlace: the place is unchanged since the last computation.
-    void compute(bool samePlace = false);
+    // samePlace: the place is unchanged since the last computation. False
+    // when nothing shown changed.
+    bool compute(bool samePlace = false);
     void layoutSlider();
     void sliderMoved(int position);
     void draw(QPainter& painter, const Geometry& g, bool withSlider) const;

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <algorithm>
 
 #include "ReferenceImage.h"
 #include "SkyWindowTestHost.h"
@@ -66,6 +67,50 @@ TEST(ConstellationNames, WithTheNamesOffTheMapIsDrawnAsBefore)
     ASSERT_TRUE(map.host.sky.loaded);
     ASSERT_NE(map.view.Constellation(), nullptr);
     test::expectLikeReference(map.image, QStringLiteral("constellation-pisces"));
+}
+
+TEST(ConstellationNames, PlanetsAndStarsNamedNoNameOverAnotherOrOverASymbol)
+{
+    PiscesMap map({1, 1, 25, 1});
+    ASSERT_TRUE(map.host.sky.loaded);
+    const std::vector<ScreenName>& names = map.view.Names().Names();
+    auto nameOf = [&names](const std::string& text) {
+        const auto found = std::find_if(names.begin(), names.end(), [&](const ScreenName& n) { return n.text == text; });
+        return found == names.end() ? nullptr : &*found;
+    };
+    // Both planets stand on the map, and Markab, the corner of Pégase's
+    // square (magnitude 2.5): the map names what it draws, whatever the
+    // height of the objects in Paris.
+    for (const char* text : {"Jupiter", "Saturne", "Markab"})
+        EXPECT_NE(nameOf(text), nullptr) << text;
+    // The map is magnified: stars fainter than the chosen 2.5 are named too.
+    EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](const ScreenName& n) {
+        return n.object && !dynamic_cast<const CPlaSol*>(n.object) && n.object->GetMagnitude() > 25;
+    }));
+    // A name is written where it stands.
+    const ScreenName* jupiter = nameOf("Jupiter");
+    ASSERT_NE(jupiter, nullptr);
+    const QPoint corner = map.view.ToWindow({jupiter->box.left, jupiter->box.top});
+    int inked = 0;
+    for (int y = 0; y < jupiter->box.height(); ++y)
+        for (int x = 0; x < jupiter->box.width(); ++x)
+            inked += map.image.pixelColor(corner + QPoint(x, y)) != map.host.sky.palette.color(kSkyPaletteEntry);
+    EXPECT_GT(inked, 10);
+
+    CFactsSurface facts(1920, 96);
+    const CCarte& chart = map.view.Chart();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = i + 1; j < names.size(); ++j)
+            EXPECT_FALSE(names[i].box.intersects(names[j].box)) << names[i].text << " / " << names[j].text;
+        for (const ScreenName& other : names) {
+            if (!other.object)
+                continue;
+            const PlacedObject* placed = chart.ScreenPlacementOf(other.object);
+            ASSERT_NE(placed, nullptr) << other.text;
+            const SRect symbol = boxAround(placed->x, placed->y, other.object->ScreenRadius(facts));
+            EXPECT_FALSE(names[i].box.intersects(symbol)) << names[i].text << " over " << other.text;
+        }
+    }
 }
 
 }  // namespace

@@ -261,6 +261,12 @@ bool CChercherView::eventFilter(QObject* watched, QEvent* event)
     // the arrows last were.
     if (watched == m_filter && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // Escape empties the field first; with nothing typed it goes on to
+        // the window as it always did.
+        if (key == Qt::Key_Escape && !m_filter->text().isEmpty()) {
+            m_filter->clear();
+            return true;
+        }
         if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && firstShownRow() >= 0) {
             const int current = m_list->currentRow();
             if (!m_filter->text().trimmed().isEmpty() || current < 0 || m_list->isRowHidden(current))

@@ -123,8 +123,16 @@ void CConstellationsView::paintEvent(QPaintEvent*)
         m_cursorPending = false;
         Hover(m_cursorPoint);
     }
-    if (!m_labelText.empty())
+    // A hovered object named on the map already keeps its name where it
+    // was placed, clear of the others.
+    if (!m_labelText.empty() && !HasScreenName(m_labelObject))
         ShowLabel(dc, m_labelText, m_labelAnchor);
+}
+
+bool CConstellationsView::HasScreenName(const CAstre* object) const
+{
+    return object && std::any_of(m_names.Names().begin(), m_names.Names().end(),
+                                 [object](const ScreenName& n) { return n.object == object; });
 }
 
 void CConstellationsView::DrawNames(CSurface& dc)
@@ -137,7 +145,7 @@ void CConstellationsView::DrawNames(CSurface& dc)
     // The map is the whole-sky chart magnified: as many names as that chart
     // zoomed as far would write.
     m_names.PlaceIfChanged(dc, m_chart, options, m_chart.Magnification(), m_screenLabel.Font(), m_drawFlags);
-    m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
+    m_names.Draw(dc);
     dc.Restore();
 }
 
@@ -203,14 +211,7 @@ void CConstellationsView::HideLabel()
         return;
     const SRect box = m_screenLabel.Hide();
     m_labelText.clear();
-    // The screen name the label stood for is written again.
-    const bool named = std::any_of(m_names.Names().begin(), m_names.Names().end(),
-                                   [this](const ScreenName& n) { return n.object == m_labelObject; });
     m_labelObject = nullptr;
-    if (named) {
-        update();
-        return;
-    }
     update(QRect(ToWindow({box.left, box.top}), QSize(box.width(), box.height())).adjusted(-2, -2, 2, 2));
 }
 

@@ -59,6 +59,7 @@ protected:
 private:
     void Hover(QPoint windowPoint);
     void DrawNames(CSurface& dc);
+    bool HasScreenName(const CAstre* object) const;
     void ShowLabel(CSurface& dc, const std::string& text, SPoint at);
     void HideLabel();
     void UpdateGeometry(QSize client);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ReferenceImage.h"
+#include "ScreenNameChecks.h"
 #include "SkyWindowTestHost.h"
 #include "charts/CFactsSurface.h"
 #include "charts/ConstellationsViewHost.h"
@@ -97,20 +98,8 @@ TEST(ConstellationNames, PlanetsAndStarsNamedNoNameOverAnotherOrOverASymbol)
             inked += map.image.pixelColor(corner + QPoint(x, y)) != map.host.sky.palette.color(kSkyPaletteEntry);
     EXPECT_GT(inked, 10);
 
-    CFactsSurface facts(1920, 96);
-    const CCarte& chart = map.view.Chart();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (std::size_t j = i + 1; j < names.size(); ++j)
-            EXPECT_FALSE(names[i].box.intersects(names[j].box)) << names[i].text << " / " << names[j].text;
-        for (const ScreenName& other : names) {
-            if (!other.object)
-                continue;
-            const PlacedObject* placed = chart.ScreenPlacementOf(other.object);
-            ASSERT_NE(placed, nullptr) << other.text;
-            const SRect symbol = boxAround(placed->x, placed->y, other.object->ScreenRadius(facts));
-            EXPECT_FALSE(names[i].box.intersects(symbol)) << names[i].text << " over " << other.text;
-        }
-    }
+    // No two names overlap, and no name covers a named object's symbol.
+    test::expectNamesApart(names, map.view.Chart());
 }
 
 }  // namespace

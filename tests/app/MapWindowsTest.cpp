@@ -350,6 +350,9 @@ TEST_F(MapWindows, TheSearchFieldFiltersTheNamesAndReturnChoosesAndMarksTheFirst
     EXPECT_EQ(search->focusWidget(), &list);
     EXPECT_EQ(list.currentRow(), shownRows().front());
     EXPECT_EQ(doc->viewedObject(), vega);
+    // Up from the first of them goes back to the field.
+    QTest::keyClick(&list, Qt::Key_Up);
+    EXPECT_EQ(search->focusWidget(), &field);
     // Escape empties the field: every name is shown again.
     QTest::keyClick(&field, Qt::Key_Escape);
     EXPECT_TRUE(field.text().isEmpty());

@@ -50,8 +50,9 @@ bool isMessier(const CAstre* object, int number)
 // the horizon.
 class NameList : public QListWidget {
 public:
-    NameList(const std::vector<CAstre*>& objects, std::function<void()> choose, QWidget* parent)
-        : QListWidget(parent), m_objects(objects), m_choose(std::move(choose))
+    NameList(const std::vector<CAstre*>& objects, std::function<void()> choose, std::function<void()> leaveUp,
+             QWidget* parent)
+        : QListWidget(parent), m_objects(objects), m_choose(std::move(choose)), m_leaveUp(std::move(leaveUp))
     {
         connect(this, &QListWidget::itemClicked, this, [this] { m_choose(); });
         connect(this, &QListWidget::itemDoubleClicked, this, [this] { m_choose(); });
@@ -75,6 +76,13 @@ protected:
     {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
             m_choose();
+            event->accept();
+            return;
+        }
+        // Up on the first line shown goes back to what is above the list.
+        if (event->key() == Qt::Key_Up && event->modifiers() == Qt::NoModifier && currentRow() >= 0
+            && !isRowHidden(currentRow()) && moveCursor(MoveUp, Qt::NoModifier).row() == currentRow()) {
+            m_leaveUp();
             event->accept();
             return;
         }
@@ -105,6 +113,7 @@ private:
 
     const std::vector<CAstre*>& m_objects;
     std::function<void()> m_choose;
+    std::function<void()> m_leaveUp;
     QString m_typed;
     QElapsedTimer m_lastKey;
 };
@@ -120,7 +129,7 @@ CChercherView::CChercherView(DocumentHost& doc, QWidget* parent) : QWidget(paren
     m_filter->setAccessibleName(QStringLiteral("Filtre des noms"));
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
-    m_list = new NameList(m_objects, [this] { choose(); }, this);
+    m_list = new NameList(m_objects, [this] { choose(); }, [this] { m_filter->setFocus(Qt::BacktabFocusReason); }, this);
     m_list->setUniformItemSizes(true);
     m_catalogue = new QPushButton(QStringLiteral("&Catalogue"), this);
     m_catalogue->setDefault(true);

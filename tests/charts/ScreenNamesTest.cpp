@@ -6,15 +6,18 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "SkyWindowTestHost.h"
+#include "charts/CCarteHorizon.h"
 #include "charts/CFactsSurface.h"
 #include "charts/ui/CZarnView.h"
 #include "sky/CPlaSol.h"
 #include "sky/draw/DrawHelpers.h"
+#include "ui/Hints.h"
 
 namespace zarn {
 namespace {
@@ -55,6 +58,23 @@ struct NamedSky {
             if (name.text == text)
                 return &name;
         return nullptr;
+    }
+    // The horizon strip turned towards a direction (0 S … 6 E), as its button does.
+    void ShowHorizon(int direction)
+    {
+        host.kind = CCarte::Horizon;
+        host.charts->Horizon().SetDirection(direction);
+        view.OnHint(hint::Resized, true);
+        view.OnHint(hint::Horizon, true);
+        QCoreApplication::processEvents();
+        Render();
+    }
+    void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view.viewport(), to);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+        Render();
     }
     void Wheel(QPoint at, int notches)
     {
@@ -163,10 +183,7 @@ TEST(ChartZoom, WheelKeepsTheSkyUnderTheCursorDragMovesItHomeShowsAll)
     EXPECT_GT(QColor(sky.image.pixel(zoomed)).lightness(), 150);
 
     // Dragging moves the sky with the hand.
-    QTest::mousePress(sky.view.viewport(), Qt::LeftButton, {}, QPoint(400, 300));
-    QTest::mouseMove(sky.view.viewport(), QPoint(440, 320));
-    QTest::mouseRelease(sky.view.viewport(), Qt::LeftButton, {}, QPoint(440, 320));
-    sky.Render();
+    sky.Drag(QPoint(400, 300), QPoint(440, 320));
     EXPECT_NEAR(sky.WindowPoint(vega)->x(), zoomed.x() + 40, 1);
     EXPECT_NEAR(sky.WindowPoint(vega)->y(), zoomed.y() + 20, 1);
     EXPECT_TRUE(sky.host.clicked.empty());  // a drag is not a click
@@ -188,6 +205,71 @@ TEST(ChartZoom, WheelKeepsTheSkyUnderTheCursorDragMovesItHomeShowsAll)
     QTest::keyClick(&sky.view, Qt::Key_Home);
     sky.Render();
     EXPECT_TRUE(sky.view.Zoom().IsWhole());
+    EXPECT_EQ(sky.image, whole);
+}
+
+TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScroll)
+{
+    NamedSky sky(QSize(900, 320));
+    ASSERT_TRUE(sky.host.loaded);
+    sky.ShowHorizon(6);
+    QScrollBar& bar = *sky.view.horizontalScrollBar();
+    const int wholeRange = bar.maximum();
+    // Names stand along the whole strip: scrolled a window further, the part
+    // now shown has its own.
+    auto namesInView = [&] {
+        const SPoint corner = sky.view.ToChart({0, 0});
+        const SRect window{corner.x, corner.y, corner.x + 900, corner.y + sky.view.viewport()->height()};
+        return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
+                             [&](const ScreenName& n) { return n.box.intersects(window); });
+    };
+    const int start = bar.value();
+    bar.setValue(start - 900);
+    sky.Render();
+    EXPECT_GT(namesInView(), 0);
+    bar.setValue(start);
+    sky.Render();
+    const QImage whole = sky.image;
+
+    CAstre* jupiter = &sky.host.sky.bodies().body(kJupiter);
+    ASSERT_EQ(jupiter->GetName(), "Jupiter");
+    const QPoint at = *sky.WindowPoint(jupiter);
+    const QPoint cursor = at + QPoint(9, -6);
+    sky.Wheel(cursor, 3);
+    const double f = 1.953125;
+    EXPECT_NEAR(sky.view.Strip().Factor(), f, 1e-9);
+    EXPECT_GT(sky.view.Strip().Lift(), 0.0);  // raised to keep the planet's altitude under the cursor
+    const QPoint zoomed = *sky.WindowPoint(jupiter);
+    EXPECT_NEAR(zoomed.x(), cursor.x() - 9 * f, 1.5);
+    EXPECT_NEAR(zoomed.y(), cursor.y() + 6 * f, 1.5);
+    EXPECT_GT(QColor(sky.image.pixel(zoomed)).lightness(), 150);
+    ASSERT_NE(sky.NameOf("Jupiter"), nullptr);
+    // The scroll bar covers the magnified strip; the direction is no longer faced.
+    EXPECT_GT(bar.maximum(), wholeRange);
+    EXPECT_GT(sky.host.scrolled, 0);
+
+    // Dragging moves the strip both ways with the hand; a drag is no click.
+    sky.Drag(QPoint(450, 200), QPoint(410, 230));
+    EXPECT_NEAR(sky.WindowPoint(jupiter)->x(), zoomed.x() - 40, 1);
+    EXPECT_NEAR(sky.WindowPoint(jupiter)->y(), zoomed.y() + 30, 1);
+    EXPECT_TRUE(sky.host.clicked.empty());
+    const QPoint now = *sky.WindowPoint(jupiter);
+    QMouseEvent move(QEvent::MouseMove, QPointF(now), sky.view.viewport()->mapToGlobal(QPointF(now)), Qt::NoButton,
+                     Qt::NoButton, {});
+    QCoreApplication::sendEvent(sky.view.viewport(), &move);
+    ASSERT_TRUE(sky.view.Hovered());
+    EXPECT_EQ(sky.view.Hovered()->object, jupiter);
+
+    // Home: the whole strip again, at the horizon, the planet where it was
+    // drawn before the zoom but for the azimuth kept in the middle.
+    QTest::keyClick(&sky.view, Qt::Key_Home);
+    sky.Render();
+    EXPECT_TRUE(sky.view.Strip().IsWhole());
+    EXPECT_EQ(sky.view.Strip().LiftUnits(320), 0);
+    EXPECT_EQ(bar.maximum(), wholeRange);
+    EXPECT_EQ(sky.WindowPoint(jupiter)->y(), at.y());
+    bar.setValue(start);
+    sky.Render();
     EXPECT_EQ(sky.image, whole);
 }
 

@@ -67,7 +67,11 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
     }
     if (bits & (WholeSky | Zenith | Horizon)) {
         m_zoom.Reset();  // another chart, or the same, is shown whole
-        m_strip.Reset();
+        if (!m_strip.IsWhole()) {
+            m_strip.Reset();
+            m_stripWidth = StripWidthNow();
+            m_host.SetStripWidth(m_stripWidth);
+        }
         m_host.ZoomChanged(true);
     }
     if (bits & (WholeSky | Zenith)) {

@@ -102,6 +102,9 @@ double CCarteHorizon::SetDirection(int index)
     return GetDirectionAngle() - before;
 }
 
+// The placements run over a whole turn of azimuth.
+double CCarteHorizon::ScreenWrap() const { return kTwoPi * m_screenScale; }
+
 void CCarteHorizon::ShiftPlacements(double eighths, int stripWidth)
 {
     if (stripWidth <= 0)

@@ -28,6 +28,7 @@ public:
     double GetDirectionAngle() override;
     void ChartToSky(double a, double b, double& ra, double& dec) const override;
     void PlaceBackgroundObjects(double scale, bool forPrint) override { PlaceObjects(scale, forPrint, 1); }
+    double ScreenWrap() const override;
 
     // Turns the chart; returns the change of the direction angle.
     double SetDirection(int index);

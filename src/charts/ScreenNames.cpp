@@ -82,23 +82,34 @@ bool whollyVisible(const CSurface& dc, const SRect& box)
 }
 
 // The middle of the placed stars of a constellation, when at least two of
-// its stars are on the chart.
+// its stars are on the chart. On the 360° horizon strip a figure may stand
+// across its two ends: its stars are taken round to the side of the first.
 bool figureMiddle(const CConstellation& constellation, const CCarte& chart, SPoint& middle)
 {
-    long sx = 0;
+    const double wrap = chart.ScreenWrap();
+    double sx = 0.0;
     long sy = 0;
     int count = 0;
+    int first = 0;
     for (const CAstre* star : constellation.objects()) {
         const PlacedObject* placed = star ? chart.ScreenPlacementOf(star) : nullptr;
-        if (placed && star->IsUp()) {
-            sx += placed->x;
-            sy += placed->y;
-            ++count;
-        }
+        if (!placed || !star->IsUp())
+            continue;
+        if (count == 0)
+            first = placed->x;
+        double dx = placed->x - first;
+        if (wrap > 0.0)
+            dx -= wrap * std::round(dx / wrap);
+        sx += dx;
+        sy += placed->y;
+        ++count;
     }
     if (count < 2)
         return false;
-    middle = {static_cast<int>(sx / count), static_cast<int>(sy / count)};
+    double x = first + sx / count;
+    if (wrap > 0.0)
+        x -= wrap * std::floor(x / wrap);
+    middle = {static_cast<int>(x), static_cast<int>(sy / count)};
     return true;
 }
 

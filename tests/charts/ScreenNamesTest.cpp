@@ -14,6 +14,7 @@
 #include "SkyWindowTestHost.h"
 #include "charts/CCarteHorizon.h"
 #include "charts/CFactsSurface.h"
+#include "sky/CConstellation.h"
 #include "charts/ui/CZarnView.h"
 #include "sky/CPlaSol.h"
 #include "sky/draw/DrawHelpers.h"
@@ -223,6 +224,22 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
         return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
                              [&](const ScreenName& n) { return n.box.intersects(window); });
     };
+    // A constellation's name stands among its stars, also for a figure
+    // across the two ends of the strip (facing east, the west is at both).
+    const int strip = 6 * sky.view.viewport()->height();
+    for (const ScreenName& name : sky.view.Names().Names()) {
+        if (name.object)
+            continue;
+        int nearest = strip;
+        for (const CConstellation* c : sky.host.CurrentChart().Constellations())
+            if (c->name() == name.text)
+                for (const CAstre* star : c->objects())
+                    if (const PlacedObject* placed = star ? sky.host.CurrentChart().ScreenPlacementOf(star) : nullptr) {
+                        const int d = std::abs((name.box.left + name.box.right) / 2 - placed->x);
+                        nearest = std::min({nearest, d, strip - d});
+                    }
+        EXPECT_LT(nearest, strip / 12) << name.text;
+    }
     const int start = bar.value();
     ASSERT_GE(start, 600);
     bar.setValue(0);

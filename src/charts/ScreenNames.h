@@ -52,6 +52,9 @@ public:
         double zoom = 0.0;
         int fontHeight = 0;
         std::uint32_t flags = 0;
+        // The part of the horizon strip in the window, which its names stand
+        // wholly inside; empty for a round chart, named anywhere on its disc.
+        SRect shown;
         bool operator==(const Key&) const = default;
     };
     const Key& PlacedFor() const { return m_key; }

@@ -216,8 +216,8 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
     sky.ShowHorizon(6);
     QScrollBar& bar = *sky.view.horizontalScrollBar();
     const int wholeRange = bar.maximum();
-    // Names stand along the whole strip: scrolled to its start, away from the
-    // part first shown, the window has names of its own.
+    // Scrolled to the strip's start, away from the part first shown, the
+    // window has names of its own.
     auto namesInView = [&] {
         const SPoint corner = sky.view.ToChart({0, 0});
         const SRect window{corner.x, corner.y, corner.x + 600, corner.y + sky.view.viewport()->height()};

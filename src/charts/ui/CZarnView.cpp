@@ -226,17 +226,13 @@ void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
     if (!options.any())
         return;
     dc.Save();
-    // Names stand anywhere on the horizon strip, not only in the part shown:
-    // scrolling and panning keep them.
-    if (OnHorizon()) {
-        const int strip = m_host.HorizonChart().StripHeight(m_paintRect);
-        dc.SetClip({SClip::Rect, {0, -strip, 6 * strip, 0}});
-    } else {
-        dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
-    }
+    dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
     const SFont& font = m_screenLabel.Font();
     const double zoom = OnHorizon() ? m_strip.Factor() : m_zoom.Factor();
-    const CScreenNames::Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, m_drawFlags};
+    // The horizon strip's names are placed again for each part of it shown,
+    // so that none is cut by the window's edges.
+    const SRect shown = OnHorizon() ? m_paintRect : SRect{};
+    const CScreenNames::Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, m_drawFlags, shown};
     if (!(m_names.PlacedFor() == key)) {
         m_names.Place(dc, chart, options, zoom, font, m_drawFlags);
         m_names.SetKey(key);

@@ -75,8 +75,11 @@ bool isFree(const SRect& box, const std::vector<SRect>& occupied)
     return std::none_of(occupied.begin(), occupied.end(), [&](const SRect& taken) { return taken.intersects(box); });
 }
 
-bool whollyVisible(const CSurface& dc, const SRect& box)
+bool whollyVisible(const CSurface& dc, const SRect& box, const SRect& shown)
 {
+    if (!shown.isEmpty()
+        && (box.left < shown.left || box.top < shown.top || box.right > shown.right || box.bottom > shown.bottom))
+        return false;
     return dc.IsPointVisible(box.left, box.top) && dc.IsPointVisible(box.right - 1, box.top)
            && dc.IsPointVisible(box.left, box.bottom - 1) && dc.IsPointVisible(box.right - 1, box.bottom - 1);
 }
@@ -122,7 +125,8 @@ int starNameLimit(const ScreenNameOptions& options, double zoom)
     return limit + static_cast<int>(std::lround(bonus));
 }
 
-void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags)
+void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+                         std::uint32_t flags, SRect shown)
 {
     m_names.clear();
     m_font = font;
@@ -149,7 +153,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
         const std::size_t start = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), CVueNoms::kRight) - cycle.begin());
         for (std::size_t n = 0; n < cycle.size(); ++n) {
             const SRect box = CVueNoms::BoxFor(cycle[(start + n) % cycle.size()], anchor, b, extent, leading);
-            if (isFree(box, occupied) && whollyVisible(dc, box)) {
+            if (isFree(box, occupied) && whollyVisible(dc, box, shown)) {
                 occupied.push_back(box);
                 m_names.push_back({c.text, box, c.placed->object, c.colour});
                 break;
@@ -165,7 +169,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
             const SSize extent = dc.TextExtent(constellation->name());
             const SRect box{middle.x - extent.cx / 2, middle.y - extent.cy / 2, middle.x - extent.cx / 2 + extent.cx,
                             middle.y - extent.cy / 2 + extent.cy};
-            if (isFree(box, occupied) && whollyVisible(dc, box)) {
+            if (isFree(box, occupied) && whollyVisible(dc, box, shown)) {
                 occupied.push_back(box);
                 m_names.push_back({constellation->name(), box, nullptr, kConstellationNameColour});
             }

@@ -35,8 +35,11 @@ class CScreenNames {
 public:
     // Chooses and places the names for the chart's screen placements; the
     // surface carries the chart's clip (names stand wholly inside it) and
-    // the font the names are written in.
-    void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags);
+    // the font the names are written in. Names also stand wholly inside
+    // `shown` (chart units) when it is not empty: the part of a magnified
+    // or scrolled chart in the window.
+    void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+               std::uint32_t flags, SRect shown = {});
     // Draws the names; the one of `labelled` is left to the window's own
     // label (the chosen or hovered object, named there already).
     void Draw(CSurface& dc, const CAstre* labelled = nullptr) const;
@@ -52,8 +55,8 @@ public:
         double zoom = 0.0;
         int fontHeight = 0;
         std::uint32_t flags = 0;
-        // The part of the horizon strip in the window, which its names stand
-        // wholly inside; empty for a round chart, named anywhere on its disc.
+        // The part of the chart in the window when it is magnified or
+        // scrolled; empty for a whole round chart.
         SRect shown;
         bool operator==(const Key&) const = default;
     };

@@ -77,6 +77,16 @@ struct NamedSky {
         QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
         Render();
     }
+    // The names not wholly inside the window: cut by its edges, or placed
+    // for another part of the chart.
+    int NamesOutsideWindow() const
+    {
+        const SRect window = view.WindowInChart();
+        return static_cast<int>(std::count_if(view.Names().Names().begin(), view.Names().Names().end(), [&](const ScreenName& n) {
+            return n.box.left < window.left || n.box.top < window.top || n.box.right > window.right
+                   || n.box.bottom > window.bottom;
+        }));
+    }
     void Wheel(QPoint at, int notches)
     {
         QWheelEvent event(at, view.viewport()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {},
@@ -182,12 +192,14 @@ TEST(ChartZoom, WheelKeepsTheSkyUnderTheCursorDragMovesItHomeShowsAll)
     EXPECT_NEAR(zoomed.y(), cursor.y() + 5 * 1.953125, 1.5);
     // A star of the magnified chart is where the window draws it.
     EXPECT_GT(QColor(sky.image.pixel(zoomed)).lightness(), 150);
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
 
     // Dragging moves the sky with the hand.
     sky.Drag(QPoint(400, 300), QPoint(440, 320));
     EXPECT_NEAR(sky.WindowPoint(vega)->x(), zoomed.x() + 40, 1);
     EXPECT_NEAR(sky.WindowPoint(vega)->y(), zoomed.y() + 20, 1);
     EXPECT_TRUE(sky.host.clicked.empty());  // a drag is not a click
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
 
     // Hover and click still find the star at the new magnification.
     const QPoint now = *sky.WindowPoint(vega);
@@ -271,6 +283,7 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
     EXPECT_NEAR(sky.WindowPoint(jupiter)->x(), zoomed.x() - 40, 1);
     EXPECT_NEAR(sky.WindowPoint(jupiter)->y(), zoomed.y() + 30, 1);
     EXPECT_TRUE(sky.host.clicked.empty());
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
     const QPoint now = *sky.WindowPoint(jupiter);
     QMouseEvent move(QEvent::MouseMove, QPointF(now), sky.view.viewport()->mapToGlobal(QPointF(now)), Qt::NoButton,
                      Qt::NoButton, {});

@@ -229,12 +229,12 @@ void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
     dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
     const SFont& font = m_screenLabel.Font();
     const double zoom = OnHorizon() ? m_strip.Factor() : m_zoom.Factor();
-    // The horizon strip's names are placed again for each part of it shown,
-    // so that none is cut by the window's edges.
-    const SRect shown = OnHorizon() ? m_paintRect : SRect{};
+    // A magnified or scrolled chart's names are placed again for each part
+    // of it shown, so that the window's edges cut none.
+    const SRect shown = OnHorizon() || Magnified() ? WindowInChart() : SRect{};
     const CScreenNames::Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, m_drawFlags, shown};
     if (!(m_names.PlacedFor() == key)) {
-        m_names.Place(dc, chart, options, zoom, font, m_drawFlags);
+        m_names.Place(dc, chart, options, zoom, font, m_drawFlags, shown);
         m_names.SetKey(key);
     }
     m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
@@ -299,6 +299,11 @@ void CZarnView::HideLabel()
     m_labelText.clear();
     if (!box.isEmpty())
         viewport()->update(QRect(box.left + m_origin.x, box.top + m_origin.y, box.width(), box.height()).adjusted(-2, -2, 2, 2));
+}
+
+SRect CZarnView::WindowInChart() const
+{
+    return {-m_origin.x, -m_origin.y, viewport()->width() - m_origin.x, viewport()->height() - m_origin.y};
 }
 
 SPoint CZarnView::ToChart(QPoint windowPoint) const { return {windowPoint.x() - m_origin.x, windowPoint.y() - m_origin.y}; }

@@ -70,6 +70,8 @@ public:
 
     // The chart point under a point of the window, and the surface facts.
     SPoint ToChart(QPoint windowPoint) const;
+    // The window's rectangle in chart units, at the last paint.
+    SRect WindowInChart() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -170,7 +170,8 @@ bool CCarteHorizon::IsHiddenByGround(SRect rect, int x, int y)
 {
     const double factor = StripHeight(rect) / double(std::max(1, rect.height()));
     const double column = x / factor;
-    if (x < 0 || column >= 6 * rect.height())
+    // The landscape never rises above a twentieth of the height.
+    if (x < 0 || column >= 6 * rect.height() || y < -roundUnits((rect.height() / 20 + 1) * factor))
         return false;
     m_profile.Rewind();
     m_profile.Mark();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "charts/CCarte.h"
@@ -41,7 +42,7 @@ bool bodyShown(const CPlaSol& body, std::uint32_t flags)
 
 // The named objects of the chart that get a name, the most wanted first.
 std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, int limit,
-                                  std::uint32_t flags)
+                                  std::uint32_t flags, const std::function<bool(int, int)>& hidden)
 {
     std::vector<Candidate> list;
     for (const PlacedObject& placed : chart.ScreenStars()) {
@@ -49,7 +50,7 @@ std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const Scree
         if (!object->IsUp())
             continue;
         if (const auto* body = dynamic_cast<const CPlaSol*>(object)) {
-            if (options.bodies && bodyShown(*body, flags))
+            if (options.bodies && bodyShown(*body, flags) && !hidden(placed.x, placed.y))
                 list.push_back({&placed, body->GetName(), -1000 + body->GetIndex(), object->ScreenRadius(dc),
                                 kBodyNameColour});
             continue;
@@ -57,7 +58,7 @@ std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const Scree
         if (!options.stars || dynamic_cast<const CMessier*>(object) || !dynamic_cast<const CEtoile*>(object))
             continue;
         const int magnitude = object->GetMagnitude();
-        if (magnitude > limit)
+        if (magnitude > limit || hidden(placed.x, placed.y))
             continue;
         std::string name = object->GetName();
         if (!name.empty())
@@ -125,9 +126,11 @@ int starNameLimit(const ScreenNameOptions& options, double zoom)
     return limit + static_cast<int>(std::lround(bonus));
 }
 
-void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+void CScreenNames::Place(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
                          std::uint32_t flags, SRect shown)
 {
+    // What the landscape of the horizon strip hides is not drawn, and named neither.
+    const auto hidden = [&](int x, int y) { return !shown.isEmpty() && chart.IsHiddenByGround(shown, x, y); };
     m_names.clear();
     m_font = font;
     if (!options.any())
@@ -136,7 +139,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     dc.SetFont(font);
     const int leading = dc.FontMetrics().internalLeading;
     const int offset = 2 * dc.Millimetre().cx;
-    const std::vector<Candidate> list = candidates(dc, chart, options, starNameLimit(options, zoom), flags);
+    const std::vector<Candidate> list = candidates(dc, chart, options, starNameLimit(options, zoom), flags, hidden);
 
     // No name covers a named object's symbol, its own included.
     std::vector<SRect> occupied;
@@ -164,7 +167,8 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     if (options.constellations) {
         for (const CConstellation* constellation : chart.Constellations()) {
             SPoint middle;
-            if (constellation->abbreviation().empty() || !figureMiddle(*constellation, chart, middle))
+            if (constellation->abbreviation().empty() || !figureMiddle(*constellation, chart, middle)
+                || hidden(middle.x, middle.y))
                 continue;
             const SSize extent = dc.TextExtent(constellation->name());
             const SRect box{middle.x - extent.cx / 2, middle.y - extent.cy / 2, middle.x - extent.cx / 2 + extent.cx,

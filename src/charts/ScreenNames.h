@@ -37,8 +37,8 @@ public:
     // surface carries the chart's clip (names stand wholly inside it) and
     // the font the names are written in. Names also stand wholly inside
     // `shown` (chart units) when it is not empty: the part of a magnified
-    // or scrolled chart in the window.
-    void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+    // or scrolled chart in the window, whose landscape hides what it covers.
+    void Place(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
                std::uint32_t flags, SRect shown = {});
     // Draws the names; the one of `labelled` is left to the window's own
     // label (the chosen or hovered object, named there already).

@@ -236,6 +236,22 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
         return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
                              [&](const ScreenName& n) { return n.box.intersects(window); });
     };
+    // Nothing behind the landscape is named, along the whole strip.
+    CCarte& chart = sky.host.CurrentChart();
+    int nearGround = 0;
+    for (int x = 0; x < 6 * 320; x += 600) {
+        QScrollBar& scroll = *sky.view.horizontalScrollBar();
+        scroll.setValue(x);
+        sky.Render();
+        for (const ScreenName& name : sky.view.Names().Names()) {
+            const SPoint at = name.object ? SPoint{chart.ScreenPlacementOf(name.object)->x, chart.ScreenPlacementOf(name.object)->y}
+                                          : SPoint{(name.box.left + name.box.right) / 2, (name.box.top + name.box.bottom) / 2};
+            nearGround += at.y > -20;
+            EXPECT_FALSE(chart.IsHiddenByGround(sky.view.WindowInChart(), at.x, at.y)) << name.text;
+        }
+    }
+    EXPECT_GT(nearGround, 0);
+    sky.ShowHorizon(6);
     // A constellation's name stands among its stars, also for a figure
     // across the two ends of the strip (facing east, the west is at both).
     const int strip = 6 * sky.view.viewport()->height();

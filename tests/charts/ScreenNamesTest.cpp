@@ -228,24 +228,16 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
     sky.ShowHorizon(6);
     QScrollBar& bar = *sky.view.horizontalScrollBar();
     const int wholeRange = bar.maximum();
-    // Scrolled to the strip's start, away from the part first shown, the
-    // window has names of its own.
-    auto namesInView = [&] {
-        const SPoint corner = sky.view.ToChart({0, 0});
-        const SRect window{corner.x, corner.y, corner.x + 600, corner.y + sky.view.viewport()->height()};
-        return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
-                             [&](const ScreenName& n) { return n.box.intersects(window); });
-    };
     // Nothing behind the landscape is named, along the whole strip.
     CCarte& chart = sky.host.CurrentChart();
     int nearGround = 0;
     for (int x = 0; x < 6 * 320; x += 600) {
-        QScrollBar& scroll = *sky.view.horizontalScrollBar();
-        scroll.setValue(x);
+        bar.setValue(x);
         sky.Render();
         for (const ScreenName& name : sky.view.Names().Names()) {
-            const SPoint at = name.object ? SPoint{chart.ScreenPlacementOf(name.object)->x, chart.ScreenPlacementOf(name.object)->y}
-                                          : SPoint{(name.box.left + name.box.right) / 2, (name.box.top + name.box.bottom) / 2};
+            const PlacedObject* placed = name.object ? chart.ScreenPlacementOf(name.object) : nullptr;
+            const SPoint at = placed ? SPoint{placed->x, placed->y}
+                                     : SPoint{(name.box.left + name.box.right) / 2, (name.box.top + name.box.bottom) / 2};
             nearGround += at.y > -20;
             EXPECT_FALSE(chart.IsHiddenByGround(sky.view.WindowInChart(), at.x, at.y)) << name.text;
         }
@@ -268,6 +260,13 @@ TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScrol
                     }
         EXPECT_LT(nearest, strip / 12) << name.text;
     }
+    // Scrolled to the strip's start, away from the part first shown, the
+    // window has names of its own.
+    auto namesInView = [&] {
+        const SRect window = sky.view.WindowInChart();
+        return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
+                             [&](const ScreenName& n) { return n.box.intersects(window); });
+    };
     const int start = bar.value();
     ASSERT_GE(start, 600);
     bar.setValue(0);

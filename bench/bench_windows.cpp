@@ -3,7 +3,9 @@
 // for a new date (the Sun, the Moon) with the list's repaint, and "Jour
 // suivant" with the sky window, the Sun and the Moon (both popups open), the
 // ephemerides dialog and the visibility chart all open at 1920 × 1080, from
-// the command to the last repaint.
+// the command to the last repaint. The real-time and hour-step figures:
+// build/bin/bench_windows --benchmark_filter='RealTime|HourStep'
+// --benchmark_repetitions=5 (see bench/sky/README.md).
 #include <benchmark/benchmark.h>
 
 #include <QAction>

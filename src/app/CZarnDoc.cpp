@@ -11,7 +11,7 @@
 #include "ui/Hints.h"
 #include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "time/ui/CLieuDlg.h"
 
 #include <QApplication>

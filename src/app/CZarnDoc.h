@@ -6,7 +6,7 @@
 // change updates all views with a hint that says what changed.
 #include "ui/CDocView.h"
 #include "ui/DocumentHost.h"
-#include "charts/DisplayOptions.h"
+#include "settings/DisplayOptions.h"
 #include "app/WindowKinds.h"
 #include "app/options/ChartOptionsValues.h"
 #include "sky/UserObjectEntry.h"

@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-#include "charts/ScreenNameOptions.h"
+#include "settings/ScreenNameOptions.h"
 #include "sky/Colour.h"
 
 class QPainter;

@@ -69,6 +69,9 @@ public:
     virtual SPoint GetOrigin(const CSurface& dc, SRect rect) const;
     virtual double GetScale(SRect rect) const;
     virtual double GetDirectionAngle() { return 0.0; }
+    // Whether the chart draws the objects below the horizon too (a map of
+    // the celestial sphere rather than of the local sky).
+    virtual bool ShowsBelowHorizon() const { return false; }
     virtual void DrawSelection(CSurface& dc);
     // Altitude and azimuth (from the south towards the west) of a point of the
     // chart given in normalised units, turned into right ascension and
@@ -107,6 +110,9 @@ public:
     unsigned ScreenGeneration() const { return m_screenGeneration; }
     // The scale the screen placements were last made at.
     double ScreenScale() const { return m_screenScale; }
+    // The width after which the screen placements come round again (the
+    // panorama's 360°), or 0 for a chart that does not.
+    virtual double ScreenWrap() const { return 0.0; }
     const std::vector<CConstellation*>& Constellations() const;
 
     // The placing passes (public for the document and the tests).

@@ -32,13 +32,13 @@ constexpr StoredKey kSpecialObjectKey{kCharts, "Objets spéciaux", 0, 3, 3};
 constexpr std::array kOptions{
     DisplayOption{.stored = {kCharts, "Couleur ciel", 0, 0xFFFFFF, 0, StoredKey::FullColour},
                   .inSettings = field<Z, &Z::skyColour>(),
-                  .inDocument = field<T, &T::skyColour>()},
+                  .inDocument = field<T, &T::skyColour>(), .box = {SheetBox::Colours}},
     DisplayOption{.stored = {kCharts, "Index couleur ciel", 0, kMaxSkyColourIndex, 0, StoredKey::FullColour},
                   .inSettings = field<Z, &Z::skyColourIndex>(),
-                  .inDocument = field<T, &T::skyColourIndex>()},
+                  .inDocument = field<T, &T::skyColourIndex>(), .box = {SheetBox::Colours}},
     DisplayOption{.stored = {kCharts, "Couleur étoiles", 0, 1, 1, StoredKey::FullColour},
                   .inSettings = field<Z, &Z::starColouring>(),
-                  .inDocument = field<T, &T::starColouring>(),
+                  .inDocument = field<T, &T::starColouring>(), .box = {SheetBox::Colours},
                   .drawFlag = draw::kOwnColours, .charts = kAllCharts, .medium = DisplayOption::Screen},
     // The figures of each chart; the command toggles those of the chart in front.
     DisplayOption{.command = {cmd::Figures, "&Figure constellations", " Dessiner les figures des constellations", "",
@@ -72,7 +72,7 @@ constexpr std::array kOptions{
     // Tenths of magnitude; the sheet's slider sets it.
     DisplayOption{.stored = {kCharts, "Magnitude noms écran", N::kMinStarLimit, N::kMaxStarLimit, 25},
                   .inSettings = field<Z, &Z::screenStarLimit>(),
-                  .inDocument = field<T, &T::names, &N::starLimit>()},
+                  .inDocument = field<T, &T::names, &N::starLimit>(), .box = {SheetBox::Names}},
     DisplayOption{.stored = {kCharts, "Noms constellations écran", 0, 1, 0},
                   .inSettings = field<Z, &Z::screenConstellationNames>(),
                   .inDocument = field<T, &T::names, &N::constellations>(),
@@ -148,6 +148,13 @@ void giveStoredOptions(const SkyToggles& toggles, ZarnSettings& settings)
     for (const DisplayOption& o : kOptions)
         if (o.inSettings && o.inDocument)
             o.inSettings.set(settings, o.inDocument.get(toggles));
+}
+
+void takeSheetOptions(const SkyToggles& sheet, SkyToggles& document)
+{
+    for (const DisplayOption& o : kOptions)
+        if (o.box.group != SheetBox::None && o.inDocument)
+            o.inDocument.set(document, o.inDocument.get(sheet));
 }
 
 }  // namespace zarn

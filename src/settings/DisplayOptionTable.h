@@ -42,9 +42,10 @@ struct OptionCommand {
     enum Toggle { Plain, ByDocument } toggle = Plain;
 };
 
-// The check box of the chart options sheet that shows an option.
+// Where the chart options sheet shows an option: a check box in one of its
+// groups, or (without a text) a control of the page's own.
 struct SheetBox {
-    enum Group { None, Bodies, Planes, Names, Grids } group = None;
+    enum Group { None, Colours, Bodies, Planes, Names, Grids } group = None;
     const char* text = "";  // UTF-8, with "&" before the mnemonic
 };
 
@@ -80,5 +81,8 @@ std::uint32_t optionDrawFlags(const SkyToggles& toggles, unsigned family, bool p
 // The document's options from the settings read at start, and back.
 void takeStoredOptions(const ZarnSettings& settings, SkyToggles& toggles);
 void giveStoredOptions(const SkyToggles& toggles, ZarnSettings& settings);
+
+// The options that the chart options sheet shows, from its copy to the document's.
+void takeSheetOptions(const SkyToggles& sheet, SkyToggles& document);
 
 }  // namespace zarn

@@ -195,7 +195,12 @@ void CSystemeSolaireDlg::rowSelected(int row)
 void CSystemeSolaireDlg::fillTable()
 {
     m_body = std::clamp(m_bodyBox->currentIndex(), 0, 6);
-    m_list->setRows(ephemerisTable(m_bodies.body(m_body), m_body, m_mode, m_tableDate));
+    // The clock moving within a day leaves the rise and set times as they are.
+    const EphemerisTableKey key = ephemerisTableKey(m_body, m_mode, m_tableDate);
+    if (m_list->count() == 0 || !(key == m_filledFor)) {
+        m_list->setRows(ephemerisTable(m_bodies.body(m_body), m_body, m_mode, m_tableDate));
+        m_filledFor = key;
+    }
     m_list->setCopyHeadings({m_bodyBox->currentText().trimmed(), m_firstHeading->text().trimmed(),
                              m_secondHeading->text().trimmed()});
 }

@@ -20,7 +20,7 @@
 #include "charts/ui/CConstellationsView.h"
 #include "shell/CMainFrame.h"
 #include "sky/CConstellation.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "tools/ui/CCatalogueView.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "time/Calendar.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "tools/ui/CListeEphemerides.h"
 #include "tools/ui/CSoleilView.h"
 #include "tools/ui/CSystemeSolaireDlg.h"

@@ -84,7 +84,6 @@ ConstellationDisplay CConstellationsWindow::Display() const
 {
     ConstellationDisplay d;
     static_cast<SkyToggles&>(d) = m_doc.options();
-    d.coordinateGrid = m_doc.options().coordinateGrid;
     return d;
 }
 

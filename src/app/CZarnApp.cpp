@@ -13,7 +13,7 @@
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "shell/WindowArrangement.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -8,7 +8,7 @@
 // dialogs to the parts it is made of.
 #include "ui/CDocView.h"
 #include "ui/DocumentHost.h"
-#include "charts/DisplayOptions.h"
+#include "settings/DisplayOptions.h"
 #include "app/ChartNavigator.h"
 #include "app/CommandRouter.h"
 #include "app/DocDialogs.h"
@@ -34,6 +34,7 @@ class CRealTime;
 class CSystemeSolaireDlg;
 class SkyChartSet;
 class CSettingsStore;
+struct DisplayOption;
 
 class CZarnDoc : public QObject, public DocumentHost {
     Q_OBJECT
@@ -86,8 +87,9 @@ public:
     CRealTime& realTime() { return *m_realTime; }
     // Real time moved the instant: the time bar follows, the charts when due.
     void clockMoved(bool chartsDue);
-    // Red on black on the screen, or back; kept in the settings.
-    void toggleNightMode();
+    // An option whose command simply turns it on or off (night mode: red on
+    // black on the screen, or back).
+    void toggleOption(const DisplayOption& option);
     // The figure, altitude scale and grid commands.
     void onToggleCommand(int id);
     // A new observatory list; when its first place changed the instant moves

@@ -6,6 +6,7 @@
 #include "shell/CMainFrame.h"
 #include "tools/ui/CConjonctionView.h"
 #include "ui/CHelpWindow.h"
+#include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
 #include "ui/Hints.h"
 
@@ -20,8 +21,8 @@ void CommandRouter::onCommand(int id)
         m_doc.stepTime(id);
     else if (id == RealTime)
         m_doc.realTime().setOn(!m_doc.realTime().isOn());
-    else if (id == NightMode)
-        m_doc.toggleNightMode();
+    else if (const DisplayOption* option = optionOfCommand(id); option && option->command.toggle == OptionCommand::Plain)
+        m_doc.toggleOption(*option);
     else if (id == WholeSky || id == Zenith || isHorizon(id))
         m_doc.navigator().onViewCommand(id);
     else if (isPlanet(id))

@@ -7,6 +7,7 @@
 #include "app/CZarnDoc.h"
 #include "shell/CMainFrame.h"
 #include "ui/CActions.h"
+#include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
 #include "time/LegalOffset.h"
 
@@ -75,7 +76,9 @@ void CommandRouter::updateCommandStates()
     a.setEnabled(SummerTime, changesClockIn(m_doc.instant().place(), m_doc.instant().year()));
     a.setChecked(TimeBar, frame.isTimeBarVisible());
     a.setChecked(RealTime, m_doc.realTime().isOn());
-    a.setChecked(NightMode, options.nightMode != 0);
+    for (const DisplayOption& o : displayOptions())
+        if (o.command.id && o.command.toggle == OptionCommand::Plain)
+            a.setChecked(o.command.id, o.inDocument.get(options) != 0);
     // Windows that this program does not have yet stay disabled.
     a.setEnabled(Catalogue, bool(kinds[ViewKind::Catalogue]));
     a.setEnabled(Conjunction, bool(kinds[ViewKind::Conjonction]));

@@ -9,23 +9,15 @@
 #include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "sky/CNouvelObjet.h"
+#include "settings/DisplayOptionTable.h"
 #include "sky/SkyColourScale.h"
 
 namespace zarn {
 
 void CZarnDoc::applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects)
 {
-    m_options.skyColour = toSettingsRgb(values.skyColour);
-    m_options.skyColourIndex = values.skyColourIndex;
-    m_options.starColouring = values.starColouring;
-    m_options.showSun = values.specialObjects[ChartOptionsValues::kSun];
-    m_options.showMoon = values.specialObjects[ChartOptionsValues::kMoon];
-    m_options.showPlanets = values.specialObjects[ChartOptionsValues::kPlanets];
-    m_options.showEcliptic = values.specialObjects[ChartOptionsValues::kEcliptic];
-    m_options.showEquator = values.specialObjects[ChartOptionsValues::kEquator];
-    m_options.names = values.names;
-    m_options.grid = values.grid;
-    m_frame.programPalette().setSkyColour(toQColor(values.skyColour));
+    takeSheetOptions(values, m_options);
+    m_frame.programPalette().setSkyColour(toQColor(values.skyRgb()));
     if (!userObjects) {
         UpdateAllViews(nullptr, hint::Options);
         return;

@@ -40,13 +40,7 @@ void DocDialogs::runChartOptions()
     SkyModel& sky = m_doc.sky();
     CMainFrame& frame = m_doc.frame();
     ChartOptionsValues values;
-    values.skyColour = fromSettingsRgb(options.skyColour);
-    values.skyColourIndex = options.skyColourIndex;
-    values.starColouring = options.starColouring;
-    values.specialObjects = {options.showSun, options.showMoon, options.showPlanets, options.showEcliptic,
-                             options.showEquator};
-    values.names = options.names;
-    values.grid = options.grid;
+    static_cast<SkyToggles&>(values) = options;
     SkyChartSet* charts = m_doc.charts();
     COptionsCarte sheet(QStringLiteral(" Options carte"), values, userObjectEntries(sky),
                         charts ? previewDrawer(*charts, sky, frame.programPalette()) : PreviewDrawer(), &frame);

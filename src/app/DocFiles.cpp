@@ -8,7 +8,7 @@
 #include "app/FilePaths.h"
 #include "sky/DataFolder.h"
 #include "shell/CMainFrame.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "time/ui/CLieuDlg.h"
 
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include "app/CRealTime.h"
 #include "ui/Hints.h"
 #include "shell/CMainFrame.h"
+#include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
 #include "time/TimeSteps.h"
 
@@ -43,11 +44,11 @@ void CZarnDoc::clockMoved(bool chartsDue)
         refreshTimeBar();
 }
 
-void CZarnDoc::toggleNightMode()
+void CZarnDoc::toggleOption(const DisplayOption& option)
 {
-    m_options.nightMode = !m_options.nightMode;
+    option.inDocument.set(m_options, option.inDocument.get(m_options) ? 0 : 1);
+    // Night mode reaches every window; the charts draw again.
     m_frame.setNightMode(m_options.nightMode != 0);
-    // The charts draw again in their new colours.
     UpdateAllViews(nullptr, hint::Options);
 }
 

@@ -6,7 +6,7 @@
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "time/ProfileFile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <cerrno>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "charts/CQtSurface.h"
-#include "charts/SkyToggles.h"
+#include "settings/SkyToggles.h"
 
 class QAction;
 class QWidget;
@@ -18,9 +18,7 @@ class ChartHost;
 class SkyModel;
 
 // The toggles of a paint of the constellation map.
-struct ConstellationDisplay : SkyToggles {
-    int coordinateGrid = 0;
-};
+struct ConstellationDisplay : SkyToggles {};
 
 // The display bits of a paint of the constellation map: deep-sky objects
 // always, the two reference lines, the bodies, its own figure toggle, the

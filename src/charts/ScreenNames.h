@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "charts/ScreenNameOptions.h"
+#include "settings/ScreenNameOptions.h"
 #include "sky/CSurface.h"
 
 namespace zarn {

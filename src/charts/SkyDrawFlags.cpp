@@ -1,37 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/SkyViewHost.h"
+#include "settings/DisplayOptionTable.h"
 #include "sky/DrawFlags.h"
 
 namespace zarn {
 
 std::uint32_t skyDrawFlags(const SkyDisplay& display, int chartKind, bool printing)
 {
-    std::uint32_t flags = draw::kDeepSky;
+    std::uint32_t flags = draw::kDeepSky | optionDrawFlags(display, chart_family::kSky, printing);
+    // The body being viewed is drawn whether its kind is shown or not.
     const int viewed = display.viewedPlanet;
-    if (!printing && display.starColouring == 1)
-        flags |= draw::kOwnColours;
-    if (display.showPlanets || (viewed >= 1 && viewed <= 5))
+    if (viewed >= 1 && viewed <= 5)
         flags |= draw::kPlanets;
-    if (display.showSun || viewed == 0)
+    if (viewed == 0)
         flags |= draw::kSun;
-    if (display.showMoon || viewed == 6)
+    if (viewed == 6)
         flags |= draw::kMoon;
-    if (display.showEcliptic)
-        flags |= draw::kEcliptic;
-    if (display.showEquator)
-        flags |= draw::kEquator;
     if (chartKind >= 0 && chartKind <= 2 && display.figureFlags[static_cast<std::size_t>(chartKind)])
         flags |= draw::kFigures;
-    if (display.altitudeScale)
-        flags |= draw::kAltitudeScale;
-    if (printing && display.printStarNames)
-        flags |= draw::kStarNames;
     if (chartKind == 1)
         flags |= draw::kZenithChart;
-    if (display.grid.horizontal)
-        flags |= draw::kHorizontalGrid;
-    if (display.grid.equatorial)
-        flags |= draw::kEquatorialGrid;
     return flags;
 }
 

@@ -4,7 +4,7 @@
 // altitude every 10° with the azimuth lines every 10° and the four cardinal
 // points, and the equatorial grid (every hour of right ascension, every 10°
 // of declination).
-#include "charts/ScreenNameOptions.h"
+#include "settings/ScreenNameOptions.h"
 #include "sky/CSurface.h"
 
 namespace zarn {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "charts/CQtSurface.h"
-#include "charts/SkyToggles.h"
+#include "settings/SkyToggles.h"
 #include "tools/ObjectDescription.h"
 
 class QAction;

@@ -2,6 +2,7 @@
 #include "shell/CMainFrame.h"
 
 #include "ui/CActions.h"
+#include "settings/DisplayOptionTable.h"
 #include "shell/CNightEffect.h"
 #include "ui/NightMode.h"
 #include "shell/CPlanetMenu.h"
@@ -83,7 +84,11 @@ void CMainFrame::buildMenus()
         horizon->addAction(m_actions->action(id));
     m_planetMenu = new CPlanetMenu(m_actions->action(PlanetView)->text(), *m_actions, chart);
     chart->addMenu(m_planetMenu);
-    addCommands(chart, {0, Figures, AltitudeScale, Grid, 0, ChartOptions, NightMode});
+    addCommands(chart, {0, Figures, AltitudeScale, Grid, 0, ChartOptions});
+    // Every option that its command simply turns on and off, night mode first.
+    for (const DisplayOption& o : displayOptions())
+        if (o.command.id && o.command.toggle == OptionCommand::Plain)
+            chart->addAction(m_actions->action(o.command.id));
 
     addCommands(bar->addMenu(QStringLiteral("&Planètes")),
                 {Conjunction, Opposition, 0, Animation, Visibility});

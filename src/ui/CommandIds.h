@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command identifiers shared by the menus, the view-button bar, the context
-// menus and the tests. The numbers are those of the program's resources.
+// menus and the tests. The numbers are those of the program's resources; the
+// commands that toggle a display option have theirs beside the option's table.
+#include "settings/OptionCommands.h"
 
 namespace zarn::cmd {
 
@@ -13,11 +15,8 @@ constexpr int SummerTime = 32788;
 constexpr int Mercure = 32797;  // 32797..32803: Mercure, Vénus, Mars, Jupiter, Saturne, Lune, Soleil
 constexpr int Soleil = 32803;
 constexpr int PlanetView = 32804;
-constexpr int Figures = 32805;
-constexpr int Grid = 32806;
 constexpr int SolarSystem = 32808;
 constexpr int Catalogue = 32813;
-constexpr int AltitudeScale = 32818;
 constexpr int TimeBar = 32819;
 constexpr int NewSky = 32821;
 constexpr int Conjunction = 32825;
@@ -41,13 +40,11 @@ constexpr int Cascade = 57650;
 constexpr int Tile = 57651;
 constexpr int About = 57664;
 constexpr int Exit = 57665;
-constexpr int MarkStarNames = 58121;
 
 // Steps of time in pairs, forward then back: 1 min, 10 min, 1 h, 1 sidereal day.
 constexpr int NextMinute = 32900;
 constexpr int PreviousSiderealDay = 32907;
 constexpr int RealTime = 32908;
-constexpr int NightMode = 32909;
 
 constexpr bool isHorizon(int id) { return id >= HorizonSouth && id <= HorizonSouthEast; }
 constexpr bool isPlanet(int id) { return id >= Mercure && id <= Soleil; }

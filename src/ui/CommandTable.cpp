@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CommandTable.h"
 
+#include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
 
 #include <array>
+#include <vector>
 
 namespace zarn {
 namespace {
@@ -30,7 +32,6 @@ constexpr std::array kCommands{
     CommandInfo{NextMinute + 7, "Jour sidéral précédent", " Les étoiles à la même place, 23 h 56 min plus tôt",
                 "Ctrl+Shift+Down", false},
     CommandInfo{RealTime, "Temps &réel", " Le ciel suit l'horloge de l'ordinateur\nRéel", "Ctrl+R", true},
-    CommandInfo{NightMode, "Mode n&uit", " Rouge sur noir pour garder la vue de nuit", "Ctrl+Shift+N", true},
     CommandInfo{SummerTime, "&Heure d'été", " Début et fin de l'heure d'été", "", false},
     CommandInfo{TimeBar, "&Temps", " Heure légale, universelle, sidérale, solaire", "", true},
     CommandInfo{WholeSky, "Vue &ciel entier", " Vue du ciel entier\nCiel", "", false},
@@ -51,9 +52,6 @@ constexpr std::array kCommands{
     CommandInfo{Mercure + 4, "&Saturne", " Vue de la planète Saturne", "", true},
     CommandInfo{Mercure + 5, "&Lune", " Vue de la Lune", "", true},
     CommandInfo{Mercure + 6, "S&oleil", " Vue du Soleil", "", true},
-    CommandInfo{Figures, "&Figure constellations", " Dessiner les figures des constellations", "", true},
-    CommandInfo{AltitudeScale, "&Echelle des hauteurs", " Echelle des hauteurs sur l'horizon", "", true},
-    CommandInfo{Grid, "&Grille des coordonnées", " Grille des coordonnées de la constellation", "", true},
     CommandInfo{ChartOptions, "Options Carte", " Couleurs, Objets particuliers, Nouveaux objets", "", false},
     CommandInfo{Conjunction, "&Conjonction", " Conjonction entre 2 planètes", "", false},
     CommandInfo{Opposition, "&Opposition", " Opposition d'une planète supérieure avec le Soleil", "", false},
@@ -70,16 +68,29 @@ constexpr std::array kCommands{
     CommandInfo{Manual, "&Manuel d'utilisation", " Aide sur l'utilisation de ZARN", "F1", false},
     CommandInfo{HelpIndex, "&Index", " Sommaire et index de l'aide", "", false},
     CommandInfo{About, "A &propos de ZARN", " Version et auteurs de ZARN", "", false},
-    CommandInfo{MarkStarNames, "&Marquer noms étoiles", " Noms des étoiles sur la carte imprimée", "", true},
 };
+
+// The commands above and those that toggle a display option, made once.
+std::vector<CommandInfo> allCommands()
+{
+    std::vector<CommandInfo> all(kCommands.begin(), kCommands.end());
+    for (const DisplayOption& o : displayOptions())
+        if (const OptionCommand& c = o.command; c.id)
+            all.push_back({c.id, c.text, c.prompt, c.shortcut, true});
+    return all;
+}
 
 }  // namespace
 
-std::span<const CommandInfo> commandTable() { return kCommands; }
+std::span<const CommandInfo> commandTable()
+{
+    static const std::vector<CommandInfo> all = allCommands();
+    return all;
+}
 
 const CommandInfo* findCommand(int id)
 {
-    for (const CommandInfo& c : kCommands)
+    for (const CommandInfo& c : commandTable())
         if (c.id == id)
             return &c;
     return nullptr;

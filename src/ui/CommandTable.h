@@ -3,6 +3,8 @@
 // The one table of the program's commands: identifier, French menu text with
 // its "&" mnemonic, status-bar prompt (with an optional "\n" and short name)
 // and keyboard shortcut. Menus, button bars and tests all use these entries.
+// The commands that toggle a display option come from the table of display
+// options (settings/DisplayOptionTable.h) and are all checkable.
 #include <span>
 
 namespace zarn {

@@ -13,7 +13,7 @@
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "time/Calendar.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "tools/DayClock.h"
 #include "tools/PlanetVisibility.h"
 #include "tools/SunMoonDay.h"

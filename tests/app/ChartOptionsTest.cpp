@@ -26,7 +26,7 @@
 #include "sky/CNouvelObjet.h"
 #include "sky/DrawFlags.h"
 #include "sky/SkyColourScale.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <QAction>
 #include <QCheckBox>

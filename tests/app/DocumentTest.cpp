@@ -13,7 +13,7 @@
 #include "ui/CActions.h"
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "time/ui/CDateDlg.h"
 #include "time/ui/CLieuDlg.h"
 #include "time/ui/CObservatoireDlg.h"

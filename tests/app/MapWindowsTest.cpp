@@ -24,7 +24,7 @@
 #include "sky/CConstellation.h"
 #include "sky/CNouvelObjet.h"
 #include "sky/DrawFlags.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "tools/CatalogueList.h"
 #include "tools/ui/CCatalogueView.h"
 #include "tools/ui/CChercherView.h"

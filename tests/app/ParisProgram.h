@@ -8,7 +8,7 @@
 #include "app/WindowKinds.h"
 #include "shell/CMainFrame.h"
 #include "time/Calendar.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <QDir>
 

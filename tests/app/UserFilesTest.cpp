@@ -14,7 +14,7 @@
 #include "sky/CConstellation.h"
 #include "sky/UserObjectEntry.h"
 #include "time/ProfileFile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <QDir>
 #include <QTemporaryDir>

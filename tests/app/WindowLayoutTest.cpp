@@ -17,7 +17,7 @@
 #include "shell/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "time/Calendar.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "time/ui/CTimeBar.h"
 #include "tools/ui/CConjonctionView.h"
 #include "tools/ui/CPhasesPopup.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "time/Profile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 using namespace zarn;
 

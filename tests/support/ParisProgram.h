@@ -5,7 +5,7 @@
 #include "app/CSettingsStore.h"
 #include "time/CLieu.h"
 #include "time/Profile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <QFile>
 #include <QString>

@@ -2,7 +2,7 @@
 #include "time/CLieu.h"
 #include "time/Calendar.h"
 #include "time/Profile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <gtest/gtest.h>
 

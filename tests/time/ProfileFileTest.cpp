@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ZARN.INI on the disk: what is read, and in what time.
 #include "time/ProfileFile.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>

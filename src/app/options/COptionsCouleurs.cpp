@@ -47,7 +47,7 @@ COptionsCouleurs::COptionsCouleurs(ChartOptionsValues& values, const PreviewDraw
 
 void COptionsCouleurs::onSlider(int position)
 {
-    m_values.skyColour = skyFromSlider(position);
+    m_values.skyColour = toSettingsRgb(skyFromSlider(position));
     m_values.skyColourIndex = position;
     refreshPreview();
     emit changed();
@@ -57,7 +57,7 @@ void COptionsCouleurs::refreshPreview()
 {
     PreviewScene scene;
     scene.constellation = QStringLiteral("Orion");
-    scene.sky = toQColor(m_values.skyColour);
+    scene.sky = toQColor(m_values.skyRgb());
     scene.colouredStars = m_values.starColouring == 1;
     m_preview->showScene(scene);
 }

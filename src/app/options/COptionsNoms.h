@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QCheckBox;
 class QLabel;
 class QSlider;
@@ -19,24 +21,22 @@ class COptionsNoms : public QWidget {
 public:
     COptionsNoms(ChartOptionsValues& values, QWidget* parent);
 
-    QCheckBox* bodies() const { return m_bodies; }
-    QCheckBox* stars() const { return m_stars; }
+    // The boxes in the order of the table of display options.
+    QCheckBox* bodies() const { return m_names[0]; }
+    QCheckBox* stars() const { return m_names[1]; }
     QSlider* limit() const { return m_limit; }
-    QCheckBox* constellations() const { return m_constellations; }
-    QCheckBox* horizontalGrid() const { return m_horizontalGrid; }
-    QCheckBox* equatorialGrid() const { return m_equatorialGrid; }
+    QCheckBox* constellations() const { return m_names[2]; }
+    QCheckBox* horizontalGrid() const { return m_grids[0]; }
+    QCheckBox* equatorialGrid() const { return m_grids[1]; }
 
 private:
     void ShowLimit();
 
     ChartOptionsValues& m_values;
-    QCheckBox* m_bodies;
-    QCheckBox* m_stars;
+    std::vector<QCheckBox*> m_names;
+    std::vector<QCheckBox*> m_grids;
     QSlider* m_limit;
     QLabel* m_limitText;
-    QCheckBox* m_constellations;
-    QCheckBox* m_horizontalGrid;
-    QCheckBox* m_equatorialGrid;
 };
 
 }  // namespace zarn

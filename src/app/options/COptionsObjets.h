@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include <array>
+#include <vector>
 
 class QCheckBox;
 
@@ -20,7 +20,7 @@ class COptionsObjets : public QWidget {
 public:
     COptionsObjets(ChartOptionsValues& values, const PreviewDrawer& drawer, QWidget* parent);
 
-    // In the order of the special objects: Soleil, Lune, Planètes, Ecliptique, Equateur.
+    // In the order of the table of display options: Soleil, Lune, Planètes, Ecliptique, Equateur.
     QCheckBox* box(int index) const { return m_boxes[static_cast<std::size_t>(index)]; }
     CPreviewPicture* preview() const { return m_preview; }
     void refreshPreview();
@@ -30,7 +30,7 @@ protected:
 
 private:
     ChartOptionsValues& m_values;
-    std::array<QCheckBox*, 5> m_boxes{};
+    std::vector<QCheckBox*> m_boxes;
     CPreviewPicture* m_preview;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The values the chart options work on: copies of the document's sky colour,
-// slider position, star colouring and special objects, and what the preview
-// pictures are asked to draw.
+// The values the chart options work on: a copy of the document's display
+// options (the sheet shows those of settings/DisplayOptionTable.h that have a
+// place in it), and what the preview pictures are asked to draw.
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -10,22 +10,18 @@
 #include <array>
 #include <functional>
 
-#include "charts/ScreenNameOptions.h"
+#include "settings/SkyToggles.h"
 #include "sky/Colour.h"
+#include "sky/SkyColourScale.h"
 
 class QPainter;
 
 namespace zarn {
 
-struct ChartOptionsValues {
-    Colour skyColour = 0;  // plain red, green, blue
-    int skyColourIndex = 0;
-    int starColouring = 1;  // 0 white stars, 1 coloured stars
-    // Sun, Moon, planets, ecliptic, equator (0 or 1 each).
-    std::array<int, 5> specialObjects{1, 1, 1, 1, 1};
-    ScreenNameOptions names;
-    SkyGridOptions grid;
+struct ChartOptionsValues : SkyToggles {
+    Colour skyRgb() const { return fromSettingsRgb(skyColour); }
 
+    // The boxes of the " Objets Spéciaux" page.
     static constexpr int kSun = 0, kMoon = 1, kPlanets = 2, kEcliptic = 3, kEquator = 4;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/ui/ChartMenu.h"
 
+#include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
 
 #include <QAction>
@@ -31,9 +32,9 @@ void addChartMenuItems(QMenu& menu, const CommandLookup& command, const std::fun
         if (!datesEnabled)
             date->setEnabled(false);
     menu.addSeparator();
-    addCommandItem(menu, command, cmd::Figures, "&Figure constellations");
-    addCommandItem(menu, command, cmd::AltitudeScale, "&Echelle des hauteurs");
-    addCommandItem(menu, command, cmd::Grid, "&Grille des coordonnées");
+    // The chart toggles, under the texts of their menu commands.
+    for (int id : {cmd::Figures, cmd::AltitudeScale, cmd::Grid})
+        addCommandItem(menu, command, id, optionOfCommand(id)->command.text);
     menu.addSeparator();
     QAction* print = menu.addAction(QStringLiteral("&Imprimer"));
     QObject::connect(print, &QAction::triggered, &menu, [preview] { preview(); });

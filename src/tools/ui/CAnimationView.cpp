@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DocumentHost.h"
-#include "charts/DisplayOptions.h"
+#include "settings/DisplayOptions.h"
 #include "time/CInstant.h"
 #include "charts/CAnimationPanel.h"
 #include "ui/CWorkspace.h"

@@ -4,7 +4,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "charts/DisplayOptions.h"
+#include "settings/DisplayOptionTable.h"
+#include "settings/DisplayOptions.h"
 #include "ui/CWorkspace.h"
 #include "ui/CProgramPalette.h"
 #include "sky/DrawFlags.h"
@@ -21,13 +22,9 @@ PaletteColours programColours(CWorkspace& frame)
 
 std::uint32_t eclipticChartFlags(const DisplayOptions& options, int figureFlag, bool printing)
 {
-    std::uint32_t flags = 0x83E;
-    if (!printing && options.starColouring == 1)
-        flags |= draw::kOwnColours;
+    std::uint32_t flags = 0x83E | optionDrawFlags(options, chart_family::kEclipticCharts, printing);
     if (options.figureFlags[static_cast<std::size_t>(figureFlag)])
         flags |= draw::kFigures;
-    if (printing && options.printStarNames)
-        flags |= draw::kStarNames;
     return flags;
 }
 

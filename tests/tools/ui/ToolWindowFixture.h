@@ -6,7 +6,7 @@
 #include "app/CSettingsStore.h"
 #include "app/CZarnDoc.h"
 #include "shell/CMainFrame.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 #include "tools/ui/CAnimationView.h"
 #include "tools/ui/CConjonctionView.h"
 

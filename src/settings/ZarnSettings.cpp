@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
+#include "settings/DisplayOptionTable.h"
 #include "time/LegalOffset.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 namespace zarn {
 namespace {
 
-constexpr const char* kCharts = "Cartes";
-constexpr const char* kPrinting = "Impression";
 constexpr const char* kPosition = "Position";
 constexpr const char* kPlaces = "Observatoires";
 
@@ -71,6 +71,58 @@ bool readObservatories(const Profile& p, std::vector<CLieu>& out)
 
 int flag(int v) { return v ? 1 : 0; }
 
+bool sameKey(const StoredKey& a, const StoredKey& b)
+{
+    return std::strcmp(a.section, b.section) == 0 && std::strcmp(a.key, b.key) == 0;
+}
+
+bool isStored(const DisplayOption& o) { return o.stored.section && o.inSettings; }
+
+void readOptions(const Profile& p, ZarnSettings& s)
+{
+    for (const DisplayOption& o : displayOptions()) {
+        if (!isStored(o))
+            continue;
+        const StoredKey& k = o.stored;
+        const int value = intIn(p, k.section, k.key, k.lo, k.hi, k.fallback);
+        o.inSettings.set(s, o.mask ? flag((value >> o.shift) & o.mask) : value);
+    }
+}
+
+// The value of a key from the options it holds: the whole value of one, or
+// the bit fields of those that share it.
+int keyValue(const ZarnSettings& s, const DisplayOption& first)
+{
+    if (!first.mask) {
+        const int v = first.inSettings.get(s);
+        return first.stored.lo == 0 && first.stored.hi == 1 ? flag(v) : v;
+    }
+    int value = 0;
+    for (const DisplayOption& o : displayOptions())
+        if (isStored(o) && o.mask && sameKey(o.stored, first.stored))
+            value += flag(o.inSettings.get(s)) << o.shift;
+    return value;
+}
+
+void writeOptions(const ZarnSettings& s, Profile& p, bool sixteenColours)
+{
+    const auto options = displayOptions();
+    for (auto it = options.begin(); it != options.end(); ++it) {
+        const StoredKey& k = it->stored;
+        if (!isStored(*it) || (k.rule == StoredKey::FullColour && sixteenColours))
+            continue;
+        // A shared key is written once, where the first of its options stands.
+        if (std::any_of(options.begin(), it, [&](const DisplayOption& o) { return isStored(o) && sameKey(o.stored, k); }))
+            continue;
+        const int value = keyValue(s, *it);
+        // A key of this program's own: a file that never had the option on
+        // stays as the older programs wrote it.
+        if (k.rule == StoredKey::OnceUsed && !value && !p.value(k.section, k.key))
+            continue;
+        p.setInt(k.section, k.key, value);
+    }
+}
+
 }  // namespace
 
 std::optional<CLieu> observatoryOf(const Profile& p, int n)
@@ -89,30 +141,7 @@ std::optional<CLieu> observatoryOf(const Profile& p, int n)
 ZarnSettings readSettings(const Profile& p)
 {
     ZarnSettings s;
-    const std::optional<int> sky = p.intValue(kCharts, "Couleur ciel");
-    if (sky && *sky >= 0 && *sky <= 0xFFFFFF)
-        s.skyColour = static_cast<std::uint32_t>(*sky);
-    s.skyColourIndex = intIn(p, kCharts, "Index couleur ciel", 0, kMaxSkyColourIndex, 0);
-    s.starColouring = intIn(p, kCharts, "Couleur étoiles", 0, 1, 1);
-
-    const int figures = intIn(p, kCharts, "Contours constellations", 0, 0x00FFFFFF, 0);
-    s.figureFlags[0] = flag((figures >> 16) & 0xFF);  // whole sky
-    s.figureFlags[1] = flag(figures & 0xFF);          // zenith
-    s.figureFlags[2] = flag((figures >> 8) & 0xFF);   // horizon
-
-    const int special = intIn(p, kCharts, "Objets spéciaux", 0, 3, 3);
-    s.showEquator = special & 1;
-    s.showEcliptic = (special >> 1) & 1;
-    s.nightMode = intIn(p, kCharts, "Mode nuit", 0, 1, 0);
-
-    s.screenBodyNames = intIn(p, kCharts, "Noms astres écran", 0, 1, 1);
-    s.screenStarNames = intIn(p, kCharts, "Noms étoiles écran", 0, 1, 0);
-    s.screenStarLimit = intIn(p, kCharts, "Magnitude noms écran", 15, 40, 25);
-    s.screenConstellationNames = intIn(p, kCharts, "Noms constellations écran", 0, 1, 0);
-    s.horizontalGrid = intIn(p, kCharts, "Grille horizontale écran", 0, 1, 0);
-    s.equatorialGrid = intIn(p, kCharts, "Grille équatoriale écran", 0, 1, 0);
-
-    s.printStarNames = intIn(p, kPrinting, "Nom étoiles", 0, 1, 1);
+    readOptions(p, s);
     s.normalRect = readRect(p);
     s.showState = intIn(p, kPosition, "State", 1, 3, 3);
     s.observatoriesWhole = readObservatories(p, s.observatories);
@@ -121,25 +150,7 @@ ZarnSettings readSettings(const Profile& p)
 
 void writeSettings(const ZarnSettings& s, Profile& p, bool sixteenColours)
 {
-    if (!sixteenColours) {
-        p.setInt(kCharts, "Couleur ciel", static_cast<int>(s.skyColour & 0xFFFFFF));
-        p.setInt(kCharts, "Index couleur ciel", s.skyColourIndex);
-        p.setInt(kCharts, "Couleur étoiles", s.starColouring);
-    }
-    p.setInt(kCharts, "Contours constellations",
-             flag(s.figureFlags[1]) + 256 * flag(s.figureFlags[2]) + 65536 * flag(s.figureFlags[0]));
-    p.setInt(kCharts, "Objets spéciaux", flag(s.showEquator) + 2 * flag(s.showEcliptic));
-    p.setInt(kCharts, "Noms astres écran", flag(s.screenBodyNames));
-    p.setInt(kCharts, "Noms étoiles écran", flag(s.screenStarNames));
-    p.setInt(kCharts, "Magnitude noms écran", s.screenStarLimit);
-    p.setInt(kCharts, "Noms constellations écran", flag(s.screenConstellationNames));
-    p.setInt(kCharts, "Grille horizontale écran", flag(s.horizontalGrid));
-    p.setInt(kCharts, "Grille équatoriale écran", flag(s.equatorialGrid));
-    // A key of this program's own: a file that never had night mode on
-    // stays as the older programs wrote it.
-    if (s.nightMode || p.value(kCharts, "Mode nuit"))
-        p.setInt(kCharts, "Mode nuit", s.nightMode);
-    p.setInt(kPrinting, "Nom étoiles", s.printStarNames);
+    writeOptions(s, p, sixteenColours);
     if (s.normalRect)
         p.setBinary(kPosition, "rcNormal", rectBytes(*s.normalRect));
     p.setInt(kPosition, "State", s.showState);

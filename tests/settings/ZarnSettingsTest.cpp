@@ -2,7 +2,7 @@
 // Reading and writing the settings values: the encodings of the keys, their
 // defaults, and what a damaged file gives.
 #include "time/LegalOffset.h"
-#include "time/ZarnSettings.h"
+#include "settings/ZarnSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "charts/ScreenNameOptions.h"
-#include "sky/Colour.h"
+#include "charts/QtColour.h"
 
 class QPainter;
 
@@ -39,7 +39,5 @@ struct PreviewScene {
 };
 
 using PreviewDrawer = std::function<void(QPainter&, const QRect&, const PreviewScene&)>;
-
-inline QColor toQColor(Colour c) { return QColor(int(redOf(c)), int(greenOf(c)), int(blueOf(c))); }
 
 }  // namespace zarn

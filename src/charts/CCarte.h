@@ -69,6 +69,9 @@ public:
     virtual SPoint GetOrigin(const CSurface& dc, SRect rect) const;
     virtual double GetScale(SRect rect) const;
     virtual double GetDirectionAngle() { return 0.0; }
+    // Whether the chart draws the objects below the horizon too (a map of
+    // the celestial sphere rather than of the local sky).
+    virtual bool ShowsBelowHorizon() const { return false; }
     virtual void DrawSelection(CSurface& dc);
     // Altitude and azimuth (from the south towards the west) of a point of the
     // chart given in normalised units, turned into right ascension and

@@ -81,11 +81,13 @@ SPoint CCarteConstellation::GetOrigin(const CSurface&, SRect rect) const
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-double CCarteConstellation::GetScale(SRect rect) const
+double CCarteConstellation::Magnification() const
 {
     const bool hydra = m_constellation && m_constellation->name() == "Hydre";
-    return 0.5 * rect.height() * (hydra ? kHydraMagnification : kMagnification);
+    return hydra ? kHydraMagnification : kMagnification;
 }
+
+double CCarteConstellation::GetScale(SRect rect) const { return 0.5 * rect.height() * Magnification(); }
 
 SPoint CCarteConstellation::PlaceAt(const CAstre& object, SRect rect) const
 {

@@ -31,6 +31,10 @@ public:
     SClip CreateClipRegion(SRect rect) const override { return {SClip::Rect, rect}; }
     SPoint GetOrigin(const CSurface& dc, SRect rect) const override;
     double GetScale(SRect rect) const override;
+    bool ShowsBelowHorizon() const override { return true; }
+    // How much larger the map draws the sky than the whole-sky chart of the
+    // same height: the zoom its screen names are chosen for.
+    double Magnification() const;
     void PlaceBackgroundObjects(double scale, bool forPrint) override { PlaceObjects(scale, forPrint, 1); }
 
     // Stereographic projection of a direction (the equatorial unit vector

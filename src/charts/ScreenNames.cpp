@@ -26,6 +26,10 @@ struct Candidate {
     Colour colour;
 };
 
+// An object the chart draws: one above the horizon, or any on a chart of
+// the celestial sphere itself.
+bool shown(const CCarte& chart, const CAstre& object) { return chart.ShowsBelowHorizon() || object.IsUp(); }
+
 bool bodyShown(const CPlaSol& body, std::uint32_t flags)
 {
     switch (body.GetIndex()) {
@@ -42,7 +46,7 @@ std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const Scree
     std::vector<Candidate> list;
     for (const PlacedObject& placed : chart.ScreenStars()) {
         const CAstre* object = placed.object;
-        if (!object->IsUp())
+        if (!shown(chart, *object))
             continue;
         if (const auto* body = dynamic_cast<const CPlaSol*>(object)) {
             if (options.bodies && bodyShown(*body, flags))
@@ -86,7 +90,7 @@ bool figureMiddle(const CConstellation& constellation, const CCarte& chart, SPoi
     int count = 0;
     for (const CAstre* star : constellation.objects()) {
         const PlacedObject* placed = star ? chart.ScreenPlacementOf(star) : nullptr;
-        if (placed && star->IsUp()) {
+        if (placed && shown(chart, *star)) {
             sx += placed->x;
             sy += placed->y;
             ++count;
@@ -157,6 +161,16 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
         }
     }
     dc.Restore();
+}
+
+void CScreenNames::PlaceIfChanged(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom,
+                                  const SFont& font, std::uint32_t flags)
+{
+    const Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, flags};
+    if (m_key == key)
+        return;
+    Place(dc, chart, options, zoom, font, flags);
+    m_key = key;
 }
 
 void CScreenNames::Draw(CSurface& dc, const CAstre* labelled) const

@@ -37,6 +37,10 @@ public:
     // surface carries the chart's clip (names stand wholly inside it) and
     // the font the names are written in.
     void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags);
+    // Places the names unless they were placed for the same chart
+    // placements, options, zoom, font and flags.
+    void PlaceIfChanged(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom,
+                        const SFont& font, std::uint32_t flags);
     // Draws the names; the one of `labelled` is left to the window's own
     // label (the chosen or hovered object, named there already).
     void Draw(CSurface& dc, const CAstre* labelled = nullptr) const;

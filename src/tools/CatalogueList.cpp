@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <string_view>
 
 #include "sky/CCiel.h"
 #include "sky/CConstellation.h"
@@ -174,6 +175,20 @@ bool frenchLess(const std::string& a, const std::string& b)
 bool frenchStartsWith(const std::string& text, const std::string& prefix)
 {
     return foldedKey(text).starts_with(foldedKey(prefix));
+}
+
+bool frenchNameMatches(const std::string& name, const std::string& typed)
+{
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return true;
+    const std::string key = foldedKey(typed.substr(first, typed.find_last_not_of(' ') - first + 1));
+    const std::string folded = foldedKey(name);
+    // A word begins after a blank, an apostrophe or a hyphen.
+    for (std::size_t at = 0; at < folded.size(); ++at)
+        if ((at == 0 || std::string_view(" '-").find(folded[at - 1]) != std::string_view::npos) && folded.compare(at, key.size(), key) == 0)
+            return true;
+    return false;
 }
 
 int messierQuery(const std::string& typed)

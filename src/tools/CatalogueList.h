@@ -48,6 +48,12 @@ bool frenchLess(const std::string& a, const std::string& b);
 // Whether a text begins with a typed one, accents and case ignored.
 bool frenchStartsWith(const std::string& text, const std::string& prefix);
 
+// Whether a name answers a filter typed to find it: the filter begins the
+// name or one of its words ("andro" finds "Galaxie d'Andromède"), accents
+// and case ignored, the blanks round it left out. An empty filter matches
+// every name.
+bool frenchNameMatches(const std::string& name, const std::string& typed);
+
 // The number of a typed Messier designation ("M 31", "m31"), 0 for any other text.
 int messierQuery(const std::string& typed);
 // The Messier number of a deep-sky object, 0 when it has none (a star, a

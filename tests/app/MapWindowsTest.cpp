@@ -25,6 +25,7 @@
 #include "sky/CNouvelObjet.h"
 #include "sky/DrawFlags.h"
 #include "time/ZarnSettings.h"
+#include "tools/CatalogueList.h"
 #include "tools/ui/CCatalogueView.h"
 #include "tools/ui/CChercherView.h"
 
@@ -287,6 +288,75 @@ TEST_F(MapWindows, TypingAndArrowsMoveThroughTheSearchListAndOnlyAChoiceTurnsThe
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, vega);
     EXPECT_EQ(doc->viewedObject(), named("Véga"));
     EXPECT_TRUE(catcher.texts.isEmpty());
+}
+
+TEST_F(MapWindows, TheSearchFieldFiltersTheNamesAndReturnChoosesAndMarksTheFirstShown)
+{
+    auto* search = open<CChercherView>(ViewKind::Chercher);
+    ASSERT_NE(search, nullptr);
+    QListWidget& list = search->list();
+    QLineEdit& field = search->filterField();
+    search->setFocus();
+    EXPECT_EQ(search->focusWidget(), &field);
+    const auto shownRows = [&list] {
+        std::vector<int> rows;
+        for (int row = 0; row < list.count(); ++row)
+            if (!list.isRowHidden(row))
+                rows.push_back(row);
+        return rows;
+    };
+    const auto shown = [&] {
+        QStringList texts;
+        for (int row : shownRows())
+            texts << list.item(row)->text();
+        return texts;
+    };
+    // Accents and case ignored, at the start of any word of the name.
+    QTest::keyClicks(&field, QStringLiteral("betelgeuse"));
+    EXPECT_EQ(shown(), QStringList{QStringLiteral(" Bételgeuse")});
+    field.setText(QStringLiteral("andromede"));
+    EXPECT_TRUE(shown().contains(QStringLiteral(" Galaxie d'Andromède"))) << shown().join('|').toStdString();
+    // A Messier designation, however it is typed, shows its object only.
+    for (const char* typed : {"M 42", "M42", "m42"}) {
+        field.setText(QString::fromUtf8(typed));
+        ASSERT_FALSE(shownRows().empty()) << typed;
+        for (int row : shownRows())
+            EXPECT_EQ(messierNumber(dynamic_cast<const CEtoile&>(*search->objectAt(row))), 42) << typed;
+    }
+
+    // Return chooses the first name shown: the sky turns to it, marks and
+    // describes it.
+    field.setText(QStringLiteral("VEGA"));
+    ASSERT_FALSE(shown().isEmpty());
+    EXPECT_EQ(shown().front(), QStringLiteral(" Véga"));
+    QTest::keyClick(&field, Qt::Key_Return);
+    CAstre* vega = named("Véga");
+    EXPECT_EQ(doc->viewedObject(), vega);
+    skyView().viewport()->grab();
+    EXPECT_EQ(skyView().Description().name, "Véga");
+    EXPECT_EQ(doc->charts()->SelectedObject(), vega);
+
+    // Nothing answers: the list is empty and Return chooses nothing.
+    zarn::test::ModalCatcher catcher;
+    field.setText(QStringLiteral("qxz"));
+    EXPECT_TRUE(shownRows().empty());
+    QTest::keyClick(&field, Qt::Key_Return);
+    EXPECT_EQ(doc->viewedObject(), vega);
+    EXPECT_TRUE(catcher.texts.isEmpty());
+    // Down goes into the list, on the first name the filter shows.
+    field.setText(QStringLiteral("den"));
+    ASSERT_FALSE(shownRows().empty());
+    QTest::keyClick(&field, Qt::Key_Down);
+    EXPECT_EQ(search->focusWidget(), &list);
+    EXPECT_EQ(list.currentRow(), shownRows().front());
+    EXPECT_EQ(doc->viewedObject(), vega);
+    // Up from the first of them goes back to the field.
+    QTest::keyClick(&list, Qt::Key_Up);
+    EXPECT_EQ(search->focusWidget(), &field);
+    // Escape empties the field: every name is shown again.
+    QTest::keyClick(&field, Qt::Key_Escape);
+    EXPECT_TRUE(field.text().isEmpty());
+    EXPECT_EQ(static_cast<int>(shownRows().size()), list.count());
 }
 
 TEST_F(MapWindows, ChoosingAnObjectTurnsTheSkyTowardsItOnceAndARefillKeepsTheList)

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "ReferenceImage.h"
 #include "SkyWindowTestHost.h"
 #include "charts/CCarteHorizon.h"
 #include "charts/CQtSurface.h"
@@ -22,39 +23,6 @@ namespace zarn {
 namespace {
 
 using test::SkyWindowTestHost;
-
-QString referencePath(const QString& name)
-{
-    return QString::fromUtf8(ZARN_SOURCE_DIR) + QStringLiteral("/tests/charts/reference/") + name + QStringLiteral(".png");
-}
-
-// Antialiased edges may move by a shade; a changed layer moves many pixels.
-void expectLikeReference(const QImage& image, const QString& name)
-{
-    if (std::getenv("ZARN_WRITE_REFERENCES")) {
-        ASSERT_TRUE(image.save(referencePath(name)));
-        return;
-    }
-    QImage reference(referencePath(name));
-    ASSERT_FALSE(reference.isNull()) << name.toStdString();
-    reference = reference.convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(reference.size(), image.size());
-    int different = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor a = image.pixelColor(x, y);
-            const QColor b = reference.pixelColor(x, y);
-            const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                    std::abs(a.blue() - b.blue())});
-            different += d > 40;
-        }
-    const bool alike = different <= image.width() * image.height() / 5000;
-    // The picture drawn now, beside the temporary files, to look at.
-    const QString drawn = QDir::temp().filePath(name + QStringLiteral("-drawn.png"));
-    if (!alike)
-        image.save(drawn);
-    EXPECT_TRUE(alike) << name.toStdString() << ": " << different << " pixels differ; drawn now: " << drawn.toStdString();
-}
 
 QImage screenChart(SkyWindowTestHost& host, int kind, QSize size)
 {
@@ -85,9 +53,9 @@ TEST(ChartReference, ScreenChartsAtZoomOneAsBefore)
     ASSERT_TRUE(host.loaded);
     host.display.starColouring = 1;
     host.display.names.bodies = 0;  // the names the screen charts now write, off
-    expectLikeReference(screenChart(host, CCarte::WholeSky, QSize(800, 600)), QStringLiteral("whole-sky"));
-    expectLikeReference(screenChart(host, CCarte::Zenith, QSize(700, 700)), QStringLiteral("zenith"));
-    expectLikeReference(screenChart(host, CCarte::Horizon, QSize(900, 320)), QStringLiteral("horizon-south"));
+    test::expectLikeReference(screenChart(host, CCarte::WholeSky, QSize(800, 600)), QStringLiteral("whole-sky"));
+    test::expectLikeReference(screenChart(host, CCarte::Zenith, QSize(700, 700)), QStringLiteral("zenith"));
+    test::expectLikeReference(screenChart(host, CCarte::Horizon, QSize(900, 320)), QStringLiteral("horizon-south"));
 }
 
 TEST(ChartReference, PrintedWholeSkyPageAsBefore)
@@ -113,7 +81,7 @@ TEST(ChartReference, PrintedWholeSkyPageAsBefore)
     dc.SetOrigin(origin);
     chart.Draw(dc, rect.translated(-origin.x, -origin.y), skyDrawFlags(host.display, CCarte::WholeSky, true));
     painter.end();
-    expectLikeReference(page, QStringLiteral("printed-whole-sky"));
+    test::expectLikeReference(page, QStringLiteral("printed-whole-sky"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "ScreenNameChecks.h"
 #include "SkyWindowTestHost.h"
 #include "charts/CFactsSurface.h"
 #include "charts/ui/CZarnView.h"
@@ -106,20 +107,7 @@ TEST(ScreenNames, PlanetsStarsAndConstellationsNamedWithoutOverlap)
             EXPECT_NE(sky.view.Names().Names()[i].text, sky.view.Names().Names()[j].text);
 
     // No two names overlap, and no name covers a named object's symbol.
-    CFactsSurface facts(1920, 96);
-    const auto& names = sky.view.Names().Names();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (std::size_t j = i + 1; j < names.size(); ++j)
-            EXPECT_FALSE(names[i].box.intersects(names[j].box)) << names[i].text << " / " << names[j].text;
-        for (const ScreenName& other : names) {
-            if (!other.object)
-                continue;
-            const PlacedObject* placed = sky.host.CurrentChart().ScreenPlacementOf(other.object);
-            ASSERT_NE(placed, nullptr);
-            const SRect symbol = boxAround(placed->x, placed->y, other.object->ScreenRadius(facts));
-            EXPECT_FALSE(names[i].box.intersects(symbol)) << names[i].text << " over " << other.text;
-        }
-    }
+    test::expectNamesApart(sky.view.Names().Names(), sky.host.CurrentChart());
 }
 
 TEST(ScreenNames, ZoomingInNamesFainterStars)

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "charts/CFactsSurface.h"
 #include "charts/ui/ChartMenu.h"
 #include "charts/ChartPrintDialogs.h"
@@ -115,13 +117,36 @@ void CConstellationsView::paintEvent(QPaintEvent*)
     m_printLabel.ClearOccupied();
     m_chart.SetOffscreen();
     m_chart.Draw(dc, m_paintRect, m_drawFlags);
+    DrawNames(dc);
     if (m_cursorPending) {
         // The mouse was put on a position: name what lies under it.
         m_cursorPending = false;
         Hover(m_cursorPoint);
     }
-    if (!m_labelText.empty())
+    // A hovered object named on the map already keeps its name where it
+    // was placed, clear of the others.
+    if (!m_labelText.empty() && !HasScreenName(m_labelObject))
         ShowLabel(dc, m_labelText, m_labelAnchor);
+}
+
+bool CConstellationsView::HasScreenName(const CAstre* object) const
+{
+    return object && std::any_of(m_names.Names().begin(), m_names.Names().end(),
+                                 [object](const ScreenName& n) { return n.object == object; });
+}
+
+void CConstellationsView::DrawNames(CSurface& dc)
+{
+    const ScreenNameOptions options = m_host.Display().names;
+    if (!options.any())
+        return;
+    dc.Save();
+    dc.SetClip(m_chart.CreateClipRegion(m_paintRect));
+    // The map is the whole-sky chart magnified: as many names as that chart
+    // zoomed as far would write.
+    m_names.PlaceIfChanged(dc, m_chart, options, m_chart.Magnification(), m_screenLabel.Font(), m_drawFlags);
+    m_names.Draw(dc);
+    dc.Restore();
 }
 
 void CConstellationsView::CentreOn(double ra, double dec)
@@ -167,6 +192,7 @@ void CConstellationsView::Hover(QPoint windowPoint)
         return;
     HideLabel();
     m_labelText = hit.name;
+    m_labelObject = hit.placed->object;
     m_labelAnchor = anchor;
     update();
 }
@@ -185,6 +211,7 @@ void CConstellationsView::HideLabel()
         return;
     const SRect box = m_screenLabel.Hide();
     m_labelText.clear();
+    m_labelObject = nullptr;
     update(QRect(ToWindow({box.left, box.top}), QSize(box.width(), box.height())).adjusted(-2, -2, 2, 2));
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constellation map window's view: draws one constellation with its
-// chart, names the object under the mouse and describes a star under it
+// chart and the sky window's screen names, names the object under the mouse and describes a star under it
 // (Greek letter, magnitudes, spectral types) in the frame's status bar, can
 // put the mouse on a position of the sky, and prints the map.
 #include <QWidget>
@@ -9,6 +9,7 @@
 
 #include "charts/CCarteConstellation.h"
 #include "charts/ConstellationsViewHost.h"
+#include "charts/ScreenNames.h"
 #include "sky/draw/CVueNoms.h"
 
 class QPrinter;
@@ -36,6 +37,8 @@ public:
     CCarteConstellation& Chart() { return m_chart; }
     const std::string& LabelText() const { return m_labelText; }
     std::uint32_t LastDrawFlags() const { return m_drawFlags; }
+    // The names written on the map at the last paint.
+    const CScreenNames& Names() const { return m_names; }
     // The window point of a chart point, with the last paint's origin.
     QPoint ToWindow(SPoint chartPoint) const;
 
@@ -55,6 +58,8 @@ protected:
 
 private:
     void Hover(QPoint windowPoint);
+    void DrawNames(CSurface& dc);
+    bool HasScreenName(const CAstre* object) const;
     void ShowLabel(CSurface& dc, const std::string& text, SPoint at);
     void HideLabel();
     void UpdateGeometry(QSize client);
@@ -70,7 +75,9 @@ private:
     QPoint m_cursorPoint;
     bool m_cursorPending = false;
     std::string m_labelText;
+    const CAstre* m_labelObject = nullptr;  // the object the label names
     SPoint m_labelAnchor;
+    CScreenNames m_names;
 };
 
 }  // namespace zarn

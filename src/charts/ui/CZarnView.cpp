@@ -211,11 +211,7 @@ void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
     dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
     const SFont& font = m_screenLabel.Font();
     const double zoom = m_zoom.Factor();
-    const CScreenNames::Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, m_drawFlags};
-    if (!(m_names.PlacedFor() == key)) {
-        m_names.Place(dc, chart, options, zoom, font, m_drawFlags);
-        m_names.SetKey(key);
-    }
+    m_names.PlaceIfChanged(dc, chart, options, zoom, font, m_drawFlags);
     m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
     dc.Restore();
 }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -34,6 +35,12 @@ namespace {
 // Hints after which the list is filled again: a new date or place.
 constexpr unsigned kRefillHints = 0x1 | 0x2;
 
+bool isMessier(const CAstre* object, int number)
+{
+    const auto* star = dynamic_cast<const CEtoile*>(object);
+    return star && messierNumber(*star) == number;
+}
+
 // The list of names, found by typing: the letters typed in quick succession
 // move to the first name they begin (the leading blank of the lines, accents
 // and case ignored), and a Messier number moves to its object whatever its
@@ -43,8 +50,9 @@ constexpr unsigned kRefillHints = 0x1 | 0x2;
 // the horizon.
 class NameList : public QListWidget {
 public:
-    NameList(const std::vector<CAstre*>& objects, std::function<void()> choose, QWidget* parent)
-        : QListWidget(parent), m_objects(objects), m_choose(std::move(choose))
+    NameList(const std::vector<CAstre*>& objects, std::function<void()> choose, std::function<void()> leaveUp,
+             QWidget* parent)
+        : QListWidget(parent), m_objects(objects), m_choose(std::move(choose)), m_leaveUp(std::move(leaveUp))
     {
         connect(this, &QListWidget::itemClicked, this, [this] { m_choose(); });
         connect(this, &QListWidget::itemDoubleClicked, this, [this] { m_choose(); });
@@ -71,6 +79,13 @@ protected:
             event->accept();
             return;
         }
+        // Up on the first line shown goes back to what is above the list.
+        if (event->key() == Qt::Key_Up && event->modifiers() == Qt::NoModifier && currentRow() >= 0
+            && !isRowHidden(currentRow()) && moveCursor(MoveUp, Qt::NoModifier).row() == currentRow()) {
+            m_leaveUp();
+            event->accept();
+            return;
+        }
         // A blank inside a typed name ("M 31") goes on with the name.
         const bool typing = m_lastKey.isValid() && m_lastKey.elapsed() <= QApplication::keyboardInputInterval();
         if (event->key() == Qt::Key_Space && typing && event->modifiers() == Qt::NoModifier) {
@@ -85,19 +100,20 @@ private:
     {
         if (const int messier = messierQuery(typed); messier > 0)
             for (std::size_t row = 0; row < m_objects.size(); ++row)
-                if (auto* star = dynamic_cast<const CEtoile*>(m_objects[row]); star && messierNumber(*star) == messier)
+                if (!isRowHidden(static_cast<int>(row)) && isMessier(m_objects[row], messier))
                     return static_cast<int>(row);
         const std::string prefix = typed.substr(std::min(typed.find_first_not_of(' '), typed.size()));
         if (prefix.empty())
             return -1;
         for (int row = 0; row < count(); ++row)
-            if (frenchStartsWith(item(row)->text().toStdString().substr(1), prefix))
+            if (!isRowHidden(row) && frenchStartsWith(item(row)->text().toStdString().substr(1), prefix))
                 return row;
         return -1;
     }
 
     const std::vector<CAstre*>& m_objects;
     std::function<void()> m_choose;
+    std::function<void()> m_leaveUp;
     QString m_typed;
     QElapsedTimer m_lastKey;
 };
@@ -108,16 +124,24 @@ CChercherView::CChercherView(DocumentHost& doc, QWidget* parent) : QWidget(paren
 {
     setWindowTitle(QStringLiteral(" Aller vers ..."));
     setProperty("helpContext", CHelpWindow::kSearchTopic);
-    m_list = new NameList(m_objects, [this] { choose(); }, this);
+    m_filter = new QLineEdit(this);
+    m_filter->setPlaceholderText(QStringLiteral("Nom ou numéro Messier"));
+    m_filter->setAccessibleName(QStringLiteral("Filtre des noms"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+    m_list = new NameList(m_objects, [this] { choose(); }, [this] { m_filter->setFocus(Qt::BacktabFocusReason); }, this);
     m_list->setUniformItemSizes(true);
     m_catalogue = new QPushButton(QStringLiteral("&Catalogue"), this);
     m_catalogue->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_filter);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_catalogue, 0, Qt::AlignHCenter);
     setFocusPolicy(Qt::StrongFocus);
 
+    connect(m_filter, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+    connect(m_filter, &QLineEdit::returnPressed, this, [this] { chooseFirstShown(); });
     connect(m_catalogue, &QPushButton::clicked, this, [this] {
         if (QAction* catalogue = m_doc.workspace().actions().action(cmd::Catalogue))
             catalogue->trigger();
@@ -174,6 +198,7 @@ void CChercherView::fill()
         m_objects.push_back(object);
     }
     m_list->addItems(texts);
+    applyFilter();
     if (const auto found = std::find(m_objects.begin(), m_objects.end(), current); current && found != m_objects.end())
         m_list->setCurrentRow(static_cast<int>(found - m_objects.begin()),
                               selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
@@ -199,9 +224,73 @@ void CChercherView::OnUpdate(CDocView*, unsigned hint, void*)
         clearSelection();
 }
 
+bool CChercherView::answersFilter(int row, const std::string& typed, int messier) const
+{
+    // A Messier number finds its object whatever name it is listed under.
+    if (messier > 0)
+        return isMessier(objectAt(row), messier);
+    // The line's text begins with the blank that sets it off.
+    return frenchNameMatches(m_list->item(row)->text().toStdString(), typed);
+}
+
+void CChercherView::applyFilter()
+{
+    const std::string typed = m_filter->text().toStdString();
+    const int messier = messierQuery(typed);
+    m_list->setUpdatesEnabled(false);
+    for (int row = 0; row < m_list->count(); ++row)
+        m_list->setRowHidden(row, !answersFilter(row, typed, messier));
+    m_list->setUpdatesEnabled(true);
+    if (const int first = firstShownRow(); first >= 0 && !typed.empty())
+        m_list->scrollToItem(m_list->item(first), QAbstractItemView::PositionAtTop);
+}
+
+int CChercherView::firstShownRow() const
+{
+    for (int row = 0; row < m_list->count(); ++row)
+        if (!m_list->isRowHidden(row))
+            return row;
+    return -1;
+}
+
+void CChercherView::chooseFirstShown()
+{
+    // Nothing answers the filter: nothing is chosen.
+    const int first = firstShownRow();
+    if (first < 0)
+        return;
+    m_list->setCurrentRow(first, QItemSelectionModel::NoUpdate);
+    choose();
+}
+
+bool CChercherView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Down, or Page Down, goes on from the field into the list of the names
+    // it shows: to the first of them after a filter, else to the line where
+    // the arrows last were.
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Escape empties the field first; with nothing typed it goes on to
+        // the window as it always did.
+        if (key == Qt::Key_Escape && !m_filter->text().isEmpty()) {
+            m_filter->clear();
+            return true;
+        }
+        if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && firstShownRow() >= 0) {
+            const int current = m_list->currentRow();
+            if (!m_filter->text().trimmed().isEmpty() || current < 0 || m_list->isRowHidden(current))
+                m_list->setCurrentRow(firstShownRow(), QItemSelectionModel::NoUpdate);
+            m_list->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void CChercherView::choose()
 {
-    CAstre* object = objectAt(m_list->currentRow());
+    const int row = m_list->currentRow();
+    CAstre* object = row >= 0 && !m_list->isRowHidden(row) ? objectAt(row) : nullptr;
     if (!object || object == m_doc.viewedObject())
         return;
     m_list->currentItem()->setSelected(true);
@@ -213,11 +302,9 @@ void CChercherView::choose()
 
 void CChercherView::focusInEvent(QFocusEvent* event)
 {
+    // The names are looked for by typing them in the field.
     QWidget::focusInEvent(event);
-    if (m_list->currentRow() < 0)
-        m_catalogue->setFocus();
-    else
-        m_list->setFocus();
+    m_filter->setFocus();
 }
 
 }  // namespace zarn

@@ -3,7 +3,9 @@
 // for a new date (the Sun, the Moon) with the list's repaint, and "Jour
 // suivant" with the sky window, the Sun and the Moon (both popups open), the
 // ephemerides dialog and the visibility chart all open at 1920 × 1080, from
-// the command to the last repaint.
+// the command to the last repaint. The real-time and hour-step figures:
+// build/bin/bench_windows --benchmark_filter='RealTime|HourStep'
+// --benchmark_repetitions=5 (see bench/sky/README.md).
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -134,6 +136,25 @@ void BM_RealTimeTick(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RealTimeTick)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(600);
+
+// Only the ticks that move the charts: the clock advances ten seconds each
+// time, so that every tick places the sky anew and repaints every window.
+void BM_RealTimeChartTick(benchmark::State& state)
+{
+    Program program;
+    program.run(cmd::TimeBar);
+    std::int64_t now = 1765310400;
+    CRealTime& realTime = program.app->document()->realTime();
+    realTime.setClock([&now] { return now; });
+    program.run(cmd::RealTime);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        now += CRealTime::kChartSeconds;
+        realTime.tick();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RealTimeChartTick)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(200);
 
 }  // namespace
 

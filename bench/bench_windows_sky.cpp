@@ -3,6 +3,8 @@
 // catalogue sky for Paris, 23 September 1998 at 22.30: a repaint with the
 // planet, star (to magnitude 4) and constellation names and both grids, a
 // wheel step and a drag step to the next paint, and a hover at ×20.
+// Run: build/bin/bench_windows_sky --benchmark_repetitions=5
+// --benchmark_report_aggregates_only=true (figures in bench/sky/README.md).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

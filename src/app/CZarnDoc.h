@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one document: the current instant and place, the observatories, the
-// sky and the solar-system bodies, the sky charts and the display options. It
-// carries out the date, chart, planet and window commands, and after every
-// change updates all views with a hint that says what changed.
+// sky and the solar-system bodies, the sky charts and the display options.
+// After every change it updates all views with a hint that says what changed.
+// The windows know only the document; it hands the reading and writing of
+// the files, the chart navigation, the routing of the commands and the
+// dialogs to the parts it is made of.
 #include "ui/CDocView.h"
 #include "ui/DocumentHost.h"
 #include "charts/DisplayOptions.h"
+#include "app/ChartNavigator.h"
+#include "app/CommandRouter.h"
+#include "app/DocDialogs.h"
+#include "app/DocFiles.h"
 #include "app/WindowKinds.h"
 #include "app/options/ChartOptionsValues.h"
 #include "sky/UserObjectEntry.h"
 #include "sky/SkyModel.h"
-#include "archive/AtomicFile.h"
 #include "time/CInstant.h"
 #include "time/CLieu.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace zarn {
@@ -32,8 +34,6 @@ class CRealTime;
 class CSystemeSolaireDlg;
 class SkyChartSet;
 class CSettingsStore;
-struct ZarnSettings;
-struct ClosingWrite;
 
 class CZarnDoc : public QObject, public DocumentHost {
     Q_OBJECT
@@ -50,7 +50,7 @@ public:
     bool load();
     // Writes the settings, then OBJETS.ZAR. False when the user chose to keep
     // the program open after a failed write.
-    bool close();
+    bool close() { return m_files.close(); }
 
     // Views and updates.
     void AddView(CDocView* view) override;
@@ -69,19 +69,14 @@ public:
         bool isNew = false;
     };
     OpenedWindow openWindow(ViewKind kind);
+    const WindowKinds& kinds() const { return m_kinds; }
 
     // Commands (menus, buttons) and their enabled and checked states.
-    void onCommand(int id) override;
-    void updateCommandStates();
+    void onCommand(int id) override { m_router.onCommand(id); }
+    void updateCommandStates() { m_router.updateCommandStates(); }
 
-    // The current chart and target.
-    void showChart(int kind, const QString& title, bool clearTarget);
-    unsigned showTarget(CAstre& body, const QString& title);
-    unsigned showPlanet(int bodyIndex);
+    // The date commands: today, a date chosen in the dialog, a day more or less.
     void dateChanged(int commandId);
-    int currentChartKind() const { return m_chartKind; }
-    int horizonDirection() const { return m_horizonDirection; }
-    int viewedPlanet() const { return m_viewedPlanet; }  // body index, -1 when none
     // A new instant (a date chosen in a tool window): the viewed target is
     // followed as after a date command, and all views are updated.
     void setInstant(const CInstant& instant);
@@ -93,26 +88,33 @@ public:
     void clockMoved(bool chartsDue);
     // Red on black on the screen, or back; kept in the settings.
     void toggleNightMode();
+    // The figure, altitude scale and grid commands.
+    void onToggleCommand(int id);
     // A new observatory list; when its first place changed the instant moves
     // there and all views are updated.
     void setObservatories(std::vector<CLieu> list);
     void setPrintStarNames(bool on);
-    // The user scrolled the horizon strip: no direction is faced any more.
-    void horizonScrolled();
-    // The object chosen by the search; the sky window turns towards it.
-    void viewObject(CAstre* object, const QString& title);
-    CAstre* viewedObject() const override { return m_viewedObject; }
-    // The search's choice: above the horizon it becomes the object to find,
-    // which the sky window turns towards and marks; below, the not-visible
-    // box is shown and nothing changes. False when nothing changed.
-    bool findObject(CAstre& object) override;
+    // The options the chart options sheet hands back on OK; userObjects is
+    // null when the sheet's list was not changed.
+    void applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects);
+    // Shows the instant's five time scales when the time bar is visible.
+    void refreshTimeBar();
+
+    // The current chart and target.
+    ChartNavigator& navigator() { return m_navigator; }
+    int currentChartKind() const { return m_navigator.chartKind(); }
+    int viewedPlanet() const { return m_navigator.viewedPlanet(); }  // body index, -1 when none
+    CAstre* viewedObject() const override { return m_navigator.viewedObject(); }
+    bool findObject(CAstre& object) override { return m_navigator.findObject(object); }
+    void horizonScrolled() { m_navigator.horizonScrolled(); }
+    void clearSelection() { m_navigator.clearSelection(); }
+    void setChartMagnified(bool on) { m_navigator.setChartMagnified(on); }
+    const QString& skyTitle() const { return m_navigator.skyTitle(); }
+    // The object the sky window marks: the viewed planet or object.
+    CAstre* selectedObject() { return m_navigator.selectedObject(); }
+    // Width of the horizon strip of the sky window, in pixels.
+    void setStripWidth(int width) { m_navigator.setStripWidth(width); }
     void showConstellationMap(const CConstellation& constellation, double ra, double dec) override;
-    // Escape in the sky window: no object is chosen any more (the views are
-    // told with the options hint, which redraws them).
-    void clearSelection();
-    // The sky window shows a magnified part of its chart.
-    void setChartMagnified(bool on);
-    const QString& skyTitle() const { return m_skyTitle; }
 
     CInstant& instant() override { return m_instant; }
     std::vector<CLieu>& observatories() { return m_observatories; }
@@ -122,103 +124,39 @@ public:
     CMainFrame& frame() { return m_frame; }
     CWorkspace& workspace() override;
     SkyChartSet* charts() { return m_charts.get(); }
-    // The object the sky window marks: the viewed planet or object.
-    CAstre* selectedObject();
     // Recomputes every object for the instant; the charts place them again.
     void recomputeSky();
-    // Width of the horizon strip of the sky window, in pixels.
-    void setStripWidth(int width) { m_stripWidth = width; }
-    // Where OBJETS.ZAR is written: beside the program when that folder is
-    // writable and is the program's own (a build tree, a copied folder), else
-    // in the per-user data folder.
-    QString userObjectsPath() const;
-    const QString& programDir() const { return m_programDir; }
 
-    // Whether the body is above the horizon at the current instant; its
-    // azimuth (radians from the South towards the West) when it is.
-    bool isAboveHorizon(CAstre& body, double* azimuth = nullptr, double* sinAltitude = nullptr) const;
-    // Text of the box shown when a planet command names a body below the horizon.
-    QString notVisibleText(int bodyIndex);
+    DocFiles& files() { return m_files; }
+    QString userObjectsPath() const { return m_files.userObjectsPath(); }
+    void setMinimumSplashMs(int ms) { m_files.setMinimumSplashMs(ms); }
+    void setStartupPictureArea(const QRect& area) { m_files.setStartupPictureArea(area); }
 
+    DocDialogs& dialogs() { return m_dialogs; }
     // The ephemerides dialog while it is open, else null.
-    CSystemeSolaireDlg* ephemeridesDialog() const;
-
-    // How long the start-up picture stays at least, from the start of loading.
-    void setMinimumSplashMs(int ms) { m_splashMs = ms; }
-    // Where the start-up picture stands: the first-place dialog keeps clear of it.
-    void setStartupPictureArea(const QRect& area) { m_pictureArea = area; }
+    CSystemeSolaireDlg* ephemeridesDialog() const { return m_dialogs.ephemeridesDialog(); }
 
 signals:
     void skyTitleChanged(const QString& title);
 
 private:
-    void applySettings(const ZarnSettings& settings);
-    ZarnSettings collectSettings() const;
-    bool loadDataFiles();
-    void askFirstObservatory();
-    void waitForSplash();
-    bool writeUserObjects(ClosingWrite& file);
-
-    void onDateCommand(int id);
-    void onViewCommand(int id);
-    void onPlanetCommand(int id);
-    void onToggleCommand(int id);
-    void onWindowCommand(int id);
-    void runObservatoryList();
-    void runChartOptions();
-    void openEphemerides();
-    void runSeasons();
-    void centreOverWindows(QWidget& dialog) const;
-public:
-    // The options the chart options sheet hands back on OK; userObjects is
-    // null when the sheet's list was not changed.
-    void applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects);
-
-private:
     void toggleFigures();
     void instantChanged();
-    bool isWindowOpen(ViewKind kind) const;
 
-public:
-    // Shows the instant's five time scales when the time bar is visible.
-    void refreshTimeBar();
-
-private:
     CMainFrame& m_frame;
     WindowKinds m_kinds;
-    QString m_programDir;
-    CSettingsStore& m_settings;
-    bool m_installed = false;
-    QElapsedTimer m_loadingClock;
-    // Whether the user files were read whole at start-up, and where
-    // OBJETS.ZAR was read from: a file that was not is kept before closing
-    // writes over it.
-    bool m_settingsReadWhole = true;
-    QString m_objectsReadFrom;
-    // OBJETS.ZAR where it is written, as it stood at start-up (or after this
-    // program wrote it): another program's write since then is noticed.
-    QString m_objectsStampPath;
-    std::optional<FileStamp> m_objectsStamp;
-    std::vector<UserObjectEntry> m_objectsAsRead;  // what a closing may leave as it is
-
     DisplayOptions m_options;
     std::vector<CLieu> m_observatories;
     CInstant m_instant;
     SkyModel m_sky;
     std::unique_ptr<SkyChartSet> m_charts;
     std::vector<CDocView*> m_views;
-
-    int m_chartKind = 0;         // 0 whole sky, 1 zenith, 2 horizon
-    int m_horizonDirection = 0;  // 0 S ... 7 SE; -1 turned towards a target; 8 scrolled freely
-    int m_viewedPlanet = -1;
-    CAstre* m_viewedObject = nullptr;
-    bool m_chartMagnified = false;
-    QString m_skyTitle = QStringLiteral("Ciel");
-    int m_stripWidth = 0;
-    int m_splashMs = 3000;
-    QPointer<QObject> m_ephemerides;
-    QRect m_pictureArea;
     CRealTime* m_realTime = nullptr;  // a child of the document
+
+    DocFiles m_files;
+    ChartNavigator m_navigator{*this};
+    CommandRouter m_router{*this};
+    DocDialogs m_dialogs{*this};
 };
 
 }  // namespace zarn

@@ -1,37 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart options command: the sheet works on copies of the document's
-// display options and user objects; on OK the document takes them back and
-// tells the views whether the user objects were made again.
+// The document's display options: those the chart options sheet hands back
+// on OK, with the views told whether the user objects were made again, and
+// the figure, altitude scale and grid toggles.
 #include "app/CZarnDoc.h"
 
 #include "ui/Hints.h"
-#include "app/options/COptionsCarte.h"
-#include "app/options/PreviewDrawing.h"
+#include "ui/CommandIds.h"
 #include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
-#include "sky/CConstellation.h"
 #include "sky/CNouvelObjet.h"
 #include "sky/SkyColourScale.h"
 
 namespace zarn {
-
-void CZarnDoc::runChartOptions()
-{
-    ChartOptionsValues values;
-    values.skyColour = fromSettingsRgb(m_options.skyColour);
-    values.skyColourIndex = m_options.skyColourIndex;
-    values.starColouring = m_options.starColouring;
-    values.specialObjects = {m_options.showSun, m_options.showMoon, m_options.showPlanets, m_options.showEcliptic,
-                             m_options.showEquator};
-    values.names = m_options.names;
-    values.grid = m_options.grid;
-    COptionsCarte sheet(QStringLiteral(" Options carte"), values, userObjectEntries(m_sky),
-                        m_charts ? previewDrawer(*m_charts, m_sky, m_frame.programPalette()) : PreviewDrawer(),
-                        &m_frame);
-    if (sheet.run() != QDialog::Accepted)
-        return;
-    applyChartOptions(sheet.values(), sheet.userObjectsChanged() ? &sheet.userObjects() : nullptr);
-}
 
 void CZarnDoc::applyChartOptions(const ChartOptionsValues& values, const std::vector<UserObjectEntry>* userObjects)
 {
@@ -51,12 +31,47 @@ void CZarnDoc::applyChartOptions(const ChartOptionsValues& values, const std::ve
         return;
     }
     // The old objects are deleted: nothing may point at them any more.
-    if (m_viewedObject && dynamic_cast<CNouvelObjet*>(m_viewedObject))
-        showChart(m_chartKind, QStringLiteral("Ciel"), true);
+    if (m_navigator.viewedObject() && dynamic_cast<CNouvelObjet*>(m_navigator.viewedObject()))
+        m_navigator.showChart(m_navigator.chartKind(), QStringLiteral("Ciel"), true);
     if (m_charts)
         m_charts->ClearPlacements();
     rebuildUserObjects(m_sky, *userObjects, m_instant);
     UpdateAllViews(nullptr, hint::UserObjects);
 }
+
+void CZarnDoc::toggleFigures()
+{
+    CDocView* view = focusedView();
+    int flag = -1;
+    if (view) {
+        switch (view->viewKind()) {
+        case ViewKind::Sky: flag = m_navigator.chartKind(); break;
+        case ViewKind::Constellations: flag = 3; break;
+        case ViewKind::Animation: flag = 4; break;
+        case ViewKind::Conjonction: flag = 5; break;
+        default: break;
+        }
+    }
+    if (flag >= 0)
+        m_options.figureFlags[flag] = !m_options.figureFlags[flag];
+    UpdateAllViews(nullptr, hint::Figures, view);
+}
+
+void CZarnDoc::onToggleCommand(int id)
+{
+    if (id == cmd::Figures) {
+        toggleFigures();
+    } else if (id == cmd::AltitudeScale) {
+        m_options.altitudeScale = !m_options.altitudeScale;
+        if (m_charts)
+            m_charts->Horizon().ClearPlacements();
+        UpdateAllViews(nullptr, hint::AltitudeScale);
+    } else {
+        m_options.coordinateGrid = !m_options.coordinateGrid;
+        UpdateAllViews(nullptr, hint::Grid, focusedView());
+    }
+}
+
+void CZarnDoc::setPrintStarNames(bool on) { m_options.printStarNames = on ? 1 : 0; }
 
 }  // namespace zarn

@@ -346,6 +346,7 @@ void CCarte::DrawFigures(CSurface& dc, SRect rect, bool forPrint, std::uint32_t 
 void CCarte::DrawFigure(CSurface& dc, const CConstellation& constellation, const PlacementIndex& index, SRect rect)
 {
     const auto& stars = constellation.objects();
+    std::vector<CSurface::Segment> lines;
     for (const std::uint16_t segment : constellation.figure()) {
         const std::size_t a = segment & 0xFF;
         const std::size_t b = segment >> 8;
@@ -357,8 +358,9 @@ void CCarte::DrawFigure(CSurface& dc, const CConstellation& constellation, const
             continue;
         // A segment as wide as the chart would cross the seam of the panorama.
         if (std::abs(first->second.x - second->second.x) < rect.width())
-            dc.Line(first->second.x, first->second.y, second->second.x, second->second.y);
+            lines.push_back({first->second.x, first->second.y, second->second.x, second->second.y});
     }
+    dc.Lines(lines);
 }
 
 void CCarte::DrawTitle(CSurface& dc, SRect rect, const std::string& text, const SFont& font)

@@ -110,6 +110,9 @@ public:
     unsigned ScreenGeneration() const { return m_screenGeneration; }
     // The scale the screen placements were last made at.
     double ScreenScale() const { return m_screenScale; }
+    // The width after which the screen placements come round again (the
+    // panorama's 360°), or 0 for a chart that does not.
+    virtual double ScreenWrap() const { return 0.0; }
     const std::vector<CConstellation*>& Constellations() const;
 
     // The placing passes (public for the document and the tests).

@@ -8,6 +8,7 @@
 
 #include "charts/CCarteCiel.h"
 #include "charts/ChartHost.h"
+#include "charts/StripZoom.h"
 #include "sky/CAstre.h"
 #include "sky/DrawFlags.h"
 #include "time/CInstant.h"
@@ -61,16 +62,22 @@ bool CCarteHorizon::Project(CAstre& object, double angle, double& x, double& y) 
 SPoint CCarteHorizon::GetOrigin(const CSurface& dc, SRect rect) const
 {
     if (dc.IsPrinter()) {
-        const int scrolled = roundUnits(6.0 * rect.height() * m_host.ScrollFraction());
-        return {rect.left - scrolled, rect.bottom};
+        // The page shows the strip from the window's left edge, raised as
+        // the window is.
+        const StripZoom zoom = m_host.HorizonZoom();
+        const int strip = zoom.StripHeight(rect.height());
+        const int scrolled = roundUnits(6.0 * strip * m_host.ScrollFraction());
+        return {rect.left - scrolled, rect.bottom + zoom.LiftUnits(rect.height())};
     }
     // The horizon line along the bottom edge of the window.
     const SPoint origin = dc.Origin();
     return {origin.x, origin.y + rect.height()};
 }
 
-// One degree of altitude is a sixtieth of the height.
-double CCarteHorizon::GetScale(SRect rect) const { return 3.0 * rect.height() / kPi; }
+// One degree of altitude is a sixtieth of the strip's height.
+double CCarteHorizon::GetScale(SRect rect) const { return 3.0 * StripHeight(rect) / kPi; }
+
+int CCarteHorizon::StripHeight(SRect rect) const { return m_host.HorizonZoom().StripHeight(rect.height()); }
 
 double CCarteHorizon::GetDirectionAngle()
 {
@@ -94,6 +101,9 @@ double CCarteHorizon::SetDirection(int index)
     m_directionIndex = index;
     return GetDirectionAngle() - before;
 }
+
+// The placements run over a whole turn of azimuth.
+double CCarteHorizon::ScreenWrap() const { return kTwoPi * m_screenScale; }
 
 void CCarteHorizon::ShiftPlacements(double eighths, int stripWidth)
 {
@@ -122,28 +132,33 @@ void CCarteHorizon::ChartToSky(double a, double b, double& ra, double& dec) cons
 void CCarteHorizon::DrawGround(CSurface& dc, SRect rect)
 {
     m_profile.Mark();
+    // The landscape is walked at the window's own height, column after
+    // column, and magnified with the strip: zooming in shows the same hills.
     GroundWalk walk(m_profile, rect.height());
+    const double factor = StripHeight(rect) / double(std::max(1, rect.height()));
     // The landscape runs along the whole strip; only the columns in view are
     // drawn, but the sequence is followed from the start. Column i is filled
     // from the horizon up to its height: one outline through the tops of the
     // columns, smoothed on screen, instead of a line per column.
     const int columns = 6 * rect.height();
-    const int first = std::max(0, rect.left);
-    const int last = std::min(columns, rect.right);
+    const int first = std::max(0, static_cast<int>(std::floor(rect.left / factor)));
+    const int last = std::min(columns, static_cast<int>(std::ceil(rect.right / factor)));
     std::vector<SPoint> outline;
     outline.reserve(static_cast<std::size_t>(std::max(0, last - first) + 3));
     for (int i = 0; i < last; ++i) {
         if (i >= first) {
+            const int x = roundUnits(i * factor);
             if (outline.empty())
-                outline.push_back({i, 0});
-            outline.push_back({i, -walk.Height()});
+                outline.push_back({x, 0});
+            outline.push_back({x, -roundUnits(walk.Height() * factor)});
         }
         walk.Advance(i);
     }
     if (outline.empty())
         return;
-    outline.push_back({last, outline.back().y});
-    outline.push_back({last, 0});
+    const int end = roundUnits(last * factor);
+    outline.push_back({end, outline.back().y});
+    outline.push_back({end, 0});
     dc.Save();
     dc.SetNoPen();
     dc.SetBrush(paletteIndex(kGroundPaletteEntry));
@@ -153,15 +168,25 @@ void CCarteHorizon::DrawGround(CSurface& dc, SRect rect)
 
 bool CCarteHorizon::IsHiddenByGround(SRect rect, int x, int y)
 {
-    if (x < 0 || x >= 6 * rect.height())
+    const double factor = StripHeight(rect) / double(std::max(1, rect.height()));
+    const double column = x / factor;
+    // The landscape never rises above a twentieth of the height.
+    if (x < 0 || column >= 6 * rect.height() || y < -roundUnits((rect.height() / 20 + 1) * factor))
         return false;
     m_profile.Rewind();
     m_profile.Mark();
     GroundWalk walk(m_profile, rect.height());
-    for (int i = 0; i < x; ++i)
+    const int i = static_cast<int>(column);
+    for (int n = 0; n < i; ++n)
+        walk.Advance(n);
+    // Between two columns of a magnified strip the outline runs straight.
+    double height = walk.Height();
+    if (column > i) {
         walk.Advance(i);
+        height += (walk.Height() - height) * (column - i);
+    }
     m_profile.Rewind();
-    return -walk.Height() <= y && y < 0;
+    return -roundUnits(height * factor) <= y && y < 0;
 }
 
 void CCarteHorizon::DrawDirections(CSurface& dc, SRect rect)
@@ -178,31 +203,35 @@ void CCarteHorizon::DrawDirections(CSurface& dc, SRect rect)
     if (std::abs(f - std::round(f)) < 1e-9)
         f = std::round(f);
     const int g = static_cast<int>(f) + 1;
-    const int spacing = printer ? mulDiv(6, rect.height(), 8) : 6 * rect.height() / 8;
+    const int strip = StripHeight(rect);
+    const int spacing = printer ? mulDiv(6, strip, 8) : 6 * strip / 8;
     int x = roundUnits((g - f) * spacing);
     int t = g % 8;
     const int unit = unitOf(dc);
+    // On the horizon line, or along the bottom edge of a window raised above it.
+    const int base = std::min(0, rect.bottom);
     for (int n = 0; n < 8; ++n) {
-        dc.Line(x, 0, x, -6 * unit);
-        DrawDirectionLabel(dc, x, kDirectionNames[t], fontHeight);
+        dc.Line(x, base, x, base - 6 * unit);
+        DrawDirectionLabel(dc, {x, base}, kDirectionNames[t], fontHeight);
         t = (t + 1) % 8;
         x += spacing;
     }
     dc.Restore();
 }
 
-void CCarteHorizon::DrawDirectionLabel(CSurface& dc, int x, const char* text, int fontHeight)
+void CCarteHorizon::DrawDirectionLabel(CSurface& dc, SPoint at, const char* text, int fontHeight)
 {
     const int unit = unitOf(dc);
+    const int x = at.x;
     if (!dc.IsPrinter()) {
-        dc.TextInBox({x - fontHeight, -25, x + fontHeight, -6}, text);
+        dc.TextInBox({x - fontHeight, at.y - 25, x + fontHeight, at.y - 6}, text);
         return;
     }
     // On paper the label stands in a frame sized from its text.
     const SSize extent = dc.TextExtent(text);
     const int half = extent.cx * 6 / 10;
-    const SRect frame{x - half - 5 * dc.Millimetre().cx / 8, -6 * unit - extent.cy - 2 * unit, x + half,
-                      -6 * unit};
+    const SRect frame{x - half - 5 * dc.Millimetre().cx / 8, at.y - 6 * unit - extent.cy - 2 * unit, x + half,
+                      at.y - 6 * unit};
     dc.Save();
     dc.SetBrush(kWhite);
     dc.Rectangle(frame);
@@ -224,15 +253,24 @@ void CCarteHorizon::DrawAltitudeScale(CSurface& dc, SRect rect, Colour colour, s
     const double degree = GetScale(rect) * kPi / 180.0;
     const int axis = rect.left + 3 * rect.width() / 50;
     const int unit = unitOf(dc);
-    dc.Line(axis, roundUnits(-3.0 * degree), axis, rect.top + roundUnits(3.0 * degree));
+    // From 3° above the horizon to 3° below the strip's top, along the
+    // window's left edge.
+    dc.Line(axis, roundUnits(-3.0 * degree), axis, -StripHeight(rect) + roundUnits(3.0 * degree));
     m_scaleAxis = {axis - 10, rect.top, axis + 10, rect.bottom};
     const int labelHeight = dc.TextExtent("50").cy;
-    for (int a = 5; a <= 55; a += 5) {
-        const int y = roundUnits(-a * degree);
-        if (a % 10 == 0) {
+    // Ticks and labels in tenths of a degree, finer on a magnified strip so
+    // that a few labels stay in the window.
+    const double factor = m_host.HorizonZoom().Factor();
+    const int tick = factor < 2.0 ? 50 : (factor < 8.0 ? 10 : 5);
+    const int labelled = factor < 2.0 ? 100 : (factor < 4.0 ? 50 : (factor < 8.0 ? 20 : 10));
+    for (int a = tick; a <= 570; a += tick) {
+        const int y = roundUnits(-(a / 10.0) * degree);
+        if (y < rect.top - labelHeight || y > rect.bottom + labelHeight)
+            continue;
+        if (a % labelled == 0) {
             dc.Line(axis, y, axis + 6 * unit, y);
             char text[16];
-            std::snprintf(text, sizeof text, "%d °", a);
+            std::snprintf(text, sizeof text, "%d °", a / 10);
             dc.Text(axis + 8 * unit, y - labelHeight / 2, text, kAlignLeft | kAlignTop);
         } else {
             dc.Line(axis - 3 * unit, y, axis + 4 * unit, y);

@@ -28,6 +28,7 @@ public:
     double GetDirectionAngle() override;
     void ChartToSky(double a, double b, double& ra, double& dec) const override;
     void PlaceBackgroundObjects(double scale, bool forPrint) override { PlaceObjects(scale, forPrint, 1); }
+    double ScreenWrap() const override;
 
     // Turns the chart; returns the change of the direction angle.
     double SetDirection(int index);
@@ -39,6 +40,9 @@ public:
     // Where the altitude-scale axis was drawn (the view repaints a strip
     // around it while scrolling).
     SRect ScaleAxis() const { return m_scaleAxis; }
+    // The height of the whole strip for a window (or printed band) that
+    // shows the rectangle: the rectangle's own at ×1, magnified else.
+    int StripHeight(SRect rect) const;
 
 protected:
     void DrawGround(CSurface& dc, SRect rect) override;
@@ -47,7 +51,7 @@ protected:
     void DrawTitle(CSurface& dc, SRect rect, const std::string& text, const SFont& font) override;
 
 private:
-    void DrawDirectionLabel(CSurface& dc, int x, const char* text, int fontHeight);
+    void DrawDirectionLabel(CSurface& dc, SPoint at, const char* text, int fontHeight);
 
     int m_directionIndex = kKeepAngle;
     double m_directionAngle = 0.0;

@@ -179,25 +179,127 @@ void CQtSurface::SetBackground(Colour colour, bool opaque)
     m_painter.setBackgroundMode(opaque ? Qt::OpaqueMode : Qt::TransparentMode);
 }
 
-void CQtSurface::Line(int x1, int y1, int x2, int y2)
+namespace {
+
+// A line of the surface as the painter draws it: the end point left out, a
+// line along an axis crisp, a slanted one smoothed through the centres of the
+// pixels the plain line would light (c is half a device pixel).
+struct PainterLine {
+    bool empty = false;
+    bool slanted = false;
+    QLine straight;
+    QLineF smooth;
+};
+
+PainterLine painterLine(int x1, int y1, int x2, int y2, qreal c)
 {
-    // The end point is not drawn: stop one unit short on a straight line.
+    PainterLine line;
     if (x1 == x2 && y1 != y2)
         y2 += y2 > y1 ? -1 : 1;
     else if (y1 == y2 && x1 != x2)
         x2 += x2 > x1 ? -1 : 1;
     else if (x1 == x2 && y1 == y2)
+        line.empty = true;
+    line.slanted = x1 != x2 && y1 != y2;
+    if (line.slanted)
+        line.smooth = QLineF(QPointF(x1 + c, y1 + c), QPointF(x2 + c, y2 + c));
+    else
+        line.straight = QLine(x1, y1, x2, y2);
+    return line;
+}
+
+}  // namespace
+
+void CQtSurface::Line(int x1, int y1, int x2, int y2)
+{
+    const qreal c = m_painter.pen().isCosmetic() ? 0.5 / m_ratio : 0.5;
+    const PainterLine line = painterLine(x1, y1, x2, y2, c);
+    if (line.empty)
         return;
-    // Lines along the axes stay crisp; slanted ones are smoothed, through the
-    // centres of the pixels the plain line would light.
-    const bool slanted = x1 != x2 && y1 != y2;
-    m_painter.setRenderHint(QPainter::Antialiasing, slanted);
-    if (!slanted) {
-        m_painter.drawLine(x1, y1, x2, y2);
+    m_painter.setRenderHint(QPainter::Antialiasing, line.slanted);
+    if (line.slanted)
+        m_painter.drawLine(line.smooth);
+    else
+        m_painter.drawLine(line.straight);
+}
+
+namespace {
+
+// Whether a segment and the pixels its smoothed line touches lie well inside
+// an ellipse (three units in from its edge): the elliptic clip then cuts
+// nothing of it.
+bool wellInside(const CSurface::Segment& s, const SRect& ellipse)
+{
+    const double a = ellipse.width() / 2.0 - 3.0;
+    const double b = ellipse.height() / 2.0 - 3.0;
+    if (a <= 0.0 || b <= 0.0)
+        return false;
+    const double cx = ellipse.left + ellipse.width() / 2.0;
+    const double cy = ellipse.top + ellipse.height() / 2.0;
+    auto inside = [&](int x, int y) {
+        const double u = (x - cx) / a;
+        const double v = (y - cy) / b;
+        return u * u + v * v <= 1.0;
+    };
+    // The ellipse is convex: both ends inside, the whole segment is.
+    return inside(s.x1, s.y1) && inside(s.x2, s.y2);
+}
+
+}  // namespace
+
+void CQtSurface::Lines(const std::vector<Segment>& segments)
+{
+    // The painter's elliptic clip is costly for every pixel of a line: the
+    // lines well inside the ellipse are drawn under its bounding rectangle,
+    // which cuts nothing more, and only those near the rim under the ellipse.
+    const SClip clip = Clip();
+    if (clip.kind != SClip::Ellipse || m_device.printer) {
+        DrawLines(segments);
         return;
     }
+    std::vector<Segment> inner;
+    std::vector<Segment> rim;
+    for (const Segment& s : segments)
+        (wellInside(s, clip.rect) ? inner : rim).push_back(s);
+    if (!inner.empty()) {
+        m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
+        DrawLines(inner);
+        ApplyClip(clip);
+    }
+    DrawLines(rim);
+}
+
+void CQtSurface::DrawLines(const std::vector<Segment>& segments)
+{
+    // Runs of smoothed and of crisp lines go to the painter together, in
+    // their order: each painter call costs far more than a line.
     const qreal c = m_painter.pen().isCosmetic() ? 0.5 / m_ratio : 0.5;
-    m_painter.drawLine(QPointF(x1 + c, y1 + c), QPointF(x2 + c, y2 + c));
+    std::vector<QLineF> smooth;
+    std::vector<QLine> straight;
+    auto flush = [&] {
+        if (!smooth.empty()) {
+            m_painter.setRenderHint(QPainter::Antialiasing, true);
+            m_painter.drawLines(smooth.data(), static_cast<int>(smooth.size()));
+            smooth.clear();
+        }
+        if (!straight.empty()) {
+            m_painter.setRenderHint(QPainter::Antialiasing, false);
+            m_painter.drawLines(straight.data(), static_cast<int>(straight.size()));
+            straight.clear();
+        }
+    };
+    for (const Segment& s : segments) {
+        const PainterLine line = painterLine(s.x1, s.y1, s.x2, s.y2, c);
+        if (line.empty)
+            continue;
+        if (line.slanted != straight.empty())
+            flush();
+        if (line.slanted)
+            smooth.push_back(line.smooth);
+        else
+            straight.push_back(line.straight);
+    }
+    flush();
 }
 
 QRectF CQtSurface::ShapeRect(const SRect& box) const
@@ -209,8 +311,56 @@ QRectF CQtSurface::ShapeRect(const SRect& box) const
 
 void CQtSurface::Ellipse(const SRect& box)
 {
+    if (const QImage* disc = SmallDisc(box)) {
+        m_painter.drawImage(QPoint(box.left, box.top), *disc);
+        return;
+    }
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.drawEllipse(ShapeRect(box));
+}
+
+const QImage* CQtSurface::SmallDisc(const SRect& box)
+{
+    // A chart draws thousands of star discs of a few sizes and colours, each
+    // outlined in its own colour: the painter's smoothed ellipse costs far
+    // more than copying the same disc drawn once on a clear image.
+    constexpr int kLargest = 16;
+    if (m_device.printer || box.width() <= 0 || box.height() <= 0 || box.width() > kLargest || box.height() > kLargest)
+        return nullptr;
+    const QPen& pen = m_painter.pen();
+    const QBrush& brush = m_painter.brush();
+    if (brush.style() != Qt::SolidPattern || pen.style() != Qt::SolidLine || !pen.isCosmetic() || pen.widthF() != 0.0 ||
+        pen.brush().style() != Qt::SolidPattern || pen.color() != brush.color() || brush.color().alpha() != 255)
+        return nullptr;
+    // Whole units of a plain translation, so the disc lands on whole device pixels.
+    const QTransform& t = m_painter.worldTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) ||
+        m_painter.opacity() != 1.0 || m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return nullptr;
+    struct Disc {
+        int width, height;
+        QRgb colour;
+        qreal ratio;
+        QImage image;
+    };
+    static std::vector<Disc> discs;
+    const QRgb colour = brush.color().rgba();
+    for (const Disc& d : discs)
+        if (d.width == box.width() && d.height == box.height() && d.colour == colour && d.ratio == m_ratio)
+            return &d.image;
+    if (discs.size() >= 256)
+        discs.clear();
+    QImage image(QSize(qRound(box.width() * m_ratio), qRound(box.height() * m_ratio)), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.drawEllipse(ShapeRect(box.translated(-box.left, -box.top)));
+    painter.end();
+    discs.push_back({box.width(), box.height(), colour, m_ratio, image});
+    return &discs.back().image;
 }
 
 void CQtSurface::Rectangle(const SRect& box)
@@ -334,10 +484,37 @@ void CQtSurface::ApplyClip(const SClip& clip)
         m_painter.setClipRect(QRect(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height()));
         break;
     case SClip::Ellipse:
-        m_painter.setClipRegion(QRegion(clip.rect.left, clip.rect.top, clip.rect.width(), clip.rect.height(),
-                                        QRegion::Ellipse));
+        m_painter.setClipRegion(EllipseRegion(clip.rect));
         break;
     }
+}
+
+QRegion CQtSurface::EllipseRegion(const SRect& box) const
+{
+    const QRect ellipse(box.left, box.top, box.width(), box.height());
+    // On a screen only the part of the ellipse over the device counts: a
+    // magnified chart's disc is many times the window, and the painter's
+    // cost of a region grows with its bands. The region is the same for
+    // every clip of a paint, and of the next paint while nothing moves.
+    QRect visible;
+    if (!m_device.printer && m_painter.device()) {
+        const QPaintDevice& device = *m_painter.device();
+        // An image's width is in device pixels: more than the logical
+        // width at a high density, which keeps the region whole there.
+        const QRectF logical(0, 0, device.width(), device.height());
+        visible = m_painter.worldTransform().inverted().mapRect(logical).toAlignedRect();
+    }
+    struct Cached {
+        QRect ellipse;
+        QRect visible;
+        QRegion region;
+    };
+    static Cached cached;
+    if (cached.ellipse != ellipse || cached.visible != visible || cached.region.isNull()) {
+        QRegion region(ellipse, QRegion::Ellipse);
+        cached = {ellipse, visible, visible.isNull() ? region : region.intersected(visible)};
+    }
+    return cached.region;
 }
 
 void CQtSurface::ApplyOrigin(SPoint origin)
@@ -356,10 +533,14 @@ void CQtSurface::RestoreDevice()
     if (m_savedStates.empty())
         return;
     const DeviceState& state = m_savedStates.back();
+    // Most saves change the pen and brush only (a star's colour): setting
+    // the font again costs the painter a font resolution.
     m_painter.setPen(state.pen);
     m_painter.setBrush(state.brush);
-    m_painter.setFont(state.font);
-    m_painter.setBackground(state.background);
+    if (m_painter.font() != state.font)
+        m_painter.setFont(state.font);
+    if (m_painter.background() != state.background)
+        m_painter.setBackground(state.background);
     m_painter.setBackgroundMode(state.backgroundMode);
     m_textColour = state.textColour;
     m_savedStates.pop_back();

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <array>
 #include <memory>
 #include <vector>
@@ -51,6 +52,7 @@ public:
     void SetBackground(Colour colour, bool opaque) override;
 
     void Line(int x1, int y1, int x2, int y2) override;
+    void Lines(const std::vector<Segment>& segments) override;
     void Ellipse(const SRect& box) override;
     void Rectangle(const SRect& box) override;
     void Polygon(const std::vector<SPoint>& points) override;
@@ -76,6 +78,13 @@ protected:
 
 private:
     QRectF ShapeRect(const SRect& box) const;
+    // The lines in their order, through the painter's clip as it stands.
+    void DrawLines(const std::vector<Segment>& segments);
+    // The picture of a small disc filled and outlined in one colour, drawn
+    // once and kept; none where the painter's state calls for drawing it.
+    const QImage* SmallDisc(const SRect& box);
+    // The region of an elliptic clip (logical units), kept from the last call.
+    QRegion EllipseRegion(const SRect& box) const;
 
     QPainter& m_painter;
     PaletteColours m_palette;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "charts/StripZoom.h"
 #include "sky/CSurface.h"
 
 namespace zarn {
@@ -28,6 +29,9 @@ public:
     virtual void ShowLabel(CSurface& dc, const std::string& text, SPoint at) = 0;
     // Horizontal scroll position of the horizon strip as a fraction of its width.
     virtual double ScrollFraction() const = 0;
+    // The horizon strip's magnification and lift in the sky view (whole when
+    // there is no view).
+    virtual StripZoom HorizonZoom() const { return {}; }
     // The whole-sky chart was drawn again (the search window follows it).
     virtual void SkyRedrawn() {}
 };

@@ -32,7 +32,7 @@ public:
     template <typename ScaleAt>
     void ZoomAround(double ratio, SPoint at, SPoint origin, double scale, SSize client, ScaleAt scaleAt)
     {
-        const double factor = clampFactor(m_factor * ratio);
+        const double factor = Clamp(m_factor * ratio);
         if (factor == m_factor || scale <= 0.0)
             return;
         const double qx = (at.x - origin.x) / scale;
@@ -51,13 +51,16 @@ public:
         ClampMiddle();
     }
 
+    // A magnification brought within ×1 … ×20; one within rounding of ×1 (a
+    // wheel turned back as far as it went) is ×1.
+    static double Clamp(double f) { return f < kMin + 1e-9 ? kMin : (f > kMax ? kMax : f); }
+
     // Moves the view by a drag of (dx, dy) device units: the sky follows the hand.
     void PanBy(int dx, int dy, double scale);
     double MiddleX() const { return m_cx; }
     double MiddleY() const { return m_cy; }
 
 private:
-    static double clampFactor(double f) { return f < kMin ? kMin : (f > kMax ? kMax : f); }
     void ClampMiddle();
 
     double m_factor = 1.0;

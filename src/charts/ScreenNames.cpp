@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "charts/CCarte.h"
@@ -28,7 +29,7 @@ struct Candidate {
 
 // An object the chart draws: one above the horizon, or any on a chart of
 // the celestial sphere itself.
-bool shown(const CCarte& chart, const CAstre& object) { return chart.ShowsBelowHorizon() || object.IsUp(); }
+bool mayBeNamed(const CCarte& chart, const CAstre& object) { return chart.ShowsBelowHorizon() || object.IsUp(); }
 
 bool bodyShown(const CPlaSol& body, std::uint32_t flags)
 {
@@ -41,15 +42,15 @@ bool bodyShown(const CPlaSol& body, std::uint32_t flags)
 
 // The named objects of the chart that get a name, the most wanted first.
 std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, int limit,
-                                  std::uint32_t flags)
+                                  std::uint32_t flags, const std::function<bool(int, int)>& hidden)
 {
     std::vector<Candidate> list;
     for (const PlacedObject& placed : chart.ScreenStars()) {
         const CAstre* object = placed.object;
-        if (!shown(chart, *object))
+        if (!mayBeNamed(chart, *object))
             continue;
         if (const auto* body = dynamic_cast<const CPlaSol*>(object)) {
-            if (options.bodies && bodyShown(*body, flags))
+            if (options.bodies && bodyShown(*body, flags) && !hidden(placed.x, placed.y))
                 list.push_back({&placed, body->GetName(), -1000 + body->GetIndex(), object->ScreenRadius(dc),
                                 kBodyNameColour});
             continue;
@@ -57,7 +58,7 @@ std::vector<Candidate> candidates(CSurface& dc, const CCarte& chart, const Scree
         if (!options.stars || dynamic_cast<const CMessier*>(object) || !dynamic_cast<const CEtoile*>(object))
             continue;
         const int magnitude = object->GetMagnitude();
-        if (magnitude > limit)
+        if (magnitude > limit || hidden(placed.x, placed.y))
             continue;
         std::string name = object->GetName();
         if (!name.empty())
@@ -75,30 +76,44 @@ bool isFree(const SRect& box, const std::vector<SRect>& occupied)
     return std::none_of(occupied.begin(), occupied.end(), [&](const SRect& taken) { return taken.intersects(box); });
 }
 
-bool whollyVisible(const CSurface& dc, const SRect& box)
+bool whollyVisible(const CSurface& dc, const SRect& box, const SRect& shown)
 {
+    if (!shown.isEmpty()
+        && (box.left < shown.left || box.top < shown.top || box.right > shown.right || box.bottom > shown.bottom))
+        return false;
     return dc.IsPointVisible(box.left, box.top) && dc.IsPointVisible(box.right - 1, box.top)
            && dc.IsPointVisible(box.left, box.bottom - 1) && dc.IsPointVisible(box.right - 1, box.bottom - 1);
 }
 
 // The middle of the placed stars of a constellation, when at least two of
-// its stars are on the chart.
+// its stars are on the chart. On the 360° horizon strip a figure may stand
+// across its two ends: its stars are taken round to the side of the first.
 bool figureMiddle(const CConstellation& constellation, const CCarte& chart, SPoint& middle)
 {
-    long sx = 0;
+    const double wrap = chart.ScreenWrap();
+    double sx = 0.0;
     long sy = 0;
     int count = 0;
+    int first = 0;
     for (const CAstre* star : constellation.objects()) {
         const PlacedObject* placed = star ? chart.ScreenPlacementOf(star) : nullptr;
-        if (placed && shown(chart, *star)) {
-            sx += placed->x;
-            sy += placed->y;
-            ++count;
-        }
+        if (!placed || !mayBeNamed(chart, *star))
+            continue;
+        if (count == 0)
+            first = placed->x;
+        double dx = placed->x - first;
+        if (wrap > 0.0)
+            dx -= wrap * std::round(dx / wrap);
+        sx += dx;
+        sy += placed->y;
+        ++count;
     }
     if (count < 2)
         return false;
-    middle = {static_cast<int>(sx / count), static_cast<int>(sy / count)};
+    double x = first + sx / count;
+    if (wrap > 0.0)
+        x -= wrap * std::floor(x / wrap);
+    middle = {static_cast<int>(x), static_cast<int>(sy / count)};
     return true;
 }
 
@@ -111,8 +126,11 @@ int starNameLimit(const ScreenNameOptions& options, double zoom)
     return limit + static_cast<int>(std::lround(bonus));
 }
 
-void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags)
+void CScreenNames::Place(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+                         std::uint32_t flags, SRect shown)
 {
+    // What the landscape of the horizon strip hides is not drawn, and named neither.
+    const auto hidden = [&](int x, int y) { return !shown.isEmpty() && chart.IsHiddenByGround(shown, x, y); };
     m_names.clear();
     m_font = font;
     if (!options.any())
@@ -121,7 +139,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     dc.SetFont(font);
     const int leading = dc.FontMetrics().internalLeading;
     const int offset = 2 * dc.Millimetre().cx;
-    const std::vector<Candidate> list = candidates(dc, chart, options, starNameLimit(options, zoom), flags);
+    const std::vector<Candidate> list = candidates(dc, chart, options, starNameLimit(options, zoom), flags, hidden);
 
     // No name covers a named object's symbol, its own included.
     std::vector<SRect> occupied;
@@ -138,7 +156,7 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
         const std::size_t start = static_cast<std::size_t>(std::find(cycle.begin(), cycle.end(), CVueNoms::kRight) - cycle.begin());
         for (std::size_t n = 0; n < cycle.size(); ++n) {
             const SRect box = CVueNoms::BoxFor(cycle[(start + n) % cycle.size()], anchor, b, extent, leading);
-            if (isFree(box, occupied) && whollyVisible(dc, box)) {
+            if (isFree(box, occupied) && whollyVisible(dc, box, shown)) {
                 occupied.push_back(box);
                 m_names.push_back({c.text, box, c.placed->object, c.colour});
                 break;
@@ -149,12 +167,13 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     if (options.constellations) {
         for (const CConstellation* constellation : chart.Constellations()) {
             SPoint middle;
-            if (constellation->abbreviation().empty() || !figureMiddle(*constellation, chart, middle))
+            if (constellation->abbreviation().empty() || !figureMiddle(*constellation, chart, middle)
+                || hidden(middle.x, middle.y))
                 continue;
             const SSize extent = dc.TextExtent(constellation->name());
             const SRect box{middle.x - extent.cx / 2, middle.y - extent.cy / 2, middle.x - extent.cx / 2 + extent.cx,
                             middle.y - extent.cy / 2 + extent.cy};
-            if (isFree(box, occupied) && whollyVisible(dc, box)) {
+            if (isFree(box, occupied) && whollyVisible(dc, box, shown)) {
                 occupied.push_back(box);
                 m_names.push_back({constellation->name(), box, nullptr, kConstellationNameColour});
             }
@@ -163,13 +182,13 @@ void CScreenNames::Place(CSurface& dc, const CCarte& chart, const ScreenNameOpti
     dc.Restore();
 }
 
-void CScreenNames::PlaceIfChanged(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom,
-                                  const SFont& font, std::uint32_t flags)
+void CScreenNames::PlaceIfChanged(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom,
+                                  const SFont& font, std::uint32_t flags, SRect shown)
 {
-    const Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, flags};
+    const Key key{&chart, chart.ScreenGeneration(), options, zoom, font.height, flags, shown};
     if (m_key == key)
         return;
-    Place(dc, chart, options, zoom, font, flags);
+    Place(dc, chart, options, zoom, font, flags, shown);
     m_key = key;
 }
 

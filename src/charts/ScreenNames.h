@@ -35,12 +35,15 @@ class CScreenNames {
 public:
     // Chooses and places the names for the chart's screen placements; the
     // surface carries the chart's clip (names stand wholly inside it) and
-    // the font the names are written in.
-    void Place(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font, std::uint32_t flags);
+    // the font the names are written in. Names also stand wholly inside
+    // `shown` (chart units) when it is not empty: the part of a magnified
+    // or scrolled chart in the window, whose landscape hides what it covers.
+    void Place(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom, const SFont& font,
+               std::uint32_t flags, SRect shown = {});
     // Places the names unless they were placed for the same chart
-    // placements, options, zoom, font and flags.
-    void PlaceIfChanged(CSurface& dc, const CCarte& chart, const ScreenNameOptions& options, double zoom,
-                        const SFont& font, std::uint32_t flags);
+    // placements, options, zoom, font, flags and part shown.
+    void PlaceIfChanged(CSurface& dc, CCarte& chart, const ScreenNameOptions& options, double zoom,
+                        const SFont& font, std::uint32_t flags, SRect shown = {});
     // Draws the names; the one of `labelled` is left to the window's own
     // label (the chosen or hovered object, named there already).
     void Draw(CSurface& dc, const CAstre* labelled = nullptr) const;
@@ -56,10 +59,11 @@ public:
         double zoom = 0.0;
         int fontHeight = 0;
         std::uint32_t flags = 0;
+        // The part of the chart in the window when it is magnified or
+        // scrolled; empty for a whole round chart.
+        SRect shown;
         bool operator==(const Key&) const = default;
     };
-    const Key& PlacedFor() const { return m_key; }
-    void SetKey(const Key& key) { m_key = key; }
 
 private:
     std::vector<ScreenName> m_names;

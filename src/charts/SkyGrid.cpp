@@ -11,7 +11,8 @@ namespace zarn {
 
 namespace {
 
-// A line through sky directions, cut where a point leaves the chart.
+// A line through sky directions, cut where a point leaves the chart; its
+// segments go to the surface together at Flush.
 class GridPath {
 public:
     GridPath(CSurface& dc, const CCarte& chart, double scale) : m_dc(dc), m_chart(chart), m_scale(scale) {}
@@ -25,11 +26,16 @@ public:
         }
         const SPoint p{roundUnits(m_scale * x), roundUnits(m_scale * y)};
         if (m_open)
-            m_dc.Line(m_last.x, m_last.y, p.x, p.y);
+            m_segments.push_back({m_last.x, m_last.y, p.x, p.y});
         m_last = p;
         m_open = true;
     }
     void Break() { m_open = false; }
+    void Flush()
+    {
+        m_dc.Lines(m_segments);
+        m_segments.clear();
+    }
 
 private:
     CSurface& m_dc;
@@ -37,6 +43,7 @@ private:
     double m_scale;
     SPoint m_last;
     bool m_open = false;
+    std::vector<CSurface::Segment> m_segments;
 };
 
 void horizontalDirection(double azimuth, double altitude, double& south, double& west, double& up)
@@ -67,6 +74,7 @@ void drawHorizontalGrid(CSurface& dc, const CCarte& chart, double scale)
             path.To(s, w, u);
         }
     }
+    path.Flush();
     // The cardinal points just above the horizon (azimuth from the south
     // towards the west).
     static const struct { int azimuth; const char* text; } kCardinal[4] = {
@@ -100,6 +108,7 @@ void drawEquatorialGrid(CSurface& dc, const CCarte& chart, double scale)
             path.To(s, w, u);
         }
     }
+    path.Flush();
 }
 
 }  // namespace

@@ -53,6 +53,12 @@ bool SClip::isRectVisible(const SRect& r) const
     return false;
 }
 
+void CSurface::Lines(const std::vector<Segment>& segments)
+{
+    for (const Segment& s : segments)
+        Line(s.x1, s.y1, s.x2, s.y2);
+}
+
 void CSurface::Save()
 {
     m_saved.push_back(m_state);

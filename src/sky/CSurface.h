@@ -130,6 +130,12 @@ public:
     // Drawing. Line ends before its end point; Ellipse and Rectangle fill with
     // the brush and outline with the pen, inside their bounding rectangle.
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    // Many lines in one call, drawn in their order as Line would draw them
+    // one by one (a device may hand them over together: the grids).
+    struct Segment {
+        int x1, y1, x2, y2;
+    };
+    virtual void Lines(const std::vector<Segment>& segments);
     virtual void Ellipse(const SRect& box) = 0;
     virtual void Rectangle(const SRect& box) = 0;
     virtual void Polygon(const std::vector<SPoint>& points) = 0;

@@ -156,6 +156,19 @@ CInstant ephemerisFirstDay(const CInstant& chosenDate)
     return first;
 }
 
+EphemerisTableKey ephemerisTableKey(int bodyIndex, EphemerisMode mode, const CInstant& chosenDate)
+{
+    const CInstant first = ephemerisFirstDay(chosenDate);
+    EphemerisTableKey key{bodyIndex, mode, first.place(), first.day(), first.month(), first.year()};
+    if (mode == EphemerisMode::Position) {
+        key.hour = first.hour();
+        key.minute = first.minute();
+        key.second = first.second();
+        key.summerTime = first.summerTime();
+    }
+    return key;
+}
+
 std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMode mode,
                                         const CInstant& chosenDate, int count)
 {

@@ -31,6 +31,20 @@ std::vector<std::string> ephemerisTable(CAstre& body, int bodyIndex, EphemerisMo
 // The first day of that table.
 CInstant ephemerisFirstDay(const CInstant& chosenDate);
 
+// What a table's rows depend on: equal keys give equal tables, so a window
+// following the clock fills its table again only when the key changes. The
+// rise and set times of a day do not depend on the time of day; the
+// positions are taken at the chosen time.
+struct EphemerisTableKey {
+    int bodyIndex = -1;
+    EphemerisMode mode = EphemerisMode::RiseSet;
+    CLieu place;
+    int day = 0, month = 0, year = 0;
+    int hour = 0, minute = 0, second = 0, summerTime = 0;
+    bool operator==(const EphemerisTableKey&) const = default;
+};
+EphemerisTableKey ephemerisTableKey(int bodyIndex, EphemerisMode mode, const CInstant& chosenDate);
+
 // The values behind the rows. Rise and set: one record per day from firstDay,
 // a day without an event next to a run of codes taking that code.
 std::vector<CJourLeverCoucher> riseSetDays(CAstre& body, int bodyIndex, const CInstant& firstDay, int count);

@@ -120,4 +120,17 @@ NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>
     return out;
 }
 
+bool followWithinNight(NightVisibility& known, const CInstant& instant)
+{
+    CInstant night;
+    int slider = 0;
+    nightOf(instant, night, slider);
+    // The night's intervals depend on its first day and the place alone.
+    if (night.day() != known.night.day() || night.month() != known.night.month() ||
+        night.year() != known.night.year() || !(night.place() == known.night.place()))
+        return false;
+    known.sliderPosition = slider;
+    return true;
+}
+
 }  // namespace zarn

@@ -55,4 +55,8 @@ VisibilityInterval planetInterval(CAstre& planet, const Darkness& dark, const CI
 NightVisibility computeNightVisibility(CAstre& sun, const std::array<CAstre*, 5>& planets,
                                        const CInstant& instant);
 
+// An instant of the night already computed, at the same place: the intervals
+// stay and only the slider follows (true). False for another night.
+bool followWithinNight(NightVisibility& known, const CInstant& instant);
+
 }  // namespace zarn

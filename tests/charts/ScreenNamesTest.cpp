@@ -6,16 +6,20 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "ScreenNameChecks.h"
 #include "SkyWindowTestHost.h"
+#include "charts/CCarteHorizon.h"
 #include "charts/CFactsSurface.h"
+#include "sky/CConstellation.h"
 #include "charts/ui/CZarnView.h"
 #include "sky/CPlaSol.h"
 #include "sky/draw/DrawHelpers.h"
+#include "ui/Hints.h"
 
 namespace zarn {
 namespace {
@@ -57,6 +61,33 @@ struct NamedSky {
                 return &name;
         return nullptr;
     }
+    // The horizon strip turned towards a direction (0 S … 6 E), as its button does.
+    void ShowHorizon(int direction)
+    {
+        host.kind = CCarte::Horizon;
+        host.charts->Horizon().SetDirection(direction);
+        view.OnHint(hint::Resized, true);
+        view.OnHint(hint::Horizon, true);
+        QCoreApplication::processEvents();
+        Render();
+    }
+    void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view.viewport(), to);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+        Render();
+    }
+    // The names not wholly inside the window: cut by its edges, or placed
+    // for another part of the chart.
+    int NamesOutsideWindow() const
+    {
+        const SRect window = view.WindowInChart();
+        return static_cast<int>(std::count_if(view.Names().Names().begin(), view.Names().Names().end(), [&](const ScreenName& n) {
+            return n.box.left < window.left || n.box.top < window.top || n.box.right > window.right
+                   || n.box.bottom > window.bottom;
+        }));
+    }
     void Wheel(QPoint at, int notches)
     {
         QWheelEvent event(at, view.viewport()->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {},
@@ -94,9 +125,11 @@ TEST(ScreenNames, PlanetsStarsAndConstellationsNamedWithoutOverlap)
     ASSERT_NE(sky.NameOf("Saturne"), nullptr);
     ASSERT_NE(sky.NameOf("Véga"), nullptr);
     // A star fainter than 2.5 is not named at ×1.
-    for (const ScreenName& name : sky.view.Names().Names())
-        if (name.object && !dynamic_cast<const CPlaSol*>(name.object))
+    for (const ScreenName& name : sky.view.Names().Names()) {
+        if (name.object && !dynamic_cast<const CPlaSol*>(name.object)) {
             EXPECT_LE(name.object->GetMagnitude(), 25) << name.text;
+        }
+    }
     // A constellation name stands at its figure.
     EXPECT_TRUE(std::any_of(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
                             [](const ScreenName& n) { return n.object == nullptr; }));
@@ -149,15 +182,14 @@ TEST(ChartZoom, WheelKeepsTheSkyUnderTheCursorDragMovesItHomeShowsAll)
     EXPECT_NEAR(zoomed.y(), cursor.y() + 5 * 1.953125, 1.5);
     // A star of the magnified chart is where the window draws it.
     EXPECT_GT(QColor(sky.image.pixel(zoomed)).lightness(), 150);
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
 
     // Dragging moves the sky with the hand.
-    QTest::mousePress(sky.view.viewport(), Qt::LeftButton, {}, QPoint(400, 300));
-    QTest::mouseMove(sky.view.viewport(), QPoint(440, 320));
-    QTest::mouseRelease(sky.view.viewport(), Qt::LeftButton, {}, QPoint(440, 320));
-    sky.Render();
+    sky.Drag(QPoint(400, 300), QPoint(440, 320));
     EXPECT_NEAR(sky.WindowPoint(vega)->x(), zoomed.x() + 40, 1);
     EXPECT_NEAR(sky.WindowPoint(vega)->y(), zoomed.y() + 20, 1);
     EXPECT_TRUE(sky.host.clicked.empty());  // a drag is not a click
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
 
     // Hover and click still find the star at the new magnification.
     const QPoint now = *sky.WindowPoint(vega);
@@ -176,6 +208,105 @@ TEST(ChartZoom, WheelKeepsTheSkyUnderTheCursorDragMovesItHomeShowsAll)
     QTest::keyClick(&sky.view, Qt::Key_Home);
     sky.Render();
     EXPECT_TRUE(sky.view.Zoom().IsWhole());
+    EXPECT_EQ(sky.image, whole);
+}
+
+TEST(StripZoom, WheelOnTheHorizonKeepsTheSkyUnderTheCursorAndNamesFollowTheScroll)
+{
+    NamedSky sky(QSize(600, 320));
+    ASSERT_TRUE(sky.host.loaded);
+    sky.ShowHorizon(6);
+    QScrollBar& bar = *sky.view.horizontalScrollBar();
+    const int wholeRange = bar.maximum();
+    // Nothing behind the landscape is named, along the whole strip.
+    CCarte& chart = sky.host.CurrentChart();
+    int nearGround = 0;
+    for (int x = 0; x < 6 * 320; x += 600) {
+        bar.setValue(x);
+        sky.Render();
+        for (const ScreenName& name : sky.view.Names().Names()) {
+            const PlacedObject* placed = name.object ? chart.ScreenPlacementOf(name.object) : nullptr;
+            const SPoint at = placed ? SPoint{placed->x, placed->y}
+                                     : SPoint{(name.box.left + name.box.right) / 2, (name.box.top + name.box.bottom) / 2};
+            nearGround += at.y > -20;
+            EXPECT_FALSE(chart.IsHiddenByGround(sky.view.WindowInChart(), at.x, at.y)) << name.text;
+        }
+    }
+    EXPECT_GT(nearGround, 0);
+    sky.ShowHorizon(6);
+    // A constellation's name stands among its stars, also for a figure
+    // across the two ends of the strip (facing east, the west is at both).
+    const int strip = 6 * sky.view.viewport()->height();
+    for (const ScreenName& name : sky.view.Names().Names()) {
+        if (name.object)
+            continue;
+        int nearest = strip;
+        for (const CConstellation* c : sky.host.CurrentChart().Constellations())
+            if (c->name() == name.text)
+                for (const CAstre* star : c->objects())
+                    if (const PlacedObject* placed = star ? sky.host.CurrentChart().ScreenPlacementOf(star) : nullptr) {
+                        const int d = std::abs((name.box.left + name.box.right) / 2 - placed->x);
+                        nearest = std::min({nearest, d, strip - d});
+                    }
+        EXPECT_LT(nearest, strip / 12) << name.text;
+    }
+    // Scrolled to the strip's start, away from the part first shown, the
+    // window has names of its own.
+    auto namesInView = [&] {
+        const SRect window = sky.view.WindowInChart();
+        return std::count_if(sky.view.Names().Names().begin(), sky.view.Names().Names().end(),
+                             [&](const ScreenName& n) { return n.box.intersects(window); });
+    };
+    const int start = bar.value();
+    ASSERT_GE(start, 600);
+    bar.setValue(0);
+    sky.Render();
+    EXPECT_GT(namesInView(), 0);
+    bar.setValue(start);
+    sky.Render();
+    const QImage whole = sky.image;
+
+    CAstre* jupiter = &sky.host.sky.bodies().body(kJupiter);
+    ASSERT_EQ(jupiter->GetName(), "Jupiter");
+    const QPoint at = *sky.WindowPoint(jupiter);
+    const QPoint cursor = at + QPoint(9, -6);
+    sky.Wheel(cursor, 3);
+    const double f = 1.953125;
+    EXPECT_NEAR(sky.view.Strip().Factor(), f, 1e-9);
+    EXPECT_GT(sky.view.Strip().Lift(), 0.0);  // raised to keep the planet's altitude under the cursor
+    const QPoint zoomed = *sky.WindowPoint(jupiter);
+    EXPECT_NEAR(zoomed.x(), cursor.x() - 9 * f, 1.5);
+    EXPECT_NEAR(zoomed.y(), cursor.y() + 6 * f, 1.5);
+    EXPECT_GT(QColor(sky.image.pixel(zoomed)).lightness(), 150);
+    ASSERT_NE(sky.NameOf("Jupiter"), nullptr);
+    // The scroll bar covers the magnified strip; the direction is no longer faced.
+    EXPECT_GT(bar.maximum(), wholeRange);
+    EXPECT_GT(sky.host.scrolled, 0);
+
+    // Dragging moves the strip both ways with the hand; a drag is no click.
+    sky.Drag(QPoint(300, 200), QPoint(260, 230));
+    EXPECT_NEAR(sky.WindowPoint(jupiter)->x(), zoomed.x() - 40, 1);
+    EXPECT_NEAR(sky.WindowPoint(jupiter)->y(), zoomed.y() + 30, 1);
+    EXPECT_TRUE(sky.host.clicked.empty());
+    EXPECT_EQ(sky.NamesOutsideWindow(), 0);
+    const QPoint now = *sky.WindowPoint(jupiter);
+    QMouseEvent move(QEvent::MouseMove, QPointF(now), sky.view.viewport()->mapToGlobal(QPointF(now)), Qt::NoButton,
+                     Qt::NoButton, {});
+    QCoreApplication::sendEvent(sky.view.viewport(), &move);
+    ASSERT_TRUE(sky.view.Hovered());
+    EXPECT_EQ(sky.view.Hovered()->object, jupiter);
+
+    // Home: the whole strip again, at the horizon, the planet where it was
+    // drawn before the zoom but for the azimuth kept in the middle.
+    QTest::keyClick(&sky.view, Qt::Key_Home);
+    sky.Render();
+    EXPECT_TRUE(sky.view.Strip().IsWhole());
+    EXPECT_EQ(sky.view.Strip().LiftUnits(320), 0);
+    EXPECT_EQ(bar.maximum(), wholeRange);
+    EXPECT_EQ(sky.WindowPoint(jupiter)->y(), at.y());
+    // A direction's button shows the whole strip facing it, as before the zoom.
+    sky.Wheel(cursor, 4);
+    sky.ShowHorizon(6);
     EXPECT_EQ(sky.image, whole);
 }
 

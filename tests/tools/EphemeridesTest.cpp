@@ -53,3 +53,29 @@ TEST(EphemerisColumns, SecondEventsJoinTheirColumnAfterASlash)
     EXPECT_EQ(up.second, "  visible     ");
     EXPECT_EQ(up.smallColumn, 0);
 }
+
+TEST(Ephemerides, EqualTableKeysGiveEqualTables)
+{
+    // Through a day whose table starts across the change to summer time (25
+    // March 2001, ten days before): wherever the keys agree the rise and set
+    // tables must agree, and the positions follow the time of day.
+    CAstre star;
+    star.SetEquatorial(1.2, 0.3);
+    const CLieu paris("Paris", -2.33 * kRadPerDeg, 48.83 * kRadPerDeg, 1, 1);
+    const int times[][3] = {{0, 10, 0}, {0, 59, 50}, {12, 0, 0}, {23, 50, 0}};
+    const CInstant reference(4, 4, 2001, 12, 0, 0, paris);
+    const auto referenceRows = ephemerisTable(star, 1, EphemerisMode::RiseSet, reference);
+    const EphemerisTableKey referenceKey = ephemerisTableKey(1, EphemerisMode::RiseSet, reference);
+    int sameKey = 0;
+    for (const auto& t : times) {
+        const CInstant at(4, 4, 2001, t[0], t[1], t[2], paris);
+        if (ephemerisTableKey(1, EphemerisMode::RiseSet, at) == referenceKey && ++sameKey)
+            EXPECT_EQ(ephemerisTable(star, 1, EphemerisMode::RiseSet, at), referenceRows) << t[0] << ":" << t[1];
+        if (t[0] != 12)
+            EXPECT_FALSE(ephemerisTableKey(1, EphemerisMode::Position, at) ==
+                         ephemerisTableKey(1, EphemerisMode::Position, reference));
+    }
+    EXPECT_GE(sameKey, 3);
+    EXPECT_FALSE(ephemerisTableKey(1, EphemerisMode::RiseSet, CInstant(5, 4, 2001, 12, 0, 0, paris)) == referenceKey);
+    EXPECT_FALSE(ephemerisTableKey(2, EphemerisMode::RiseSet, reference) == referenceKey);
+}

@@ -62,6 +62,23 @@ TEST_F(Almanac, MarsNeedsADarkerSkyOnlyWhenItIsBright)
     EXPECT_EQ(faint.thresholds[2], -6.0);
 }
 
+TEST_F(Almanac, AnInstantOfTheSameNightMovesOnlyTheSlider)
+{
+    std::array<CAstre*, 5> planets;
+    for (int i = 0; i < 5; ++i)
+        planets[i] = &bodies.planet(i + 1);
+    NightVisibility known = computeNightVisibility(bodies.sun, planets, CInstant(28, 8, 2003, 22, 0, 0, paris()));
+    // Three in the morning still belongs to the night of the 28th.
+    const CInstant morning(29, 8, 2003, 3, 0, 0, paris());
+    ASSERT_TRUE(followWithinNight(known, morning));
+    const NightVisibility full = computeNightVisibility(bodies.sun, planets, morning);
+    EXPECT_EQ(known.sliderPosition, full.sliderPosition);
+    EXPECT_EQ(known.planets[2].start, full.planets[2].start);
+    EXPECT_EQ(known.sun.end, full.sun.end);
+    EXPECT_FALSE(followWithinNight(known, CInstant(29, 8, 2003, 13, 0, 0, paris())));
+    EXPECT_FALSE(followWithinNight(known, CInstant(29, 8, 2003, 3, 0, 0, at(70.0))));
+}
+
 TEST_F(Almanac, PlanetUpAllNightIsVisibleFromDuskToDawnAndOneNearTheSunIsNot)
 {
     std::array<CAstre*, 5> planets;

@@ -67,6 +67,11 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
     }
     if (bits & (WholeSky | Zenith | Horizon)) {
         m_zoom.Reset();  // another chart, or the same, is shown whole
+        if (!m_strip.IsWhole()) {
+            m_strip.Reset();
+            m_stripWidth = StripWidthNow();
+            m_host.SetStripWidth(m_stripWidth);
+        }
         m_host.ZoomChanged(true);
     }
     if (bits & (WholeSky | Zenith)) {
@@ -74,7 +79,7 @@ void CZarnView::OnHint(unsigned bits, bool fromSelf)
         horizontalScrollBar()->setRange(0, 0);
     }
     if (bits & Resized) {
-        m_stripWidth = 6 * viewport()->height();
+        m_stripWidth = StripWidthNow();
         m_host.SetStripWidth(m_stripWidth);
     }
     if (bits & Horizon) {
@@ -98,23 +103,30 @@ void CZarnView::ForgetPlacements()
     HideLabel();
 }
 
+int CZarnView::StripWidthNow() const { return 6 * m_strip.StripHeight(viewport()->height()); }
+
+void CZarnView::SetStripRange()
+{
+    m_settingScroll = true;
+    horizontalScrollBar()->setRange(0, std::max(0, m_stripWidth - viewport()->width()));
+    horizontalScrollBar()->setPageStep(std::max(1, m_stripWidth / 16));
+    m_settingScroll = false;
+}
+
 void CZarnView::UpdateStrip()
 {
     if (m_stripWidth <= 0)
-        m_stripWidth = 6 * viewport()->height();
+        m_stripWidth = StripWidthNow();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int client = viewport()->width();
-    m_settingScroll = true;
-    horizontalScrollBar()->setRange(0, std::max(0, m_stripWidth - client));
-    horizontalScrollBar()->setPageStep(std::max(1, m_stripWidth / 16));
-    m_settingScroll = false;
+    SetStripRange();
     if (!m_facing) {
         // Scrolled by the user: the same part of the sky after a resize.
         SetScroll(static_cast<int>(std::lround(m_stripWidth * m_scrollFraction)));
     } else {
         // The middle of the strip (the faced direction) in the middle of the
         // window, also after a resize.
-        SetScroll(static_cast<int>(std::lround(3.0 * viewport()->height() - client / 2.0)));
+        SetScroll(static_cast<int>(std::lround(m_stripWidth / 2.0 - client / 2.0)));
         m_scrollFraction = m_stripWidth > 0 ? horizontalScrollBar()->value() / double(m_stripWidth) : 0.0;
     }
 }
@@ -132,19 +144,24 @@ void CZarnView::OnScrolled(int value)
         m_scrollFraction = value / double(m_stripWidth);
     if (m_settingScroll)
         return;
+    StripMovedByUser();
+    viewport()->update();
+}
+
+void CZarnView::StripMovedByUser()
+{
     m_facing = false;
-    if (m_host.CurrentChart().kind() == CCarte::Horizon) {
+    if (OnHorizon()) {
         m_host.HorizonChart().SetDirection(CCarteHorizon::kKeepAngle);
         m_host.StripScrolled();
     }
-    viewport()->update();
 }
 
 void CZarnView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     ForgetPlacements();
-    m_stripWidth = 6 * viewport()->height();
+    m_stripWidth = StripWidthNow();
     m_host.SetStripWidth(m_stripWidth);
     // The charts' scales follow the window (the time bar shown or hidden
     // changes it without a resize of the main window): place everything again.
@@ -177,15 +194,16 @@ void CZarnView::Paint(QPainter& painter, QSize size)
     CQtSurface dc(painter, palette, device);
     const SSize clientSize{size.width(), size.height()};
     // A magnified round chart is laid out in a larger rectangle and moved so
-    // that the chosen middle is in the middle of the window.
+    // that the chosen middle is in the middle of the window; the horizon
+    // strip is scrolled along, and raised above the horizon when magnified.
     const SRect layout = horizon ? SRect{0, 0, size.width(), size.height()} : m_zoom.Layout(clientSize);
-    dc.SetOrigin({horizon ? -horizontalScrollBar()->value() : 0, 0});
+    dc.SetOrigin(horizon ? SPoint{-horizontalScrollBar()->value(), m_strip.LiftUnits(size.height())} : SPoint{0, 0});
     const SPoint layoutOrigin = chart.GetOrigin(dc, layout);
     m_paintRect = layout.translated(-layoutOrigin.x, -layoutOrigin.y);
     m_scale = chart.GetScale(chart.AdjustRect(m_paintRect));
     m_origin = horizon ? layoutOrigin : m_zoom.Origin(layoutOrigin, m_scale, clientSize);
     dc.SetOrigin(m_origin);
-    if (!horizon && !chart.ScreenStars().empty() && chart.ScreenScale() != m_scale)
+    if (!chart.ScreenStars().empty() && chart.ScreenScale() != m_scale)
         chart.ClearScreenPlacements();  // magnified or reduced: placed again
     if (!m_zoom.IsWhole())
         chart.CancelOffscreen();  // an image of the magnified chart would be huge
@@ -210,8 +228,11 @@ void CZarnView::DrawNames(CSurface& dc, CCarte& chart)
     dc.Save();
     dc.SetClip(chart.CreateClipRegion(chart.AdjustRect(m_paintRect)));
     const SFont& font = m_screenLabel.Font();
-    const double zoom = m_zoom.Factor();
-    m_names.PlaceIfChanged(dc, chart, options, zoom, font, m_drawFlags);
+    const double zoom = OnHorizon() ? m_strip.Factor() : m_zoom.Factor();
+    // A magnified or scrolled chart's names are placed again for each part
+    // of it shown, so that the window's edges cut none.
+    const SRect shown = OnHorizon() || Magnified() ? WindowInChart() : SRect{};
+    m_names.PlaceIfChanged(dc, chart, options, zoom, font, m_drawFlags, shown);
     m_names.Draw(dc, m_labelText.empty() ? nullptr : m_labelObject);
     dc.Restore();
 }
@@ -274,6 +295,11 @@ void CZarnView::HideLabel()
     m_labelText.clear();
     if (!box.isEmpty())
         viewport()->update(QRect(box.left + m_origin.x, box.top + m_origin.y, box.width(), box.height()).adjusted(-2, -2, 2, 2));
+}
+
+SRect CZarnView::WindowInChart() const
+{
+    return {-m_origin.x, -m_origin.y, viewport()->width() - m_origin.x, viewport()->height() - m_origin.y};
 }
 
 SPoint CZarnView::ToChart(QPoint windowPoint) const { return {windowPoint.x() - m_origin.x, windowPoint.y() - m_origin.y}; }
@@ -371,7 +397,7 @@ void CZarnView::ClickAt(QPoint windowPoint)
 void CZarnView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        if (m_zoom.IsWhole()) {
+        if (!Magnified()) {
             ClickAt(event->position().toPoint());
         } else {
             // On a magnified chart the button may start a drag: the click
@@ -395,7 +421,15 @@ void CZarnView::mouseReleaseEvent(QMouseEvent* event)
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
-bool CZarnView::Zoomable() const { return m_host.CurrentChart().kind() != CCarte::Horizon; }
+bool CZarnView::Zoomable() const
+{
+    const int kind = m_host.CurrentChart().kind();
+    return kind == CCarte::WholeSky || kind == CCarte::Zenith || kind == CCarte::Horizon;
+}
+
+bool CZarnView::OnHorizon() const { return m_host.CurrentChart().kind() == CCarte::Horizon; }
+
+bool CZarnView::Magnified() const { return OnHorizon() ? !m_strip.IsWhole() : !m_zoom.IsWhole(); }
 
 double CZarnView::ScaleAt(double factor)
 {
@@ -404,16 +438,32 @@ double CZarnView::ScaleAt(double factor)
     return chart.GetScale(chart.AdjustRect(layout));
 }
 
+void CZarnView::ZoomStrip(double ratio, QPoint at)
+{
+    const SSize client{viewport()->width(), viewport()->height()};
+    const int scroll = m_strip.ZoomAround(ratio, {at.x(), at.y()}, client, horizontalScrollBar()->value());
+    m_stripWidth = StripWidthNow();
+    m_host.SetStripWidth(m_stripWidth);
+    SetStripRange();
+    SetScroll(scroll);
+    // The strip no longer faces a direction: its buttons bring it back whole.
+    StripMovedByUser();
+}
+
 void CZarnView::ZoomBy(double ratio, QPoint at)
 {
     if (!Zoomable() || m_scale <= 0.0)
         return;
-    const double before = m_zoom.Factor();
-    m_zoom.ZoomAround(ratio, {at.x(), at.y()}, m_origin, m_scale, {viewport()->width(), viewport()->height()},
-                      [this](double factor) { return ScaleAt(factor); });
-    if (m_zoom.Factor() == before)
+    const double before = OnHorizon() ? m_strip.Factor() : m_zoom.Factor();
+    if (OnHorizon())
+        ZoomStrip(ratio, at);
+    else
+        m_zoom.ZoomAround(ratio, {at.x(), at.y()}, m_origin, m_scale, {viewport()->width(), viewport()->height()},
+                          [this](double factor) { return ScaleAt(factor); });
+    const double after = OnHorizon() ? m_strip.Factor() : m_zoom.Factor();
+    if (after == before)
         return;
-    m_host.ZoomChanged(m_zoom.IsWhole());
+    m_host.ZoomChanged(after <= ChartZoom::kMin);
     // The label's anchor belongs to the placements made at the old scale.
     HideLabel();
     m_hovered.reset();
@@ -423,16 +473,28 @@ void CZarnView::ZoomBy(double ratio, QPoint at)
 
 void CZarnView::PanBy(QPoint delta)
 {
-    if (!Zoomable() || m_zoom.IsWhole())
+    if (!Zoomable() || !Magnified())
         return;
-    m_zoom.PanBy(delta.x(), delta.y(), m_scale);
+    if (OnHorizon()) {
+        // Up and down within the strip; along it by the scroll bar, as the
+        // user would scroll it.
+        m_strip.RaiseBy(delta.y(), viewport()->height());
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - delta.x());
+    } else {
+        m_zoom.PanBy(delta.x(), delta.y(), m_scale);
+    }
     viewport()->update();
 }
 
 void CZarnView::ShowWholeChart()
 {
-    if (m_zoom.IsWhole())
+    if (!Magnified())
         return;
+    if (OnHorizon()) {
+        // The strip whole again, the same direction in the middle of the window.
+        ZoomBy(ChartZoom::kMin / m_strip.Factor(), QPoint(viewport()->width() / 2, viewport()->height() / 2));
+        return;
+    }
     m_zoom.Reset();
     m_host.ZoomChanged(true);
     HideLabel();
@@ -452,11 +514,26 @@ void CZarnView::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
+bool CZarnView::PanByKey(int key)
+{
+    // On the whole horizon strip the arrows keep moving its scroll bar.
+    if (OnHorizon() && !Magnified())
+        return false;
+    const int stepX = viewport()->width() / 8;
+    const int stepY = viewport()->height() / 8;
+    // The arrows look further that way: the sky moves the other way.
+    switch (key) {
+    case Qt::Key_Left: PanBy({stepX, 0}); return true;
+    case Qt::Key_Right: PanBy({-stepX, 0}); return true;
+    case Qt::Key_Up: PanBy({0, stepY}); return true;
+    case Qt::Key_Down: PanBy({0, -stepY}); return true;
+    default: return false;
+    }
+}
+
 void CZarnView::keyPressEvent(QKeyEvent* event)
 {
     const QPoint middle(viewport()->width() / 2, viewport()->height() / 2);
-    const int stepX = viewport()->width() / 8;
-    const int stepY = viewport()->height() / 8;
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (Zoomable() && plain) {
         switch (event->key()) {
@@ -465,12 +542,10 @@ void CZarnView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Minus: ZoomBy(1 / 1.5, middle); return;
         case Qt::Key_Home:
         case Qt::Key_0: ShowWholeChart(); return;
-        // The arrows look further that way: the sky moves the other way.
-        case Qt::Key_Left: PanBy({stepX, 0}); return;
-        case Qt::Key_Right: PanBy({-stepX, 0}); return;
-        case Qt::Key_Up: PanBy({0, stepY}); return;
-        case Qt::Key_Down: PanBy({0, -stepY}); return;
-        default: break;
+        default:
+            if (PanByKey(event->key()))
+                return;
+            break;
         }
     }
     if (event->key() == Qt::Key_Escape && m_host.SelectedObject()) {

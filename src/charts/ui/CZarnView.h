@@ -11,6 +11,7 @@
 #include "charts/CCarte.h"
 #include "charts/ChartZoom.h"
 #include "charts/ScreenNames.h"
+#include "charts/StripZoom.h"
 #include "charts/SkyViewHost.h"
 #include "tools/ObjectDescription.h"
 #include "sky/draw/CVueNoms.h"
@@ -58,16 +59,19 @@ public:
     // Renders the chart as the window would paint it, into an image.
     void RenderTo(QImage& image);
 
-    // Zoom and pan of the whole-sky and zenith charts: magnify by a ratio
-    // keeping the sky under a window point in place, move by a drag, or show
-    // the whole chart again.
+    // Zoom and pan of the charts: magnify by a ratio keeping the sky under a
+    // window point in place, move by a drag, or show the whole chart again.
     void ZoomBy(double ratio, QPoint at);
     void PanBy(QPoint delta);
     void ShowWholeChart();
+    // The round charts' magnification, and the horizon strip's.
     const ChartZoom& Zoom() const { return m_zoom; }
+    const StripZoom& Strip() const { return m_strip; }
 
     // The chart point under a point of the window, and the surface facts.
     SPoint ToChart(QPoint windowPoint) const;
+    // The window's rectangle in chart units, at the last paint.
+    SRect WindowInChart() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +89,18 @@ private:
     // A click on a star opens its constellation's map.
     void ClickAt(QPoint windowPoint);
     bool Zoomable() const;
+    bool OnHorizon() const;
+    // The current chart is shown magnified.
+    bool Magnified() const;
+    // The horizon strip magnified around a window point, its scroll bar
+    // following; the user moved the strip.
+    void ZoomStrip(double ratio, QPoint at);
+    void StripMovedByUser();
+    // An arrow key moves a magnified chart; false when the key is left to
+    // the scroll bar or is no arrow.
+    bool PanByKey(int key);
+    int StripWidthNow() const;
+    void SetStripRange();
     // The chart's scale (units per radius) laid out at a magnification.
     double ScaleAt(double factor);
     void ShowLabelOf(CSurface& dc, const CAstre* object, const std::string& text, SPoint at);
@@ -122,6 +138,7 @@ private:
     bool m_labelDrawn = false;
     CScreenNames m_names;
     ChartZoom m_zoom;
+    StripZoom m_strip;
     double m_scale = 0.0;        // chart units per radius, last paint
     ObjectDescription m_description;  // of the chosen object, for m_describedFor
     std::string m_describedFor;

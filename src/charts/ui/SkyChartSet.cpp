@@ -52,6 +52,8 @@ void SkyChartSet::ShowLabel(CSurface& dc, const std::string& text, SPoint at)
 
 double SkyChartSet::ScrollFraction() const { return m_view ? m_view->ScrollFraction() : 0.0; }
 
+StripZoom SkyChartSet::HorizonZoom() const { return m_view ? m_view->Strip() : StripZoom{}; }
+
 void SkyChartSet::SkyRedrawn()
 {
     if (onSkyRedrawn)

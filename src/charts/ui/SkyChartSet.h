@@ -40,6 +40,7 @@ public:
     CVueNoms& PrintLabel() override;
     void ShowLabel(CSurface& dc, const std::string& text, SPoint at) override;
     double ScrollFraction() const override;
+    StripZoom HorizonZoom() const override;
     void SkyRedrawn() override;
 
 private:

@@ -187,6 +187,10 @@ void CChercherView::fill()
     for (const auto& [name, object] : m_doc.sky().ciel().names())
         if (!dynamic_cast<const CNouvelObjet*>(object))
             names.emplace_back(" " + name, object);
+    // The clock moving leaves the names as they are: the list stays.
+    if (names == m_filledFrom && m_list->count() == static_cast<int>(names.size()))
+        return;
+    m_filledFrom = names;
     std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return frenchLess(a.first, b.first); });
 
     m_list->setUpdatesEnabled(false);

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class QLineEdit;
@@ -66,6 +68,8 @@ private:
     QListWidget* m_list;
     QPushButton* m_catalogue;
     std::vector<CAstre*> m_objects;  // the object of each line
+    // The sky's names the list was last filled from, in the sky's order.
+    std::vector<std::pair<std::string, CAstre*>> m_filledFrom;
     CAstre* m_chosen = nullptr;
 };
 

@@ -60,20 +60,29 @@ void CEphemeridesView::OnUpdate(CDocView*, unsigned hint, void*)
     layoutSlider();
     if (!(hint & (hint::Date | hint::Place)))
         return;
-    compute();
-    repaint();
+    if (compute(!(hint & hint::Place)))
+        repaint();
 }
 
-void CEphemeridesView::compute()
+bool CEphemeridesView::compute(bool samePlace)
 {
-    std::array<CAstre*, 5> planets;
-    for (int i = 0; i < 5; ++i)
-        planets[static_cast<std::size_t>(i)] = &m_bodies.planet(i + 1);
-    m_night = computeNightVisibility(m_bodies.sun, planets, m_document);
+    // The clock moving through the night only moves the red line and its
+    // time, once a minute.
+    const int shownPosition = m_night.sliderPosition;
+    const bool anew = !samePlace || !followWithinNight(m_night, m_document);
+    if (anew) {
+        std::array<CAstre*, 5> planets;
+        for (int i = 0; i < 5; ++i)
+            planets[static_cast<std::size_t>(i)] = &m_bodies.planet(i + 1);
+        m_night = computeNightVisibility(m_bodies.sun, planets, m_document);
+    } else if (m_night.sliderPosition == shownPosition && m_slider->value() == shownPosition) {
+        return false;
+    }
     const QSignalBlocker quiet(m_slider);
     m_slider->setValue(m_night.sliderPosition);
     m_lineX = redLineX();
     update();
+    return true;
 }
 
 double CEphemeridesView::Geometry::hoursToX(double hoursFromNoon) const

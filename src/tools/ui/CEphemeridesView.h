@@ -64,7 +64,9 @@ private:
         double hoursToX(double hoursFromNoon) const;
     };
     Geometry geometry(QSize size) const;
-    void compute();
+    // samePlace: the place is unchanged since the last computation. False
+    // when nothing shown changed.
+    bool compute(bool samePlace = false);
     void layoutSlider();
     void sliderMoved(int position);
     void draw(QPainter& painter, const Geometry& g, bool withSlider) const;

@@ -19,14 +19,20 @@ void CMoonPicture::setPhase(double terminator, double illuminatedFraction, bool 
     update();
 }
 
+int CMoonPicture::terminatorOffset(int width, double terminator, double illuminatedFraction)
+{
+    int e = static_cast<int>(std::lround(terminator * width / 2.0));
+    // A Moon lit at 1 % still shows a thread of light.
+    if (std::lround(illuminatedFraction * 100.0) == 1 && std::abs(e) == width / 2)
+        e += e > 0 ? -1 : 1;
+    return e;
+}
+
 QPainterPath CMoonPicture::litRegion(QSize size, double terminator, double illuminatedFraction, bool waxing)
 {
     const int w = size.width();
     const int h = size.height();
-    int e = static_cast<int>(std::lround(terminator * w / 2.0));
-    // A Moon lit at 1 % still shows a thread of light.
-    if (std::lround(illuminatedFraction * 100.0) == 1 && std::abs(e) == w / 2)
-        e += e > 0 ? -1 : 1;
+    const int e = terminatorOffset(w, terminator, illuminatedFraction);
     if (e >= w / 2)
         return {};  // new Moon: nothing lit
     QPainterPath disc;
@@ -43,6 +49,18 @@ QPainterPath CMoonPicture::litRegion(QSize size, double terminator, double illum
     return e < 1 ? region.united(terminatorEllipse) : region.subtracted(terminatorEllipse);
 }
 
+const QPainterPath& CMoonPicture::LitRegionFor(int side)
+{
+    // The region changes with the whole units of the terminator only: the
+    // clock moving leaves it as it is for hours.
+    const LitKey key{side, terminatorOffset(side, m_terminator, m_fraction), m_waxing};
+    if (!(key == m_litKey)) {
+        m_lit = litRegion(QSize(side, side), m_terminator, m_fraction, m_waxing);
+        m_litKey = key;
+    }
+    return m_lit;
+}
+
 void CMoonPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -56,7 +74,7 @@ void CMoonPicture::paintEvent(QPaintEvent*)
     painter.drawEllipse(QRectF(0, 0, side, side));
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(kMoonLitColour));
-    painter.drawPath(litRegion(QSize(side, side), m_terminator, m_fraction, m_waxing));
+    painter.drawPath(LitRegionFor(side));
 }
 
 }  // namespace zarn

@@ -119,9 +119,21 @@ void CSystemeSolaireDlg::OnUpdate(CDocView*, unsigned hint, void*)
 
 void CSystemeSolaireDlg::showTableDate()
 {
-    setDateText(dateText(m_tableDate));
     setWindowTitle(isMinimized() ? kMinimisedTitle : kTitle);
+    // A new time of the same day (the clock in real time, a step of an
+    // hour) lists the same days: the row the user chose, its date in the
+    // field, and the rows scrolled to stay as they are.
+    const EphemerisTableKey before = m_filledFor;
+    const int topRow = m_list->indexAt(QPoint(0, 0)).row();
+    const int currentRow = m_list->currentRow();
     fillTable();
+    const bool sameDays = before.place == m_filledFor.place && before.day == m_filledFor.day
+                          && before.month == m_filledFor.month && before.year == m_filledFor.year;
+    if (sameDays && topRow >= 0 && currentRow >= 0) {
+        showRowsFrom(topRow, currentRow);
+        return;
+    }
+    setDateText(dateText(m_tableDate));
     showRowsFrom(kChosenRow - 1, kChosenRow);
 }
 
@@ -195,7 +207,12 @@ void CSystemeSolaireDlg::rowSelected(int row)
 void CSystemeSolaireDlg::fillTable()
 {
     m_body = std::clamp(m_bodyBox->currentIndex(), 0, 6);
-    m_list->setRows(ephemerisTable(m_bodies.body(m_body), m_body, m_mode, m_tableDate));
+    // The clock moving within a day leaves the rise and set times as they are.
+    const EphemerisTableKey key = ephemerisTableKey(m_body, m_mode, m_tableDate);
+    if (m_list->count() == 0 || !(key == m_filledFor)) {
+        m_list->setRows(ephemerisTable(m_bodies.body(m_body), m_body, m_mode, m_tableDate));
+        m_filledFor = key;
+    }
     m_list->setCopyHeadings({m_bodyBox->currentText().trimmed(), m_firstHeading->text().trimmed(),
                              m_secondHeading->text().trimmed()});
 }

@@ -72,6 +72,7 @@ private:
     CInstant m_tableDate;
     int m_body = 0;
     EphemerisMode m_mode = EphemerisMode::RiseSet;
+    EphemerisTableKey m_filledFor;  // what the list's rows were made for
     // Set while the dialog writes the date field itself: that change is not
     // the user's and must not refill the table.
     bool m_writingDate = false;

@@ -74,6 +74,12 @@ TEST_F(AlmanacWindow, PolarSunRowSelectionAndModes)
     EXPECT_EQ(rowsOf(dialog)[3].substr(0, 10), " 14.6.2004");
     dialog.riseSetButton()->click();
     EXPECT_EQ(dialog.firstHeading()->text(), QStringLiteral("Lever"));
+    // A later hour of the same day (the clock in real time) lists the same
+    // days: the chosen row and its date stay.
+    instant = CInstant(21, 6, 2004, 15, 0, 0, instant.place());
+    dialog.OnUpdate(nullptr, hint::Date, nullptr);
+    EXPECT_EQ(dialog.list()->currentRow(), 3);
+    EXPECT_EQ(dialog.dateField()->text(), QStringLiteral(" 14.6.2004"));
 
     // The document moves to the spring: on the last evening before the
     // midnight Sun there is a rise and no set. The table follows the date.

@@ -4,7 +4,9 @@
 #include "app/DocFiles.h"
 
 #include "app/CZarnDoc.h"
+#include "charts/QtColour.h"
 #include "shell/CMainFrame.h"
+#include "sky/SkyColourScale.h"
 #include "time/ZarnSettings.h"
 
 #include <algorithm>
@@ -31,7 +33,7 @@ void DocFiles::applySettings(const ZarnSettings& s)
     options.nightMode = s.nightMode;
     frame.setNightMode(s.nightMode != 0);
     m_doc.observatories() = s.observatories;
-    frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
+    frame.programPalette().setSkyColour(toQColor(fromSettingsRgb(s.skyColour)));
 }
 
 ZarnSettings DocFiles::collectSettings() const

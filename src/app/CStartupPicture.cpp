@@ -2,6 +2,7 @@
 #include "app/CStartupPicture.h"
 
 #include "app/FilePaths.h"
+#include "charts/QtColour.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -12,7 +13,7 @@
 
 namespace zarn {
 
-const QColor CStartupPicture::kTitleColour(254, 194, 0);
+const QColor CStartupPicture::kTitleColour = toQColor(kStartupTitleColour);
 
 QImage CStartupPicture::loadPicture(const QString& bmpPath)
 {

@@ -5,6 +5,7 @@
 #include "charts/ui/SkyChartSet.h"
 #include "shell/CMainFrame.h"
 #include "tools/AlmanacTexts.h"
+#include "ui/BodyCommands.h"
 #include "ui/CActions.h"
 #include "ui/CommandIds.h"
 #include "ui/Hints.h"
@@ -16,11 +17,6 @@
 namespace zarn {
 
 namespace {
-// Planet commands in menu order: Mercure, Vénus, Mars, Jupiter, Saturne, Lune, Soleil.
-int bodyIndexOfCommand(int id) { return (id - cmd::Mercure + 1) % 7; }
-
-const char* const kBodyNames[7] = {"Soleil", "Mercure", "Vénus", "Mars", "Jupiter", "Saturne", "Lune"};
-
 // The horizon chart scrolled by the user faces none of the eight directions.
 constexpr int kScrolledFreely = 8;
 
@@ -109,7 +105,7 @@ unsigned ChartNavigator::showPlanet(int bodyIndex)
 {
     m_viewedPlanet = bodyIndex;
     m_viewedObject = nullptr;
-    const QString name = QString::fromUtf8(kBodyNames[bodyIndex]);
+    const QString name = bodyName(bodyIndex);
     const QString title = bodyIndex == 0 || bodyIndex == 6 ? name : QStringLiteral("Planète ") + name;
     return showTarget(m_doc.bodies().body(bodyIndex), title);
 }
@@ -181,7 +177,7 @@ void ChartNavigator::onViewCommand(int id)
 
 void ChartNavigator::onPlanetCommand(int id)
 {
-    const int index = bodyIndexOfCommand(id);
+    const int index = bodyOfCommand(id);
     CAstre& body = m_doc.bodies().body(index);
     body.Compute(m_doc.instant());
     if (isAboveHorizon(body)) {

@@ -6,6 +6,7 @@
 #include "app/CRealTime.h"
 #include "app/CZarnDoc.h"
 #include "shell/CMainFrame.h"
+#include "ui/BodyCommands.h"
 #include "ui/CActions.h"
 #include "settings/DisplayOptionTable.h"
 #include "ui/CommandIds.h"
@@ -46,7 +47,7 @@ void CommandRouter::updateCommandStates()
         a.setEnabled(HorizonSouth + k, !faced);
     }
     for (int id = Mercure; id <= Soleil; ++id) {
-        const bool viewed = nav.viewedPlanet() == (id - Mercure + 1) % 7;
+        const bool viewed = nav.viewedPlanet() == bodyOfCommand(id);
         a.setChecked(id, viewed);
         a.setEnabled(id, !viewed);
     }

@@ -4,10 +4,11 @@
 #include "app/DocFiles.h"
 
 #include "app/CZarnDoc.h"
+#include "charts/QtColour.h"
 #include "shell/CMainFrame.h"
 #include "settings/DisplayOptionTable.h"
 #include "settings/ZarnSettings.h"
-
+#include "sky/SkyColourScale.h"
 
 namespace zarn {
 
@@ -19,7 +20,7 @@ void DocFiles::applySettings(const ZarnSettings& s)
     takeStoredOptions(s, options);
     frame.setNightMode(s.nightMode != 0);
     m_doc.observatories() = s.observatories;
-    frame.programPalette().setSkyColour(QColor::fromRgb(s.skyColour & 0xFFFFFF));
+    frame.programPalette().setSkyColour(toQColor(fromSettingsRgb(s.skyColour)));
 }
 
 ZarnSettings DocFiles::collectSettings() const

@@ -13,13 +13,8 @@ namespace zarn {
 
 std::optional<int> bodyIndexOf(const std::string& name)
 {
-    static const struct {
-        const char* name;
-        int index;
-    } kNames[] = {{"Soleil", kSun},    {"Mercure", kMercury}, {"Vénus", kVenus},  {"Venus", kVenus},
-                  {"Mars", kMars},     {"Jupiter", kJupiter}, {"Saturne", kSaturn}, {"Lune", kMoon}};
-    for (const auto& entry : kNames)
-        if (name == entry.name)
+    for (const BodyInfo& entry : kBodyTable)
+        if (name == entry.name || name == entry.asciiName)
             return entry.index;
     return std::nullopt;
 }

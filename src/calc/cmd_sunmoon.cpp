@@ -4,6 +4,7 @@
 #include "calc/CalcBodies.h"
 #include "calc/CalcCommand.h"
 #include "calc/TsvOutput.h"
+#include "sky/BodyTable.h"
 #include "time/Calendar.h"
 #include "time/LegalOffset.h"
 #include "tools/DayClock.h"
@@ -33,8 +34,8 @@ int runSunMoon(CalcContext& context)
     if (!bodies)
         return 1;
     const SunMoonDay day = computeSunMoonDay(bodies->sun, bodies->moon, context.instant);
-    printBody("Soleil", day.sunText, day.sunRiseText, day.sunSetText);
-    printBody("Lune", day.moonText, day.moonRiseText, day.moonSetText);
+    printBody(bodyInfo(kSun).name, day.sunText, day.sunRiseText, day.sunSetText);
+    printBody(bodyInfo(kMoon).name, day.moonText, day.moonRiseText, day.moonSetText);
     std::string phase = day.phaseText;
     std::replace(phase.begin(), phase.end(), '\n', ' ');
     std::printf("Phase\t%s\n", phase.c_str());

@@ -118,9 +118,8 @@ Colour CCarteAnimation::TrailColour(const CSurface& dc, const CAstre& body, std:
     if (!(flags & draw::kOwnColours))
         return kWhite;
     const auto* solar = dynamic_cast<const CPlaSol*>(&body);
-    // Mars's own colour is too dark on the night sky: its trail is red.
     if (solar && solar->GetIndex() == kMars)
-        return rgb(255, 0, 0);
+        return kMarsTrailColour;
     return body.GetColor();
 }
 

@@ -150,7 +150,7 @@ void CCarteConstellation::DrawFigure(CSurface& dc, const CConstellation& constel
         return;
     }
     dc.Save();
-    dc.SetPen(paletteIndex(kHighlightPaletteEntry), 0);
+    dc.SetPen(kHighlightedFigureColour, 0);
     CCarte::DrawFigure(dc, constellation, index, rect);
     dc.Restore();
 }

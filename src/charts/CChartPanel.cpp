@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/CChartPanel.h"
 
+#include "charts/QtColour.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,7 +58,7 @@ void CChartPanel::Paint(QPainter& painter)
 {
     // The sunken frame: two nested one-pixel rectangles.
     const QRect outer = rect();
-    painter.setPen(QColor(0xC0, 0xC0, 0xC0));
+    painter.setPen(toQColor(kPanelFrameColour));
     painter.drawRect(outer.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::white);
     painter.drawRect(outer.adjusted(1, 1, -2, -2));

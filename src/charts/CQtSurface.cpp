@@ -2,6 +2,7 @@
 #include "charts/CQtSurface.h"
 
 #include "charts/NightColours.h"
+#include "charts/QtColour.h"
 
 #include <QFontMetrics>
 #include <cmath>
@@ -113,9 +114,9 @@ QColor CQtSurface::Resolve(Colour colour) const
     QColor out;
     if (isPaletteIndex(colour)) {
         const std::size_t index = colour & 0xFF;
-        out = index < m_palette.size() ? m_palette[index] : QColor(Qt::black);
+        out = index < m_palette.size() ? m_palette[index] : toQColor(kBlack);
     } else {
-        out = QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+        out = toQColor(colour);
     }
     // Night mode reaches every colour a chart draws with (the palette, plain
     // colours, pictures), never a printed one.

@@ -14,7 +14,7 @@
 
 namespace zarn {
 
-using PaletteColours = std::array<QColor, 18>;
+using PaletteColours = std::array<QColor, kPaletteSize>;
 
 // What the surface tells the drawing code about its device.
 struct SurfaceDevice {

@@ -5,14 +5,10 @@
 
 namespace zarn {
 
-namespace {
-constexpr Colour kMarkColour = paletteIndex(kHighlightPaletteEntry);
-}
-
 void drawReticle(CSurface& dc, SPoint at, int radius)
 {
     dc.Save();
-    dc.SetPen(kMarkColour, 2);
+    dc.SetPen(kChosenMarkColour, 2);
     dc.SetNoBrush();
     dc.Ellipse({at.x - radius, at.y - radius, at.x + radius + 1, at.y + radius + 1});
     const int tick = radius / 2 + 3;
@@ -36,12 +32,12 @@ void drawDescriptionPanel(CSurface& dc, const ObjectDescription& description, co
     const int margin = lineHeight / 2;
     const int lines = 1 + static_cast<int>(description.lines.size());
     const SRect box{width - textWidth - 3 * margin, margin, width - margin, 2 * margin + lines * lineHeight + margin};
-    dc.SetPen(kMarkColour, 1);
+    dc.SetPen(kChosenMarkColour, 1);
     dc.SetBrush(paletteIndex(kSkyPaletteEntry));
     dc.Rectangle(box);
     dc.SetBackground(paletteIndex(kSkyPaletteEntry), false);
     int y = box.top + margin;
-    dc.SetTextColour(kMarkColour);
+    dc.SetTextColour(kChosenMarkColour);
     dc.Text(box.left + margin, y, description.name, kAlignLeft | kAlignTop);
     dc.SetTextColour(kWhite);
     for (const std::string& line : description.lines) {

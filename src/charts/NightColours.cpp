@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/NightColours.h"
 
+#include "charts/QtColour.h"
+
 #include <algorithm>
 
 namespace zarn::night {
@@ -27,9 +29,9 @@ QColor red(const QColor& colour) { return QColor::fromRgba(red(colour.rgba())); 
 
 QColor shown(const QColor& colour) { return g_on ? red(colour) : colour; }
 
-QColor ink() { return g_on ? QColor(kNightText) : QColor(Qt::black); }
+QColor ink() { return toQColor(g_on ? kNightTextColour : kBlack); }
 
-QColor paper(const QColor& day) { return g_on ? QColor(Qt::black) : day; }
+QColor paper(const QColor& day) { return g_on ? toQColor(kBlack) : day; }
 
 void redden(QImage& image)
 {

@@ -8,9 +8,6 @@
 
 namespace zarn::night {
 
-// The windows' red text at night.
-constexpr QRgb kNightText = qRgb(220, 0, 0);
-
 // Whether the program is shown in night mode (set by the windows' layer).
 bool isOn();
 void setOn(bool on);

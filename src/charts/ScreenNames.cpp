@@ -19,10 +19,6 @@ namespace zarn {
 
 namespace {
 
-constexpr Colour kBodyNameColour = paletteIndex(kHighlightPaletteEntry);
-constexpr Colour kStarNameColour = kLightGrey;
-constexpr Colour kConstellationNameColour = rgb(140, 160, 205);
-
 struct Candidate {
     const PlacedObject* placed;
     std::string text;

@@ -11,9 +11,6 @@ namespace zarn {
 
 namespace {
 
-constexpr Colour kHorizontalGridColour = paletteIndex(16);
-constexpr Colour kEquatorialGridColour = rgb(60, 110, 150);
-
 // A line through sky directions, cut where a point leaves the chart; its
 // segments go to the surface together at Flush.
 class GridPath {

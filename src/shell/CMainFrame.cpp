@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CMainFrame.h"
 
+#include "charts/QtColour.h"
+
 #include "ui/CActions.h"
 #include "settings/DisplayOptionTable.h"
 #include "shell/CNightEffect.h"
@@ -30,7 +32,7 @@ namespace zarn {
 namespace {
 const QString kReady = QStringLiteral(" Prêt");
 // The work area behind the windows.
-const QColor kWorkArea(231, 234, 239);
+const QColor kWorkArea = toQColor(kWorkAreaColour);
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : CWorkspace(parent)
@@ -160,7 +162,7 @@ void CMainFrame::showTimeBar(bool show)
 void CMainFrame::setNightMode(bool on)
 {
     night::apply(on);
-    m_mdi->setBackground(on ? QColor(Qt::black) : kWorkArea);
+    m_mdi->setBackground(on ? toQColor(kBlack) : kWorkArea);
     // Pictures and colours that windows paint themselves go red too. The
     // time bar has a filter of its own: its ticks redraw only itself.
     m_mdi->setGraphicsEffect(on ? new CNightEffect : nullptr);

@@ -26,7 +26,7 @@ public:
     // Mean elements, degrees: L′, M′, Ω, then the Sun's L and M.
     enum MeanElement { kMoonLongitude, kMoonAnomaly, kNode, kSunLongitude, kSunAnomaly, kMeanElements };
 
-    explicit CLune(CSoleil* sun = nullptr) : CPlaSol(kMoon, sun) { m_name = "Lune"; }
+    explicit CLune(CSoleil* sun = nullptr) : CPlaSol(kMoon, sun) { m_name = bodyInfo(kMoon).name; }
 
     const char* className() const override { return "CLune"; }
     // The Moon's record of ELEMENTS.ZAR: the three series, each term a double
@@ -48,9 +48,9 @@ public:
     // Up once its altitude seen from the place exceeds its rise and set
     // altitude (the geocentric one exceeds that plus the parallax).
     bool IsUp() const override;
-    Colour GetColor() const override { return rgb(255, 255, 0); }
-    std::string GetName() const override { return "Lune"; }
-    std::string GetShortName() const override { return "Lune"; }
+    Colour GetColor() const override { return kBodyChartColours[kMoon]; }
+    std::string GetName() const override { return bodyInfo(kMoon).name; }
+    std::string GetShortName() const override { return bodyInfo(kMoon).name; }
 
     // The disc with its lit part by the terminator rule (sky/draw/).
     bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;

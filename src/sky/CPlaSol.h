@@ -3,6 +3,7 @@
 // A body of the solar system: the Sun (index 0), the planets Mercure to
 // Saturne (1 to 5) and the Moon (6). Its mean elements are cubic polynomials
 // in T read from ELEMENTS.ZAR; the position theory belongs to the subclass.
+#include "sky/BodyTable.h"
 #include "sky/CAstreDistant.h"
 
 #include <string>
@@ -10,8 +11,6 @@
 namespace zarn {
 
 class CSoleil;
-
-enum BodyIndex { kSun = 0, kMercury = 1, kVenus = 2, kMars = 3, kJupiter = 4, kSaturn = 5, kMoon = 6 };
 
 class CPlaSol : public CAstreDistant {
 public:

@@ -95,9 +95,7 @@ double CPlanete::RingTilt(double T)
 
 Colour CPlanete::GetColor() const
 {
-    // Entries of the program palette, by body index.
-    static constexpr unsigned kEntries[] = {0, 8, 0, 11, 6, 2};
-    return m_index >= 1 && m_index <= 5 ? paletteIndex(kEntries[m_index]) : kBlack;
+    return m_index >= kMercury && m_index <= kSaturn ? kBodyChartColours[static_cast<std::size_t>(m_index)] : kBlack;
 }
 
 }  // namespace zarn

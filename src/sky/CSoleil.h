@@ -22,7 +22,7 @@ public:
 
     double GetLongitude() const { return m_lambda; }
     double GetRadius() const { return m_radius; }
-    Colour GetColor() const override { return rgb(255, 220, 0); }
+    Colour GetColor() const override { return kBodyChartColours[kSun]; }
 
     // A disc with eight rays (sky/draw/).
     bool Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms* labels) override;

@@ -13,17 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "sky/Colour.h"
+#include "sky/ColourTable.h"
 
 namespace zarn {
 
 // Colours are the sky objects' colours: plain RGB or a program-palette entry.
-constexpr Colour kWhite = rgb(255, 255, 255);
-constexpr Colour kGrey = rgb(128, 128, 128);
-constexpr Colour kLightGrey = rgb(192, 192, 192);
-constexpr int kSkyPaletteEntry = 15;
-constexpr int kGroundPaletteEntry = 14;
-constexpr int kHighlightPaletteEntry = 17;
 
 struct SPoint {
     int x = 0;

@@ -118,11 +118,11 @@ void SkyModel::readUserObjects(const std::string& path)
 SkyLoadResult SkyModel::complete(const CInstant& instant)
 {
     if (!m_completed) {
-        // The bodies go to "Planètes" in the order Mercure ... Saturne, Lune, Soleil.
+        // The bodies go to "Planètes" in the menus' order: Mercure ... Saturne, Lune, Soleil.
         CConstellation* planets = m_ciel.findLast(kPlanets);
         if (!planets) return SkyLoadResult::failure(kCatalogueFile, ArchiveErrorKind::Damaged);
         m_completed = true;
-        for (int index : {1, 2, 3, 4, 5, 6, 0}) planets->append(&m_bodies.body(index));
+        for (int p = 0; p < kBodyCount; ++p) planets->append(&m_bodies.body(bodyAtMenuPosition(p)));
         m_zenithGroup = std::make_unique<CConstellation>(kZenith);
         m_zenithGroup->append(m_zenith.get());
         m_ciel.append(m_zenithGroup.get());

@@ -81,7 +81,7 @@ std::string oppositionText(const CInstant& event, const std::string& constellati
 
 std::string notVisibleTitle(int bodyIndex)
 {
-    return bodyIndex == 0 ? "  Soleil" : bodyIndex == 6 ? "  Lune" : "  Planète";
+    return bodyIndex == kSun || bodyIndex == kMoon ? std::string("  ") + bodyInfo(bodyIndex).name : "  Planète";
 }
 
 namespace {

@@ -33,7 +33,7 @@ struct NightSpan {
 // "la Lune et Mars", "Jupiter et Saturne".
 std::string pairText(SolarBodies& bodies, int a, int b)
 {
-    auto named = [&](int i) { return i == 6 ? std::string("la Lune") : bodies.body(i).GetName(); };
+    auto named = [&](int i) { return i == kMoon ? std::string("la Lune") : bodies.body(i).GetName(); };
     return named(a) + " et " + named(b);
 }
 
@@ -72,7 +72,7 @@ void addPairs(NightPlan& plan, SolarBodies& bodies, const NightClock& clock, con
                 if (found && span.contains(found->found.eventJulianDay)) {
                     const double hours = clock.hoursAt(found->found.eventJulianDay);
                     // The search gives a planet pair to the hour, the Moon to the minute.
-                    const std::string when = b == 6 ? "à " + nightTimeText(hours) : "vers " + nearestHourText(hours);
+                    const std::string when = b == kMoon ? "à " + nightTimeText(hours) : "vers " + nearestHourText(hours);
                     plan.events.push_back({hours, "conjonction",
                                            withSeparation("Conjonction de " + pairText(bodies, a, b) + " " + when,
                                                           found->found.separation)});

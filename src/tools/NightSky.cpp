@@ -120,7 +120,7 @@ void addChartBodies(NightPlan& plan, SolarBodies& bodies, const CInstant& at)
             continue;
         ChartMark mark = markAt(h);
         mark.body = i;
-        mark.magnitude = i == 6 ? -12.0 : -3.0;
+        mark.magnitude = i == kMoon ? -12.0 : -3.0;
         mark.label = bodies.body(i).GetName();
         plan.chart.push_back(mark);
     }

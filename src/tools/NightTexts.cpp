@@ -4,6 +4,7 @@
 #include "tools/NightPlanParts.h"
 
 #include "tools/CJourLeverCoucher.h"
+#include "sky/BodyTable.h"
 #include "tools/DayClock.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ NightSection darkSection(const NightPlan& plan)
 NightSection moonSection(const NightPlan& plan)
 {
     const MoonPlan& m = plan.moon;
-    NightSection s{"Lune", {}};
+    NightSection s{bodyInfo(kMoon).name, {}};
     s.lines.push_back(std::string(m.waxing ? "Croissante" : "Décroissante") + ", éclairée à " +
                       format("%.0f", std::round(m.fraction * 100.0)) + " %");
     if (m.riseCode == kAlwaysAbove)

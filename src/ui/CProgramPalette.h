@@ -1,30 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program palette: eighteen colours that every drawing names by index.
-// Entry 14 is the ground of the horizon chart, entry 15 the sky colour (the
-// only mutable entry), entry 17 the highlighted constellation figure.
+// The program palette as the windows hold it: the entries of the colour
+// table (sky/ColourTable.h), the sky entry set to the user's sky colour.
 #include <QColor>
 
 #include <array>
+
+#include "sky/ColourTable.h"
 
 namespace zarn {
 
 class CProgramPalette {
 public:
-    static constexpr int kSize = 18;
-    static constexpr int kGround = 14;
-    static constexpr int kSky = 15;
-    static constexpr int kHighlight = 17;
-
     CProgramPalette();
 
     QColor color(int index) const;  // black for an index out of range
-    void setSkyColour(const QColor& colour) { m_colours[kSky] = colour; }
-    QColor skyColour() const { return m_colours[kSky]; }
-    const std::array<QColor, kSize>& colours() const { return m_colours; }
+    void setSkyColour(const QColor& colour) { m_colours[kSkyPaletteEntry] = colour; }
+    QColor skyColour() const { return m_colours[kSkyPaletteEntry]; }
+    const std::array<QColor, kPaletteSize>& colours() const { return m_colours; }
 
 private:
-    std::array<QColor, kSize> m_colours;
+    std::array<QColor, kPaletteSize> m_colours;
 };
 
 }  // namespace zarn

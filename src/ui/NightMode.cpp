@@ -9,6 +9,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "charts/QtColour.h"
+
 #include <algorithm>
 
 namespace zarn::night {
@@ -17,14 +19,6 @@ namespace {
 QPalette g_dayPalette;
 QString g_dayStyleSheet;
 QString g_dayStyle;
-
-// The reds of the windows: text, the dim background of buttons and fields,
-// the selection, and the lines of frames.
-constexpr QRgb kText = kNightText;
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kDimText = qRgb(120, 0, 0);
-constexpr QRgb kButton = qRgb(40, 0, 0);
-constexpr QRgb kHighlight = qRgb(110, 0, 0);
 
 // The plain style, which draws every bevel from the palette (others blend
 // white into their buttons, frames and tabs), with the focus frame in the
@@ -52,42 +46,47 @@ QPalette nightPalette()
 {
     QPalette p;
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool disabled = group == QPalette::Disabled;
-        const QColor text(disabled ? kDimText : kText);
-        p.setColor(group, QPalette::Window, QColor(kBlack));
+        const QColor text = toQColor(group == QPalette::Disabled ? kNightDimTextColour : kNightTextColour);
+        const auto set = [&](QPalette::ColorRole role, Colour colour) { p.setColor(group, role, toQColor(colour)); };
+        set(QPalette::Window, kBlack);
         p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, QColor(kBlack));
-        p.setColor(group, QPalette::AlternateBase, QColor(kButton));
+        set(QPalette::Base, kBlack);
+        set(QPalette::AlternateBase, kNightButtonColour);
         p.setColor(group, QPalette::Text, text);
-        p.setColor(group, QPalette::PlaceholderText, QColor(kDimText));
-        p.setColor(group, QPalette::Button, QColor(kButton));
+        set(QPalette::PlaceholderText, kNightDimTextColour);
+        set(QPalette::Button, kNightButtonColour);
         p.setColor(group, QPalette::ButtonText, text);
-        p.setColor(group, QPalette::BrightText, QColor(kText));
-        p.setColor(group, QPalette::Highlight, QColor(kHighlight));
-        p.setColor(group, QPalette::HighlightedText, QColor(255, 0, 0));
-        p.setColor(group, QPalette::ToolTipBase, QColor(kButton));
+        set(QPalette::BrightText, kNightTextColour);
+        set(QPalette::Highlight, kNightHighlightColour);
+        set(QPalette::HighlightedText, kNightBrightColour);
+        set(QPalette::ToolTipBase, kNightButtonColour);
         p.setColor(group, QPalette::ToolTipText, text);
-        p.setColor(group, QPalette::Link, QColor(255, 0, 0));
-        p.setColor(group, QPalette::LinkVisited, QColor(kDimText));
-        p.setColor(group, QPalette::Light, QColor(90, 0, 0));
-        p.setColor(group, QPalette::Midlight, QColor(60, 0, 0));
-        p.setColor(group, QPalette::Mid, QColor(50, 0, 0));
-        p.setColor(group, QPalette::Dark, QColor(30, 0, 0));
-        p.setColor(group, QPalette::Shadow, QColor(kBlack));
+        set(QPalette::Link, kNightBrightColour);
+        set(QPalette::LinkVisited, kNightDimTextColour);
+        set(QPalette::Light, kNightLightColour);
+        set(QPalette::Midlight, kNightMidlightColour);
+        set(QPalette::Mid, kNightMidColour);
+        set(QPalette::Dark, kNightDarkColour);
+        set(QPalette::Shadow, kBlack);
     }
     return p;
 }
 
 // What the palette alone does not reach: the frames and lines that styles
 // draw in fixed light colours.
-const char* const kNightStyleSheet =
-    "QMenuBar, QMenu, QStatusBar, QToolTip { background: #000000; color: #dc0000; }"
-    "QMenuBar::item:selected, QMenu::item:selected { background: #6e0000; color: #ff0000; }"
-    "QMenu::item:disabled { color: #780000; }"
-    "QMenu::separator { height: 1px; background: #400000; margin: 3px 6px; }"
-    "QMenu { border: 1px solid #400000; }"
-    "QToolTip { border: 1px solid #400000; }"
-    "QStatusBar QLabel { color: #dc0000; }";
+QString nightStyleSheet()
+{
+    const auto name = [](Colour c) { return toQColor(c).name(); };
+    return QStringLiteral("QMenuBar, QMenu, QStatusBar, QToolTip { background: %1; color: %2; }"
+                          "QMenuBar::item:selected, QMenu::item:selected { background: %3; color: %4; }"
+                          "QMenu::item:disabled { color: %5; }"
+                          "QMenu::separator { height: 1px; background: %6; margin: 3px 6px; }"
+                          "QMenu { border: 1px solid %6; }"
+                          "QToolTip { border: 1px solid %6; }"
+                          "QStatusBar QLabel { color: %2; }")
+        .arg(name(kBlack), name(kNightTextColour), name(kNightHighlightColour), name(kNightBrightColour),
+             name(kNightDimTextColour), name(kNightFrameColour));
+}
 }  // namespace
 
 
@@ -108,7 +107,7 @@ void apply(bool on)
     else
         QApplication::setStyle(g_dayStyle);
     QApplication::setPalette(on ? nightPalette() : g_dayPalette);
-    app->setStyleSheet(on ? g_dayStyleSheet + QString::fromLatin1(kNightStyleSheet) : g_dayStyleSheet);
+    app->setStyleSheet(on ? g_dayStyleSheet + nightStyleSheet() : g_dayStyleSheet);
 }
 
 }  // namespace zarn::night

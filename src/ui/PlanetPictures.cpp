@@ -1,33 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PlanetPictures.h"
 
+#include "charts/QtColour.h"
+#include "sky/BodyTable.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace zarn {
 namespace {
 
-// Body colour and disc radius, roughly as the eye and a small telescope see them.
-constexpr int kLooks[7][4] = {
-    {170, 160, 150, 4},  // Mercure
-    {245, 235, 200, 6},  // Vénus
-    {215, 95, 50, 5},    // Mars
-    {225, 190, 150, 7},  // Jupiter
-    {220, 200, 130, 5},  // Saturne
-    {225, 225, 215, 7},  // Lune
-    {255, 200, 0, 6},    // Soleil
-};
+// The disc radius of each body, by body index, roughly as the eye and a small
+// telescope see them.
+constexpr int kRadii[kBodyCount] = {6, 4, 6, 5, 7, 5, 7};
 
 void drawJupiterBands(QPainter& p, QPointF c, qreal r)
 {
-    p.setPen(QPen(QColor(170, 120, 80), 1.0));
+    p.setPen(QPen(toQColor(kJupiterBandColour), 1.0));
     p.drawLine(QPointF(c.x() - r + 1, c.y() - 2), QPointF(c.x() + r - 1, c.y() - 2));
     p.drawLine(QPointF(c.x() - r + 1, c.y() + 2), QPointF(c.x() + r - 1, c.y() + 2));
 }
 
 void drawSaturnRing(QPainter& p, QPointF c, qreal r)
 {
-    p.setPen(QPen(QColor(150, 130, 80), 1.2));
+    p.setPen(QPen(toQColor(kSaturnRingColour), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r * 2.3, r * 0.8);
 }
@@ -39,13 +35,13 @@ void drawMoonShadow(QPainter& p, QPointF c, qreal r)
     QPainterPath lit;
     lit.addEllipse(QPointF(c.x() + r * 0.8, c.y()), r, r);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 90, 100));
+    p.setBrush(toQColor(kMoonShadowColour));
     p.drawPath(disc.subtracted(lit));
 }
 
 void drawSunRays(QPainter& p, QPointF c, qreal r)
 {
-    p.setPen(QPen(QColor(240, 150, 0), 1.0));
+    p.setPen(QPen(toQColor(kSunRayColour), 1.0));
     for (int k = 0; k < 8; ++k) {
         p.save();
         p.translate(c);
@@ -57,31 +53,37 @@ void drawSunRays(QPainter& p, QPointF c, qreal r)
 
 }  // namespace
 
-QPixmap planetPicture(int index, qreal devicePixelRatio)
+QPixmap bodyPicture(int bodyIndex, qreal devicePixelRatio)
 {
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     QPixmap pixmap(qRound(kPlanetPictureWidth * dpr), qRound(kPlanetPictureHeight * dpr));
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
-    if (index < 0 || index > 6)
+    if (!isBodyIndex(bodyIndex))
         return pixmap;
 
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(kPlanetPictureWidth / 2.0, kPlanetPictureHeight / 2.0);
-    const qreal r = kLooks[index][3];
-    if (index == 6)
+    const qreal r = kRadii[bodyIndex];
+    if (bodyIndex == kSun)
         drawSunRays(p, centre, r);
-    p.setPen(QPen(QColor(60, 60, 60), 0.8));
-    p.setBrush(QColor(kLooks[index][0], kLooks[index][1], kLooks[index][2]));
+    p.setPen(QPen(toQColor(kPictureOutlineColour), 0.8));
+    p.setBrush(toQColor(kBodyPictureColours[static_cast<std::size_t>(bodyIndex)]));
     p.drawEllipse(centre, r, r);
-    if (index == 3)
+    if (bodyIndex == kJupiter)
         drawJupiterBands(p, centre, r);
-    else if (index == 4)
+    else if (bodyIndex == kSaturn)
         drawSaturnRing(p, centre, r);
-    else if (index == 5)
+    else if (bodyIndex == kMoon)
         drawMoonShadow(p, centre, r);
     return pixmap;
+}
+
+QPixmap planetPicture(int menuPosition, qreal devicePixelRatio)
+{
+    const bool inMenu = menuPosition >= 0 && menuPosition < kBodyCount;
+    return bodyPicture(inMenu ? bodyAtMenuPosition(menuPosition) : -1, devicePixelRatio);
 }
 
 }  // namespace zarn

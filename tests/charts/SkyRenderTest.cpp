@@ -107,10 +107,10 @@ TEST(SkyRender, HorizonChartHasGroundSkyAndLabelsFacingSouth)
     const QImage image = render(host, view, QSize(900, 320));
     EXPECT_EQ(host.stripWidth, 6 * view.viewport()->height());
     // The bottom row is ground, the row above the ground band is sky.
-    const QColor ground = host.palette.color(CProgramPalette::kGround);
+    const QColor ground = host.palette.color(kGroundPaletteEntry);
     const int h = image.height();
     EXPECT_GT(shareOf(image, QRect(0, h - 2, image.width(), 1), ground), 0.95);
-    EXPECT_GT(shareOf(image, QRect(0, h / 2, image.width(), 1), host.palette.color(CProgramPalette::kSky)), 0.8);
+    EXPECT_GT(shareOf(image, QRect(0, h / 2, image.width(), 1), host.palette.color(kSkyPaletteEntry)), 0.8);
     // "S" in the middle of the strip: the strip is centred on it.
     EXPECT_NEAR(view.ScrollFraction(), (3.0 * h - image.width() / 2.0) / (6.0 * h), 0.01);
     // Altair, due south-west and about 45° high, lies in view.

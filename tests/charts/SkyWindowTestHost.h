@@ -44,7 +44,7 @@ public:
     PaletteColours Palette() const override
     {
         PaletteColours colours;
-        for (int i = 0; i < CProgramPalette::kSize; ++i)
+        for (int i = 0; i < kPaletteSize; ++i)
             colours[static_cast<std::size_t>(i)] = palette.color(i);
         return colours;
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+#include "charts/QtColour.h"
 #include "settings/SkyToggles.h"
 #include "sky/Colour.h"
 #include "sky/SkyColourScale.h"
@@ -35,7 +36,5 @@ struct PreviewScene {
 };
 
 using PreviewDrawer = std::function<void(QPainter&, const QRect&, const PreviewScene&)>;
-
-inline QColor toQColor(Colour c) { return QColor(int(redOf(c)), int(greenOf(c)), int(blueOf(c))); }
 
 }  // namespace zarn

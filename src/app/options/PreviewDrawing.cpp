@@ -44,7 +44,7 @@ PreviewDrawer previewDrawer(ChartHost& host, const SkyModel& sky, const CProgram
             return;
         // The picture's sky is the page's working colour, not yet the program's.
         PaletteColours pictureColours = colours;
-        pictureColours[CProgramPalette::kSky] = scene.sky;
+        pictureColours[kSkyPaletteEntry] = scene.sky;
         CQtSurface dc(painter, pictureColours, CQtSurface::ScreenDevice(*painter.device()));
         // The map's own display bits, with nothing but the stars and the two lines.
         ConstellationDisplay display;

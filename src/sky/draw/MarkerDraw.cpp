@@ -54,12 +54,12 @@ bool CPointPlan::HitTest(SPoint point, int x, int y, const CSurface&, std::uint3
 
 bool CPointEcliptique::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
 {
-    return DrawPoint(dc, x, y, flags & draw::kEcliptic, rgb(255, 255, 0), flags);
+    return DrawPoint(dc, x, y, flags & draw::kEcliptic, kEclipticColour, flags);
 }
 
 bool CPointEquateur::Draw(CSurface& dc, int x, int y, std::uint32_t flags, CVueNoms*)
 {
-    return DrawPoint(dc, x, y, flags & draw::kEquator, kWhite, flags);
+    return DrawPoint(dc, x, y, flags & draw::kEquator, kEquatorColour, flags);
 }
 
 }  // namespace zarn

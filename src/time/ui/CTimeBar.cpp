@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "time/ui/CTimeBar.h"
 
+#include "charts/QtColour.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -18,8 +20,8 @@ QPixmap clockPicture(qreal dpr)
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1.2));
-    p.setBrush(QColor(250, 250, 235));
+    p.setPen(QPen(toQColor(kClockRimColour), 1.2));
+    p.setBrush(toQColor(kClockFaceColour));
     p.drawEllipse(QPointF(10, 8), 6.5, 6.5);
     p.drawLine(QPointF(10, 8), QPointF(10, 3.5));
     p.drawLine(QPointF(10, 8), QPointF(13, 9.5));

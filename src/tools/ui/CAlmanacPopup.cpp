@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CAlmanacPopup.h"
 
+#include "charts/QtColour.h"
+
 #include "ui/NightMode.h"
 
 #include <QMdiArea>
@@ -88,7 +90,7 @@ void CAlmanacPopup::hideEvent(QHideEvent* event)
     emit hidden();
 }
 
-QColor CAlmanacPopup::background() { return night::paper(QColor(227, 227, 227)); }
+QColor CAlmanacPopup::background() { return night::paper(toQColor(kAlmanacPaperColour)); }
 
 namespace {
 void applyBackground(QWidget& widget)

@@ -15,6 +15,7 @@
 #include "time/CInstant.h"
 #include "charts/CAnimationPanel.h"
 #include "ui/CWorkspace.h"
+#include "ui/BodyCommands.h"
 #include "ui/CommandIds.h"
 #include "ui/PlanetPictures.h"
 #include "sky/SkyModel.h"
@@ -32,7 +33,6 @@ constexpr int kAnimationFigures = 4;
 constexpr int kPaceMs = 1000;
 constexpr int kDurationPauseMs = 800;
 const QSize kDesign(760, 470);
-const char* const kBodies[] = {" Soleil", " Mercure", " Vénus", " Mars", " Jupiter", " Saturne"};
 
 const QString kLaunch = QStringLiteral("&Lancer l'animation");
 const QString kStop = QStringLiteral("Arrêter l'animation");
@@ -86,8 +86,8 @@ void CAnimationView::buildControls()
     };
     QLabel* bodyLabel = label("&Astre", {8, 10, 40, 20});
     m_body = new QComboBox(page);
-    for (const char* name : kBodies)
-        m_body->addItem(QString::fromUtf8(name));
+    for (int index = kSun; index <= kSaturn; ++index)
+        m_body->addItem(bodyListText(index));
     m_body->setCurrentIndex(-1);
     m_form->place(m_body, {50, 8, 110, 24});
     bodyLabel->setBuddy(m_body);
@@ -169,8 +169,8 @@ void CAnimationView::onBodyChosen()
             m_sun->setChecked(true);
     }
     if (QWidget* frame = parentWidget()) {
-        frame->setWindowIcon(QIcon(planetPicture(body == kSun ? 6 : body - 1, devicePixelRatioF())));
-        frame->setWindowTitle(QString::fromUtf8(kBodies[body]).trimmed() + QStringLiteral(" Animation "));
+        frame->setWindowIcon(QIcon(bodyPicture(body, devicePixelRatioF())));
+        frame->setWindowTitle(bodyName(body) + QStringLiteral(" Animation "));
     }
     prepare();
 }
@@ -255,7 +255,7 @@ std::string CAnimationView::caption() const
     const int body = m_animation.Body();
     if (body < 0)
         return {};
-    std::string text = std::string(kBodies[body]).substr(1) + " ";
+    std::string text = std::string(bodyInfo(body).name) + " ";
     if (m_animation.BodiesShown() == 6)
         text += "+ autres planètes ";
     const std::string from = m_animation.Start().shortDateText();
@@ -273,7 +273,7 @@ void CAnimationView::showContextMenu(QPoint globalPos)
     figures->setCheckable(true);
     figures->setChecked(m_doc.options().figureFlags[kAnimationFigures] != 0);
     connect(figures, &QAction::triggered, this, [this] { m_doc.onCommand(cmd::Figures); });
-    QAction* ephemerides = menu.addAction(QString::fromUtf8("Éphémérides ") + QString::fromUtf8(kBodies[body]).trimmed());
+    QAction* ephemerides = menu.addAction(QString::fromUtf8("Éphémérides ") + bodyName(body));
     connect(ephemerides, &QAction::triggered, this, [this] { m_doc.onCommand(cmd::SolarSystem); });
     QAction* print = menu.addAction(QStringLiteral("&Imprimer"));
     connect(print, &QAction::triggered, this, &CAnimationView::printPreview);

@@ -15,6 +15,7 @@
 #include "time/CInstant.h"
 #include "charts/CChartPanel.h"
 #include "ui/CWorkspace.h"
+#include "ui/BodyCommands.h"
 #include "ui/CommandIds.h"
 #include "ui/PlanetPictures.h"
 #include "sky/DrawFlags.h"
@@ -32,13 +33,9 @@ constexpr double kInitialScale = 300.0;
 constexpr int kConjunctionFigures = 5;
 const QSize kDesign(780, 420);
 
-struct BodyEntry {
-    int index;
-    const char* text;
-};
-constexpr BodyEntry kConjunctionBodies[] = {{kMercury, " Mercure"}, {kVenus, " Vénus"},    {kMars, " Mars"},
-                                            {kJupiter, " Jupiter"}, {kSaturn, " Saturne"}, {kMoon, " Lune"}};
-constexpr BodyEntry kOuterPlanets[] = {{kMars, " Mars"}, {kJupiter, " Jupiter"}, {kSaturn, " Saturne"}};
+// Every body but the Sun meets another; only the outer planets are opposite it.
+constexpr int kConjunctionBodies[] = {kMercury, kVenus, kMars, kJupiter, kSaturn, kMoon};
+constexpr int kOuterPlanets[] = {kMars, kJupiter, kSaturn};
 
 int selectedBody(const QComboBox* list) { return list->currentIndex() < 0 ? -1 : list->currentData().toInt(); }
 
@@ -48,9 +45,9 @@ void fillList(QComboBox* list, int excluded)
     const int selected = selectedBody(list);
     const QSignalBlocker block(list);
     list->clear();
-    for (const BodyEntry& entry : kConjunctionBodies)
-        if (entry.index != excluded)
-            list->addItem(QString::fromUtf8(entry.text), entry.index);
+    for (const int index : kConjunctionBodies)
+        if (index != excluded)
+            list->addItem(bodyListText(index), index);
     list->setCurrentIndex(list->findData(selected));
 }
 
@@ -126,8 +123,8 @@ void CConjonctionView::buildControls()
     m_form->place(m_and, {146, 29, 20, 20});
     m_form->place(m_second, {170, 26, 130, 24});
     m_form->place(m_planet, {8, 26, 130, 24});
-    for (const BodyEntry& entry : kOuterPlanets)
-        m_planet->addItem(QString::fromUtf8(entry.text), entry.index);
+    for (const int index : kOuterPlanets)
+        m_planet->addItem(bodyListText(index), index);
     m_eventText = result({14, 94, 300, 22});
     m_closestText = result({14, 150, 300, 22});
     m_oppositionText = result({14, 94, 300, 22});
@@ -223,8 +220,7 @@ void CConjonctionView::onPlanetChosen()
     resetSearchDate();
     // The frame shows the planet chosen.
     if (QWidget* frame = parentWidget()) {
-        const int picture = selectedBody(m_planet) - 1;  // pictures from Mercure
-        frame->setWindowIcon(QIcon(planetPicture(picture, devicePixelRatioF())));
+        frame->setWindowIcon(QIcon(bodyPicture(selectedBody(m_planet), devicePixelRatioF())));
     }
 }
 

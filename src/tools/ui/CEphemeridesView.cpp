@@ -2,9 +2,8 @@
 #include "tools/ui/CEphemeridesView.h"
 
 #include "ui/Hints.h"
-#include "ui/CProgramPalette.h"
 #include "ui/PlanetPictures.h"
-#include "sky/Colour.h"
+#include "charts/QtColour.h"
 #include "time/Calendar.h"
 #include "tools/ui/CAlmanacPopup.h"
 #include "charts/PagePrinting.h"
@@ -20,18 +19,6 @@ namespace zarn {
 
 namespace {
 constexpr int kSliderMax = 1440;  // minutes after 12 h
-const QColor kDayGrey(96, 96, 96);
-const QColor kRed(255, 0, 0);
-
-QColor colourOf(Colour c)
-{
-    if (isPaletteIndex(c))
-        return CProgramPalette().color(static_cast<int>(paletteIndexOf(c)));
-    return QColor(static_cast<int>(redOf(c)), static_cast<int>(greenOf(c)), static_cast<int>(blueOf(c)));
-}
-
-// Index of a row's picture among the planet pictures (Mercure .. Saturne, Lune, Soleil).
-int pictureIndex(int row) { return row == 0 ? 6 : row - 1; }
 
 // Night of the Sun row: from its set to its next rise, in hours from 0 h of
 // the night's first day; nothing when the Sun stays up.
@@ -214,9 +201,9 @@ void CEphemeridesView::drawHourScale(QPainter& painter, const Geometry& g) const
         painter.drawText(QPoint(x - fm.horizontalAdvance(labels[i]) / 2, 21 * H / 92 + fm.ascent()), labels[i]);
         if (labels[i] == QStringLiteral("24h")) {
             // Midnight: a light and a dark line across the bars.
-            painter.setPen(QColor(224, 228, 232));
+            painter.setPen(toQColor(kMidnightLightColour));
             painter.drawLine(x - 1, 25 * H / 92, x - 1, 90 * H / 92);
-            painter.setPen(QColor(112, 136, 144));
+            painter.setPen(toQColor(kMidnightDarkColour));
             painter.drawLine(x + 2, 25 * H / 92, x + 2, 90 * H / 92);
         }
     }
@@ -232,7 +219,7 @@ QRect CEphemeridesView::barRect(int row) const { return bar(geometry(size()), ro
 
 QColor CEphemeridesView::barColour(int row) const
 {
-    return colourOf(row == 0 ? m_bodies.sun.GetColor() : m_bodies.body(row).GetColor());
+    return toQColor(row == 0 ? m_bodies.sun.GetColor() : m_bodies.body(row).GetColor());
 }
 
 void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) const
@@ -248,7 +235,7 @@ void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) co
     const bool night = sunNight(m_night.sun, nightFrom, nightTo);
     // The Sun's row shows day and night; a planet's row the day in grey, the
     // night in black and the planet's own colour while it can be seen.
-    span(12.0, 36.0, row == 0 ? barColour(0) : kDayGrey);
+    span(12.0, 36.0, row == 0 ? barColour(0) : toQColor(kDayBarColour));
     if (night)
         span(nightFrom, nightTo, Qt::black);
     if (row > 0) {
@@ -257,7 +244,7 @@ void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) co
             span(seen.start, seen.end, barColour(row));
     }
 
-    const QPixmap picture = planetPicture(pictureIndex(row), painter.device()->devicePixelRatioF());
+    const QPixmap picture = bodyPicture(row, painter.device()->devicePixelRatioF());
     painter.drawPixmap(QPointF(g.axisRight + 6, bar.center().y() - kPlanetPictureHeight / 2.0), picture);
 
     const bool dark = night && nightFrom <= 12.0;
@@ -266,7 +253,7 @@ void CEphemeridesView::drawRow(QPainter& painter, const Geometry& g, int row) co
                          QStringLiteral(" ");
     painter.drawText(bar.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
 
-    painter.setPen(QPen(kRed, 1));
+    painter.setPen(QPen(toQColor(kTimeCursorColour), 1));
     const double x = g.hoursToX(m_slider->value() / 60.0);
     painter.drawLine(QPointF(x, bar.top()), QPointF(x, bar.bottom()));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CMoonPicture.h"
 
+#include "charts/QtColour.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -67,11 +69,11 @@ void CMoonPicture::paintEvent(QPaintEvent*)
     // A square picture centred in the control, so the disc stays round.
     const int side = std::min(width(), height());
     painter.translate((width() - side) / 2.0, (height() - side) / 2.0);
-    painter.setPen(QPen(QColor(150, 150, 150), 0));
-    painter.setBrush(QColor(90, 90, 90));
+    painter.setPen(QPen(toQColor(kMoonRimColour), 0));
+    painter.setBrush(toQColor(kMoonDarkColour));
     painter.drawEllipse(QRectF(0, 0, side, side));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 0));
+    painter.setBrush(toQColor(kMoonLitColour));
     painter.drawPath(LitRegionFor(side));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CPhasesPopup.h"
 
+#include "charts/QtColour.h"
+
 #include "ui/NightMode.h"
 
 #include "time/Calendar.h"
@@ -68,7 +70,7 @@ void CPhasesPopup::drawSymbol(QPainter& painter, const QRect& box, int phase) co
     painter.setPen(night::ink());
     painter.drawEllipse(disc);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 0));
+    painter.setBrush(toQColor(kMoonLitColour));
     const QRectF inner = disc.adjusted(1, 1, -1, -1);
     if (phase == kFullMoon)
         painter.drawEllipse(inner);

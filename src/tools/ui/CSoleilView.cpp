@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CSoleilView.h"
 
+#include "charts/QtColour.h"
+
 #include "ui/Hints.h"
 #include "ui/NightMode.h"
 #include "tools/MoonPhases.h"
@@ -19,10 +21,6 @@ namespace {
 // The arrows that mark a rise and a set, each followed by two blanks.
 const QString kRise = QStringLiteral("\u2191  ");
 const QString kSet = QStringLiteral("\u2193  ");
-const QColor kTitleColour(244, 200, 100);
-// The titles' orange stands on the night blue of the program: on a light
-// grey it could not be read.
-const QColor kTitleBrush(30, 35, 70);
 
 QPushButton* flatButton(const QString& text, const QString& tip, QWidget* parent)
 {
@@ -229,13 +227,13 @@ void CSoleilView::drawBox(QPainter& painter, const QRect& box, const QString& ti
     const QFontMetrics fm(m_textFont);
     // An etched frame whose top line runs through the middle of the title.
     const QRect frame = box.adjusted(0, fm.height() / 2, -1, -1);
-    painter.setPen(QColor(255, 255, 255));
+    painter.setPen(toQColor(kEtchedLightColour));
     painter.drawRect(frame.translated(1, 1));
-    painter.setPen(QColor(150, 150, 150));
+    painter.setPen(toQColor(kEtchedDarkColour));
     painter.drawRect(frame);
     const QRect titleRect(box.left() + 8, box.top(), fm.horizontalAdvance(title), fm.height());
-    painter.fillRect(titleRect, kTitleBrush);
-    painter.setPen(kTitleColour);
+    painter.fillRect(titleRect, toQColor(kNightBlue));
+    painter.setPen(toQColor(kBoxTitleColour));
     painter.drawText(titleRect, Qt::AlignCenter, title);
 
     painter.setPen(night::ink());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CSystemeSolaireDlg.h"
 
+#include "ui/BodyCommands.h"
 #include "ui/Hints.h"
 #include "time/Calendar.h"
 #include "tools/ui/CListeEphemerides.h"
@@ -23,7 +24,6 @@ namespace zarn {
 namespace {
 const QString kTitle = QStringLiteral(" Éphémérides Système solaire  ");
 const QString kMinimisedTitle = QStringLiteral(" Système solaire");
-const char* const kBodies[7] = {" Soleil", " Mercure", " Vénus", " Mars", " Jupiter", " Saturne", " Lune"};
 
 QString dateText(const CDateHeure& date)
 {
@@ -48,8 +48,8 @@ CSystemeSolaireDlg::CSystemeSolaireDlg(const SolarBodies& bodies, const CInstant
 void CSystemeSolaireDlg::buildControls()
 {
     m_bodyBox = new QComboBox(this);
-    for (const char* name : kBodies)
-        m_bodyBox->addItem(QString::fromUtf8(name));
+    for (int index = 0; index < kBodyCount; ++index)
+        m_bodyBox->addItem(bodyListText(index));
     m_bodyBox->setStatusTip(QStringLiteral(" Astre des éphémérides"));
     auto* bodyLabel = new QLabel(QStringLiteral("A&stre:"), this);
     bodyLabel->setBuddy(m_bodyBox);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ui/CTwilightPopup.h"
 
+#include "charts/QtColour.h"
+
 #include "ui/NightMode.h"
 
 #include "time/Calendar.h"
@@ -45,9 +47,9 @@ int CTwilightPopup::shownRows() const
 QColor CTwilightPopup::bandColour(int band)
 {
     switch (band) {
-    case kAstronomical: return QColor(30, 35, 70);
-    case kNautical: return QColor(35, 70, 105);
-    case kCivil: return QColor(100, 150, 190);
+    case kAstronomical: return toQColor(kAstronomicalTwilightColour);
+    case kNautical: return toQColor(kNauticalTwilightColour);
+    case kCivil: return toQColor(kCivilTwilightColour);
     default: return background();
     }
 }

@@ -15,7 +15,7 @@ namespace zarn {
 PaletteColours programColours(CWorkspace& frame)
 {
     PaletteColours colours;
-    for (int i = 0; i < CProgramPalette::kSize; ++i)
+    for (int i = 0; i < kPaletteSize; ++i)
         colours[static_cast<std::size_t>(i)] = frame.programPalette().color(i);
     return colours;
 }

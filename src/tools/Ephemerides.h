@@ -42,6 +42,12 @@ struct EphemerisTableKey {
     int day = 0, month = 0, year = 0;
     int hour = 0, minute = 0, second = 0, summerTime = 0;
     bool operator==(const EphemerisTableKey&) const = default;
+    // Whether the two tables list the same days of the same place (a new
+    // time of the same day, in either mode).
+    bool sameDays(const EphemerisTableKey& o) const
+    {
+        return place == o.place && day == o.day && month == o.month && year == o.year;
+    }
 };
 EphemerisTableKey ephemerisTableKey(int bodyIndex, EphemerisMode mode, const CInstant& chosenDate);
 

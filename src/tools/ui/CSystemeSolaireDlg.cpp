@@ -127,9 +127,7 @@ void CSystemeSolaireDlg::showTableDate()
     const int topRow = m_list->indexAt(QPoint(0, 0)).row();
     const int currentRow = m_list->currentRow();
     fillTable();
-    const bool sameDays = before.place == m_filledFor.place && before.day == m_filledFor.day
-                          && before.month == m_filledFor.month && before.year == m_filledFor.year;
-    if (sameDays && topRow >= 0 && currentRow >= 0) {
+    if (before.sameDays(m_filledFor) && topRow >= 0 && currentRow >= 0) {
         showRowsFrom(topRow, currentRow);
         return;
     }
